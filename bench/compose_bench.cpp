@@ -1,0 +1,59 @@
+// Composition speed: one composition, and every date of a year for each of
+// the nine service variants. Figures only; nothing here fails on timing.
+#include <benchmark/benchmark.h>
+
+#include "composer/create_dismissal.h"
+#include "composer/service.h"
+
+namespace corvane {
+namespace {
+
+using namespace std::chrono;
+
+struct Variant {
+  Service service;
+  bool evening;
+};
+
+constexpr Variant kNineVariants[] = {
+    {Service::greatVespers, false}, {Service::dailyVespers, false}, {Service::orthros, false},
+    {Service::dailyOrthros, false}, {Service::chrysostom, false},   {Service::chrysostom, true},
+    {Service::basil, false},        {Service::basil, true},         {Service::presanctified, false},
+};
+
+void BM_OneComposition(benchmark::State& run) {
+  DismissalState state;
+  TempleSettings settings;
+  selectService(state, Service::orthros, false);
+  state.serviceDate = 2025y / June / 1;
+  for (auto _ : run) {
+    CreateDismissal(state, settings);
+    benchmark::DoNotOptimize(settings.dismissalText.data());
+  }
+  run.SetItemsProcessed(run.iterations());
+}
+BENCHMARK(BM_OneComposition);
+
+// 365 dates times nine variants: items are compositions.
+void BM_YearOfAllVariants(benchmark::State& run) {
+  DismissalState state;
+  TempleSettings settings;
+  const Date first = 2025y / January / 1;
+  for (auto _ : run) {
+    for (const Variant& variant : kNineVariants) {
+      selectService(state, variant.service, variant.evening);
+      for (Date date = first; date < first + days{365}; date += days{1}) {
+        state.serviceDate = date;
+        CreateDismissal(state, settings);
+        benchmark::DoNotOptimize(settings.dismissalText.data());
+      }
+    }
+  }
+  run.SetItemsProcessed(run.iterations() * 365 * 9);
+}
+BENCHMARK(BM_YearOfAllVariants)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace corvane
+
+BENCHMARK_MAIN();

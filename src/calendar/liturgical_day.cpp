@@ -1,0 +1,48 @@
+#include <chrono>
+
+#include "calendar/calendar_phases.h"
+#include "calendar/clause_texts.h"
+#include "calendar/pascha.h"
+
+namespace corvane {
+
+using namespace std::chrono;
+
+bool isEveningService(const DismissalState& state) {
+  return state.eveningLiturgy || state.greatVespers || state.dailyVespers || state.presanctified;
+}
+
+void openLiturgicalDay(DismissalState& state) {
+  // isSunday keeps the weekday of the date as picked; everything else works
+  // on the liturgical day.
+  state.isSunday = weekdayOf(state.serviceDate) == Sunday;
+  if (state.isSunday) {
+    state.write(Slot::risenClause, clauses::kRisen, "Sunday: the resurrection");
+  } else {
+    state.clear(Slot::risenClause);
+  }
+
+  // The evening shift: an evening service belongs to the next liturgical day.
+  if (isEveningService(state)) state.serviceDate += days{1};
+
+  const year_month_day date{state.serviceDate};
+  state.year = static_cast<int>(date.year());
+  state.month = static_cast<int>(static_cast<unsigned>(date.month()));
+  state.day = static_cast<int>(static_cast<unsigned>(date.day()));
+}
+
+void fixMovableDates(DismissalState& state) {
+  const MovableDates dates = movableDatesOf(state.year);
+  const year_month_day pascha{dates.pascha};
+  state.pascha = dates.pascha;
+  state.paschaMonth = static_cast<int>(static_cast<unsigned>(pascha.month()));
+  state.paschaDay = static_cast<int>(static_cast<unsigned>(pascha.day()));
+  state.cleanMonday = dates.cleanMonday;
+  state.meetingLeavetaking = dates.meetingLeavetaking;
+  state.lazarusSaturday = dates.lazarusSaturday;
+  state.palmSunday = dates.palmSunday;
+  state.ascension = dates.ascension;
+  state.pentecost = dates.pentecost;
+}
+
+}  // namespace corvane

@@ -1,0 +1,7 @@
+#include "calendar/calendar_phases.h"
+
+namespace corvane {
+
+void applyTheotokosCrossAndForerunner(DismissalState&) {}
+
+}  // namespace corvane

@@ -1,0 +1,192 @@
+#include "cli/cli.h"
+
+#include <CLI/CLI.hpp>
+#include <cctype>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "composer/create_dismissal.h"
+#include "composer/service.h"
+#include "output/english_date.h"
+#include "output/text_layout.h"
+#include "output/utf8.h"
+#include "settings/patron.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr int kBadInput = 2;
+
+constexpr const char* kDescription =
+    "Composes the dismissal of one service on one date (or on every date of a range).\n"
+    "\n"
+    "S: great-vespers | daily-vespers | orthros | daily-orthros | chrysostom | basil |\n"
+    "   presanctified\n"
+    "P: trinity | lord | holy-spirit | theotokos | cross | archangels | forerunner |\n"
+    "   apostles | ancestors | all-saints | chrysostom | basil | gregory | nicholas\n"
+    "\n"
+    "Dates are as picked in the date picker (an evening service belongs to the next\n"
+    "liturgical day), from 1583-01-01 to 9999-12-30. Without --json each date prints\n"
+    "as the text file lays it out; with --json, one JSON object per date and line.\n"
+    "Bad input prints one line on stderr and exits with status 2.";
+
+// What the command line asks for, once checked.
+struct Request {
+  Service service = Service::greatVespers;
+  bool evening = false;
+  Date from{};
+  Date to{};
+  Patron patron = Patron::trinity;
+  std::string patronText;
+  bool bishop = false;
+  bool json = false;
+};
+
+struct BadInput {
+  std::string message;
+};
+
+// YYYY-MM-DD, by hand: this compiler's library has no chrono parsing.
+std::optional<Date> parseIsoDate(const std::string& text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+  for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+    if (!std::isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
+  }
+  const auto number = [&text](std::size_t at, std::size_t length) {
+    return static_cast<unsigned>(std::stoul(text.substr(at, length)));
+  };
+  const std::chrono::year_month_day date{std::chrono::year{static_cast<int>(number(0, 4))},
+                                         std::chrono::month{number(5, 2)},
+                                         std::chrono::day{number(8, 2)}};
+  if (!date.ok()) return std::nullopt;
+  return Date{date};
+}
+
+Date checkedDate(const std::string& option, const std::string& text) {
+  const std::optional<Date> date = parseIsoDate(text);
+  if (!date) throw BadInput{option + ": '" + text + "' is not a date of the form YYYY-MM-DD"};
+  if (!isSupportedPickedDate(*date)) {
+    throw BadInput{option + ": " + text + " is outside the supported dates " +
+                   isoDate(kFirstSupportedDate) + " to " + isoDate(kLastSupportedDate)};
+  }
+  return *date;
+}
+
+std::string firstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
+
+Request checkedRequest(const std::string& serviceText, const std::string& fromText,
+                       const std::string& toText, bool evening, const std::string& patronName,
+                       const std::optional<std::string>& patronText, bool bishop, bool json) {
+  Request request;
+  const std::optional<Service> service = serviceFromName(serviceText);
+  if (!service) throw BadInput{"--service: unknown service '" + serviceText + "'"};
+  request.service = *service;
+  if (evening && !mayBeEvening(*service)) {
+    throw BadInput{"--evening: only the Divine Liturgies (chrysostom, basil) are served in the evening"};
+  }
+  request.evening = evening;
+  request.from = checkedDate("--date", fromText);
+  request.to = toText.empty() ? request.from : checkedDate("--to", toText);
+  if (request.to < request.from) throw BadInput{"--to: " + toText + " is before --date " + fromText};
+
+  if (!patronName.empty() && patronText) {
+    throw BadInput{"--patron and --patron-text: give one of them, not both"};
+  }
+  if (!patronName.empty()) {
+    const std::optional<Patron> patron = patronFromName(patronName);
+    if (!patron) throw BadInput{"--patron: unknown patron '" + patronName + "'"};
+    request.patron = *patron;
+  }
+  if (patronText) {
+    if (!isValidUtf8(*patronText)) throw BadInput{"--patron-text: the text is not valid UTF-8"};
+    if (patronText->empty()) throw BadInput{"--patron-text: the patron phrase is empty"};
+    request.patron = Patron::typed;
+    request.patronText = normalizeLineBreaks(*patronText);
+  }
+  request.bishop = bishop;
+  request.json = json;
+  return request;
+}
+
+std::string composeAll(const Request& request) {
+  DismissalState state;
+  TempleSettings settings;
+  selectService(state, request.service, request.evening);
+  choosePatron(settings, request.patron, request.patronText);
+  settings.bishopPresent = request.bishop;
+
+  std::string out;
+  for (Date date = request.from; date <= request.to; date += days{1}) {
+    state.serviceDate = date;
+    CreateDismissal(state, settings);
+    if (request.json) {
+      nlohmann::ordered_json line;
+      line["date"] = isoDate(date);
+      line["dayTitle"] = state.dayTitle;
+      line["serviceHeading"] = state.serviceHeading;
+      line["dismissalText"] = settings.dismissalText;
+      line["endingText"] = state.endingText;
+      out += line.dump();
+      out += '\n';
+    } else {
+      if (date != request.from) out += '\n';
+      out += textLayout(composedFrom(state, settings, englishLongDate(date)), "\n");
+      out += '\n';
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  CLI::App app{kDescription, "corvane-cli"};
+  std::string serviceText, fromText, toText, patronName;
+  std::string patronTextValue;
+  bool evening = false, bishop = false, json = false;
+
+  std::vector<CLI::Option*> options = {
+      app.add_option("--service", serviceText, "the service (S below)")->required(),
+      app.add_option("--date", fromText, "the date as picked, YYYY-MM-DD")->required(),
+      app.add_option("--to", toText, "compose every date from --date to this one, inclusive"),
+      app.add_flag("--evening", evening, "an Evening Divine Liturgy (chrysostom or basil only)"),
+      app.add_option("--patron", patronName, "the temple's patron (P below)"),
+      app.add_option("--patron-text", patronTextValue,
+                     "a typed patron phrase (\"NONE OF THE ABOVE\")"),
+      app.add_flag("--bishop", bishop, "a bishop is present"),
+      app.add_flag("--json", json, "one JSON object per date and line"),
+  };
+  for (CLI::Option* option : options) {
+    option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+  }
+
+  try {
+    app.parse(argc, argv);
+    for (const CLI::Option* option : options) {
+      if (option->count() > 1) throw BadInput{option->get_name() + ": given more than once"};
+    }
+    const CLI::Option* patronTextOption = options[5];
+    const std::optional<std::string> patronText =
+        patronTextOption->count() > 0 ? std::optional<std::string>{patronTextValue} : std::nullopt;
+    const Request request = checkedRequest(serviceText, fromText, toText, evening, patronName,
+                                           patronText, bishop, json);
+    out << composeAll(request);
+    out.flush();
+    return 0;
+  } catch (const CLI::CallForHelp&) {
+    out << app.help();
+    return 0;
+  } catch (const CLI::ParseError& error) {
+    err << "corvane-cli: " << firstLine(error.what()) << '\n';
+    return kBadInput;
+  } catch (const BadInput& bad) {
+    err << "corvane-cli: " << bad.message << '\n';
+    return kBadInput;
+  }
+}
+
+}  // namespace corvane

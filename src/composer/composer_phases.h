@@ -1,0 +1,15 @@
+#pragma once
+
+#include "composer/dismissal_state.h"
+#include "settings/temple_settings.h"
+
+namespace corvane {
+
+// The temple's patron, unless the day's sentence names that patron already.
+void applyTemplePatron(DismissalState& state, const TempleSettings& settings);
+
+// The intercession of the weekday of the daily services, with the special
+// cases of 6 December and of the Elevation's week.
+void applyWeekdayIntercession(DismissalState& state);
+
+}  // namespace corvane

@@ -1,0 +1,42 @@
+#include "composer/service.h"
+
+#include <array>
+#include <utility>
+
+#include "settings/name_table.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr std::array<std::pair<Service, std::string_view>, 7> kServiceNames = {{
+    {Service::greatVespers, "great-vespers"},
+    {Service::dailyVespers, "daily-vespers"},
+    {Service::orthros, "orthros"},
+    {Service::dailyOrthros, "daily-orthros"},
+    {Service::chrysostom, "chrysostom"},
+    {Service::basil, "basil"},
+    {Service::presanctified, "presanctified"},
+}};
+
+}  // namespace
+
+void selectService(DismissalState& state, Service service, bool evening) {
+  state.greatVespers = service == Service::greatVespers;
+  state.dailyVespers = service == Service::dailyVespers;
+  state.orthros = service == Service::orthros;
+  state.dailyOrthros = service == Service::dailyOrthros;
+  state.liturgyChrysostom = service == Service::chrysostom;
+  state.liturgyBasil = service == Service::basil;
+  state.presanctified = service == Service::presanctified;
+  state.isDailyService = state.dailyVespers || state.dailyOrthros;
+  state.eveningLiturgy = evening && mayBeEvening(service);
+}
+
+std::string_view serviceName(Service service) { return nameIn(kServiceNames, service); }
+
+std::optional<Service> serviceFromName(std::string_view name) {
+  return valueIn<Service>(kServiceNames, name);
+}
+
+}  // namespace corvane

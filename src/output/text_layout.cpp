@@ -1,0 +1,53 @@
+#include "output/text_layout.h"
+
+#include <utility>
+
+namespace corvane {
+
+namespace {
+
+// Appends text with each of its line breaks (LF or CR LF) written as `lineBreak`.
+void appendLines(std::string& out, std::string_view text, std::string_view lineBreak) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    if (text[i] == '\n') {
+      out.append(lineBreak);
+    } else {
+      out.push_back(text[i]);
+    }
+  }
+}
+
+}  // namespace
+
+ComposedDismissal composedFrom(const DismissalState& state, const TempleSettings& settings,
+                                std::string longDate) {
+  return ComposedDismissal{
+      .longDate = std::move(longDate),
+      .dayTitle = state.dayTitle,
+      .serviceHeading = state.serviceHeading,
+      .dismissalText = settings.dismissalText,
+      .endingText = state.endingText,
+  };
+}
+
+std::string textLayout(const ComposedDismissal& dismissal, std::string_view lineBreak) {
+  std::string out;
+  out.reserve(dismissal.dismissalText.size() + dismissal.endingText.size() + 160);
+  out.append(dismissal.longDate);
+  if (!dismissal.dayTitle.empty()) {
+    out.append(" - ");
+    out.append(dismissal.dayTitle);
+  }
+  out.append(lineBreak);
+  out.append(dismissal.serviceHeading);
+  out.append(lineBreak);
+  out.append(lineBreak);
+  appendLines(out, dismissal.dismissalText, lineBreak);
+  out.append(lineBreak);
+  out.append(lineBreak);
+  appendLines(out, dismissal.endingText, lineBreak);
+  return out;
+}
+
+}  // namespace corvane

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "composer/dismissal_state.h"
+#include "settings/temple_settings.h"
+
+namespace corvane {
+
+// What a composition hands to the outputs.
+struct ComposedDismissal {
+  std::string longDate;        // the date as picked, in a long form
+  std::string dayTitle;        // the day's name, or empty
+  std::string serviceHeading;  // "-- Great Vespers --"
+  std::string dismissalText;   // the sentence; a typed line break held as LF
+  std::string endingText;      // one line, or the Paschal block joined by CR LF
+};
+
+// The texts of the last composition, with the picked date in the given long form.
+ComposedDismissal composedFrom(const DismissalState& state, const TempleSettings& settings,
+                                std::string longDate);
+
+// The layout of the text file: the long date (" - " and the day's name when it
+// has one), the heading, an empty line, the sentence, an empty line, the
+// ending; lines joined by `lineBreak`, none after the last. A line break
+// inside the sentence or the ending becomes `lineBreak` too.
+std::string textLayout(const ComposedDismissal& dismissal, std::string_view lineBreak);
+
+}  // namespace corvane

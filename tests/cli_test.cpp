@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+
+namespace corvane {
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliRun runWith(std::vector<std::string> args) {
+  args.insert(args.begin(), "corvane-cli");
+  std::vector<const char*> argv;
+  for (const std::string& arg : args) argv.push_back(arg.c_str());
+  std::ostringstream out, err;
+  const int status = runCli(static_cast<int>(argv.size()), argv.data(), out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream stream{text};
+  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  return lines;
+}
+
+TEST(Cli, JsonOneObjectPerDateWithKeysInOrder) {
+  const CliRun run = runWith({"--service", "orthros", "--date", "2026-04-11", "--to", "2026-04-13",
+                           "--json"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  const auto lines = linesOf(run.out);
+  ASSERT_EQ(lines.size(), 3u);
+  const char* dates[] = {"2026-04-11", "2026-04-12", "2026-04-13"};
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const auto object = nlohmann::ordered_json::parse(lines[i]);
+    std::vector<std::string> keys;
+    for (const auto& item : object.items()) keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"date", "dayTitle", "serviceHeading",
+                                              "dismissalText", "endingText"}));
+    EXPECT_EQ(object["date"], dates[i]);
+    EXPECT_EQ(object["serviceHeading"], "-- Orthros --");
+    EXPECT_TRUE(object["dismissalText"].get<std::string>().starts_with("May "));
+  }
+  const auto pascha = nlohmann::json::parse(lines[1]);
+  EXPECT_TRUE(pascha["endingText"].get<std::string>().starts_with("PASCHAL ENDING\r\n\r\n"));
+}
+
+TEST(Cli, NonAsciiTextIsWrittenUnescaped) {
+  const CliRun run = runWith({"--service", "orthros", "--date", "2022-10-13", "--patron-text",
+                           "of the holy Ἀθανάσιος", "--json"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.find("\\u"), std::string::npos);
+}
+
+TEST(Cli, PlainLayoutSeparatesDatesByAnEmptyLine) {
+  const CliRun run = runWith({"--service", "orthros", "--date", "2022-10-13", "--to", "2022-10-14"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = linesOf(run.out);
+  ASSERT_EQ(lines.size(), 13u);
+  EXPECT_EQ(lines[0], "Thursday, October 13, 2022");
+  EXPECT_EQ(lines[1], "-- Orthros --");
+  EXPECT_EQ(lines[2], "");
+  EXPECT_TRUE(lines[3].starts_with("May Christ our true God"));
+  EXPECT_EQ(lines[4], "");
+  EXPECT_TRUE(lines[5].starts_with("Through the prayers of our holy fathers"));
+  EXPECT_EQ(lines[6], "");
+  EXPECT_EQ(lines[7], "Friday, October 14, 2022");
+  EXPECT_EQ(run.out.find('\r'), std::string::npos);
+  EXPECT_TRUE(run.out.ends_with("save us.\n"));
+}
+
+TEST(Cli, PaschalEndingInThePlainLayoutHasLineFeedsOnly) {
+  const CliRun run = runWith({"--service", "orthros", "--date", "2026-04-12", "--bishop"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = linesOf(run.out);
+  ASSERT_EQ(lines.size(), 16u);
+  EXPECT_EQ(lines[5], "PASCHAL ENDING");
+  EXPECT_EQ(lines[15], "RESPONSE: . . . bestowing life.");
+}
+
+TEST(Cli, BadInputGivesStatusTwoAndNothingOnStdout) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"--service", "matins", "--date", "2022-10-08"},
+      {"--service", "orthros", "--date", "2022-10-08", "--patron", "peter"},
+      {"--service", "orthros", "--date", "2022-10-08", "--patron", "cross", "--patron-text", "x"},
+      {"--service", "orthros", "--date", "2022-10-08", "--patron-text", ""},
+      {"--service", "orthros", "--date", "2022-10-08", "--patron-text", "\xC3\x28"},
+      {"--service", "orthros", "--date", "2022-10-08", "--date", "2022-10-09"},
+      {"--service", "orthros", "--date", "2022-10-08", "--bishop", "--bishop"},
+      {"--service", "orthros", "--date", "2022-10-08", "--json", "--json"},
+      {"--service", "orthros", "--service", "orthros", "--date", "2022-10-08"},
+      {"--service", "orthros", "--date", "2022-10-8"},
+      {"--service", "orthros", "--date", "2022-02-29"},
+      {"--service", "orthros", "--date", "20221008"},
+      {"--service", "orthros", "--date", "1582-12-31"},
+      {"--service", "orthros", "--date", "9999-12-31"},
+      {"--service", "orthros", "--date", "2022-10-08", "--to", "2022-10-07"},
+      {"--service", "orthros", "--date", "2022-10-08", "--to", "10000-01-01"},
+      {"--service", "orthros", "--date", "2022-10-08", "--evening"},
+      {"--service", "presanctified", "--date", "2022-10-08", "--evening"},
+      {"--service", "orthros"},
+      {"--date", "2022-10-08"},
+      {"--service", "orthros", "--date", "2022-10-08", "--unknown"},
+      {"--service", "orthros", "--date", "2022-10-08", "extra"},
+  };
+  for (const auto& args : cases) {
+    const CliRun run = runWith(args);
+    std::string joined;
+    for (const auto& arg : args) joined += arg + ' ';
+    EXPECT_EQ(run.status, 2) << joined;
+    EXPECT_EQ(run.out, "") << joined;
+    EXPECT_FALSE(run.err.empty()) << joined;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
+  }
+}
+
+TEST(Cli, HelpDocumentsTheInterface) {
+  const CliRun run = runWith({"--help"});
+  EXPECT_EQ(run.status, 0);
+  for (const char* word : {"--service", "--date", "--to", "--evening", "--patron",
+                           "--patron-text", "--bishop", "--json", "great-vespers",
+                           "presanctified", "holy-spirit", "nicholas"}) {
+    EXPECT_NE(run.out.find(word), std::string::npos) << word;
+  }
+}
+
+}  // namespace
+}  // namespace corvane
