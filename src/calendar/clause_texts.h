@@ -26,6 +26,11 @@ inline constexpr std::string_view kSpirit = "he who sent the all-holy Spirit fro
 // The resurrection clause that follows a feast's clause on a Sunday.
 inline constexpr std::string_view kAndRisen = "and who rose again from the dead, ";
 
+// The author of the Liturgy served; the same words name a temple's patron.
+inline constexpr std::string_view kChrysostom = "of our father among the saints, John Chrysostom, archbishop of Constantinople; ";
+inline constexpr std::string_view kBasil = "of our father among the saints, Basil the Great, archbishop of Caesarea; ";
+inline constexpr std::string_view kGregory = "of our father among the saints, Gregory the Dialogist; ";
+
 }  // namespace corvane::clauses
 
 // The title and memory phrases from which the saints' texts are joined.
