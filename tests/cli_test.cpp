@@ -6,6 +6,13 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "compose.h"
+#include "output/english_date.h"
+#include "output/text_file.h"
+#include "platform/atomic_file.h"
+
+#include <filesystem>
+#include <unistd.h>
 
 namespace corvane {
 namespace {
@@ -123,11 +130,39 @@ TEST(Cli, BadInputGivesStatusTwoAndNothingOnStdout) {
   }
 }
 
+TEST(Cli, TxtWritesTheTextFileAndPrintsNothing) {
+  using namespace std::chrono;
+  const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                     ("corvane-cli-" + std::to_string(::getpid()) + ".txt");
+  const CliRun run = runWith({"--service", "great-vespers", "--date", "2025-04-12", "--bishop",
+                              "--txt", file.string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  TempleSettings settings;
+  settings.bishopPresent = true;
+  const auto composed = testing::compose(Service::greatVespers, 2025y / April / 12, false, settings);
+  std::string problem;
+  EXPECT_EQ(readWholeFile(file, problem),
+            textFileBytes(composedFrom(composed.state, composed.settings, englishLongDate)));
+  std::filesystem::remove(file);
+}
+
+TEST(Cli, TxtFailuresAreReported) {
+  const CliRun range = runWith({"--service", "orthros", "--date", "2025-04-12", "--to",
+                                "2025-04-13", "--txt", "/tmp/x.txt"});
+  EXPECT_EQ(range.status, 2);
+  const CliRun unwritable = runWith({"--service", "orthros", "--date", "2025-04-12", "--txt",
+                                     "/nonexistent-folder/dismissal.txt"});
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_EQ(unwritable.out, "");
+  EXPECT_NE(unwritable.err.find("/nonexistent-folder/dismissal.txt"), std::string::npos);
+}
+
 TEST(Cli, HelpDocumentsTheInterface) {
   const CliRun run = runWith({"--help"});
   EXPECT_EQ(run.status, 0);
   for (const char* word : {"--service", "--date", "--to", "--evening", "--patron",
-                           "--patron-text", "--bishop", "--json", "great-vespers",
+                           "--patron-text", "--bishop", "--json", "--txt", "great-vespers",
                            "presanctified", "holy-spirit", "nicholas"}) {
     EXPECT_NE(run.out.find(word), std::string::npos) << word;
   }

@@ -96,7 +96,9 @@ TEST(FeastsOfTheLord, NativityCircumcisionTheophany) {
 TEST(FeastsOfTheLord, MeetingWithAnEarlyLeavetaking) {
   // 2037: Pascha 5 April, the Leavetaking of the Meeting on 5 February.
   expectDays({
-      {Service::orthros, 2037y / February / 1, "Forefeast of the Meeting of Our Lord", "", kRisen},
+      // A Sunday of the Triodion names the day over the forefeast.
+      {Service::orthros, 2037y / February / 1, "Prodigal Son", "", kRisen},
+      {Service::orthros, 2036y / February / 1, "Forefeast of the Meeting of Our Lord", "", ""},
       {Service::orthros, 2037y / February / 2, "Meeting of Our Lord in the Temple", kMeeting, ""},
       {Service::orthros, 2037y / February / 4, "Afterfeast of the Meeting of Our Lord", kMeeting, ""},
       {Service::orthros, 2037y / February / 5, "Leavetaking of the Meeting of Our Lord", kMeeting, ""},
@@ -148,7 +150,7 @@ TEST(FeastsOfTheLord, PaschaToAllSaints) {
       {Service::orthros, 2024y / June / 24, "Day of the Holy Spirit", kSpirit, ""},
       {Service::greatVespers, 2024y / June / 23, "Kneeling Vespers", "", ""},
       {Service::orthros, 2024y / June / 26, "Afterfeast of Pentecost", kSpirit, ""},
-      {Service::orthros, 2024y / June / 29, "Leavetaking of Pentecost", kSpirit, ""},
+      {Service::orthros, 2025y / June / 14, "Leavetaking of Pentecost", kSpirit, ""},
   });
 }
 
@@ -211,7 +213,7 @@ TEST(TheotokosCrossForerunner, ClausesAndTitles) {
       {Service::orthros, 2025y / August / 1, "", "",
        ", the procession of which we commemorate this day", "", ""},
       // The Sunday of the Cross, Pascha 2022 on 24 April.
-      {Service::chrysostom, 2022y / March / 27, "", "",
+      {Service::chrysostom, 2022y / March / 27, "Adoration of the Cross", "",
        ", the adoration of which we commemorate this day", "", kChrysostom},
       {Service::orthros, 2025y / May / 7, "", "",
        ", the appearance of which in the heavens over Jerusalem we commemorate this day", "", ""},

@@ -11,6 +11,7 @@
 #include "composer/create_dismissal.h"
 #include "composer/service.h"
 #include "output/english_date.h"
+#include "output/text_file.h"
 #include "output/text_layout.h"
 #include "output/utf8.h"
 #include "settings/patron.h"
@@ -20,6 +21,7 @@ namespace corvane {
 namespace {
 
 constexpr int kBadInput = 2;
+constexpr int kCannotWrite = 1;
 
 constexpr const char* kDescription =
     "Composes the dismissal of one service on one date (or on every date of a range).\n"
@@ -32,7 +34,9 @@ constexpr const char* kDescription =
     "Dates are as picked in the date picker (an evening service belongs to the next\n"
     "liturgical day), from 1583-01-01 to 9999-12-30. Without --json each date prints\n"
     "as the text file lays it out; with --json, one JSON object per date and line.\n"
-    "Bad input prints one line on stderr and exits with status 2.";
+    "--txt FILE writes the text file of a single date to FILE instead (Windows-1252,\n"
+    "CR LF), printing nothing. Bad input prints one line on stderr and exits with\n"
+    "status 2; a file that cannot be written, with status 1.";
 
 // What the command line asks for, once checked.
 struct Request {
@@ -44,6 +48,7 @@ struct Request {
   std::string patronText;
   bool bishop = false;
   bool json = false;
+  std::string textFile;  // --txt: write this file instead of printing
 };
 
 struct BadInput {
@@ -78,9 +83,19 @@ Date checkedDate(const std::string& option, const std::string& text) {
 
 std::string firstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
 
-Request checkedRequest(const std::string& serviceText, const std::string& fromText,
-                       const std::string& toText, bool evening, const std::string& patronName,
-                       const std::optional<std::string>& patronText, bool bishop, bool json) {
+struct Arguments {
+  std::string service, from, to, patron, textFile;
+  std::optional<std::string> patronText;
+  bool evening = false, bishop = false, json = false;
+};
+
+Request checkedRequest(const Arguments& arguments) {
+  const std::string& serviceText = arguments.service;
+  const std::string& fromText = arguments.from;
+  const std::string& toText = arguments.to;
+  const std::string& patronName = arguments.patron;
+  const std::optional<std::string>& patronText = arguments.patronText;
+  const bool evening = arguments.evening;
   Request request;
   const std::optional<Service> service = serviceFromName(serviceText);
   if (!service) throw BadInput{"--service: unknown service '" + serviceText + "'"};
@@ -107,17 +122,31 @@ Request checkedRequest(const std::string& serviceText, const std::string& fromTe
     request.patron = Patron::typed;
     request.patronText = normalizeLineBreaks(*patronText);
   }
-  request.bishop = bishop;
-  request.json = json;
+  request.bishop = arguments.bishop;
+  request.json = arguments.json;
+  if (!arguments.textFile.empty()) {
+    if (request.to != request.from) throw BadInput{"--txt: writes a single date; leave out --to"};
+    if (request.json) throw BadInput{"--txt: writes a file; leave out --json"};
+    request.textFile = arguments.textFile;
+  }
   return request;
 }
 
-std::string composeAll(const Request& request) {
+struct Composer {
   DismissalState state;
   TempleSettings settings;
-  selectService(state, request.service, request.evening);
-  choosePatron(settings, request.patron, request.patronText);
-  settings.bishopPresent = request.bishop;
+};
+
+Composer composerFor(const Request& request) {
+  Composer composer;
+  selectService(composer.state, request.service, request.evening);
+  choosePatron(composer.settings, request.patron, request.patronText);
+  composer.settings.bishopPresent = request.bishop;
+  return composer;
+}
+
+std::string composeAll(const Request& request) {
+  auto [state, settings] = composerFor(request);
 
   std::string out;
   for (Date date = request.from; date <= request.to; date += days{1}) {
@@ -134,31 +163,42 @@ std::string composeAll(const Request& request) {
       out += '\n';
     } else {
       if (date != request.from) out += '\n';
-      out += textLayout(composedFrom(state, settings, englishLongDate(date)), "\n");
+      out += textLayout(composedFrom(state, settings, englishLongDate), "\n");
       out += '\n';
     }
   }
   return out;
 }
 
+// Writes the text file of a single date, exactly as the window's text output does.
+std::optional<std::string> writeRequestedTextFile(const Request& request) {
+  auto [state, settings] = composerFor(request);
+  state.serviceDate = request.from;
+  CreateDismissal(state, settings);
+  return writeTextFile(request.textFile,
+                       composedFrom(state, settings, englishLongDate));
+}
+
 }  // namespace
 
 int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
   CLI::App app{kDescription, "corvane-cli"};
-  std::string serviceText, fromText, toText, patronName;
+  Arguments arguments;
   std::string patronTextValue;
-  bool evening = false, bishop = false, json = false;
 
   std::vector<CLI::Option*> options = {
-      app.add_option("--service", serviceText, "the service (S below)")->required(),
-      app.add_option("--date", fromText, "the date as picked, YYYY-MM-DD")->required(),
-      app.add_option("--to", toText, "compose every date from --date to this one, inclusive"),
-      app.add_flag("--evening", evening, "an Evening Divine Liturgy (chrysostom or basil only)"),
-      app.add_option("--patron", patronName, "the temple's patron (P below)"),
+      app.add_option("--service", arguments.service, "the service (S below)")->required(),
+      app.add_option("--date", arguments.from, "the date as picked, YYYY-MM-DD")->required(),
+      app.add_option("--to", arguments.to, "compose every date from --date to this one, inclusive"),
+      app.add_flag("--evening", arguments.evening,
+                   "an Evening Divine Liturgy (chrysostom or basil only)"),
+      app.add_option("--patron", arguments.patron, "the temple's patron (P below)"),
       app.add_option("--patron-text", patronTextValue,
                      "a typed patron phrase (\"NONE OF THE ABOVE\")"),
-      app.add_flag("--bishop", bishop, "a bishop is present"),
-      app.add_flag("--json", json, "one JSON object per date and line"),
+      app.add_flag("--bishop", arguments.bishop, "a bishop is present"),
+      app.add_flag("--json", arguments.json, "one JSON object per date and line"),
+      app.add_option("--txt", arguments.textFile,
+                     "write the text file of the date to FILE; print nothing"),
   };
   for (CLI::Option* option : options) {
     option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
@@ -169,11 +209,18 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     for (const CLI::Option* option : options) {
       if (option->count() > 1) throw BadInput{option->get_name() + ": given more than once"};
     }
-    const CLI::Option* patronTextOption = options[5];
-    const std::optional<std::string> patronText =
-        patronTextOption->count() > 0 ? std::optional<std::string>{patronTextValue} : std::nullopt;
-    const Request request = checkedRequest(serviceText, fromText, toText, evening, patronName,
-                                           patronText, bishop, json);
+    if (options[5]->count() > 0) arguments.patronText = patronTextValue;
+    if (options[8]->count() > 0 && arguments.textFile.empty()) {
+      throw BadInput{"--txt: the file name is empty"};
+    }
+    const Request request = checkedRequest(arguments);
+    if (!request.textFile.empty()) {
+      if (const std::optional<std::string> problem = writeRequestedTextFile(request)) {
+        err << "corvane-cli: " << *problem << '\n';
+        return kCannotWrite;
+      }
+      return 0;
+    }
     out << composeAll(request);
     out.flush();
     return 0;

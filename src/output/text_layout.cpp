@@ -21,9 +21,9 @@ void appendLines(std::string& out, std::string_view text, std::string_view lineB
 }  // namespace
 
 ComposedDismissal composedFrom(const DismissalState& state, const TempleSettings& settings,
-                                std::string longDate) {
+                                const LongDateFormat& longDate) {
   return ComposedDismissal{
-      .longDate = std::move(longDate),
+      .longDate = longDate(state.serviceDate),
       .dayTitle = state.dayTitle,
       .serviceHeading = state.serviceHeading,
       .dismissalText = settings.dismissalText,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,9 +18,13 @@ struct ComposedDismissal {
   std::string endingText;      // one line, or the Paschal block joined by CR LF
 };
 
-// The texts of the last composition, with the picked date in the given long form.
+// Turns a date into its long text ("Saturday, October 8, 2022").
+using LongDateFormat = std::function<std::string(Date)>;
+
+// The texts of the last composition, with the date as picked (restored at the
+// end of the composition) in the given long form.
 ComposedDismissal composedFrom(const DismissalState& state, const TempleSettings& settings,
-                                std::string longDate);
+                                const LongDateFormat& longDate);
 
 // The layout of the text file: the long date (" - " and the day's name when it
 // has one), the heading, an empty line, the sentence, an empty line, the

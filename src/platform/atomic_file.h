@@ -1,0 +1,20 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+// Writes the bytes to a temporary file in the same folder and renames it over
+// the old file, so an interruption never leaves a half-written file. On
+// failure nothing is left behind and the old file is untouched; the result is
+// a message naming the error and the path.
+std::optional<std::string> writeFileAtomically(const std::filesystem::path& path,
+                                               std::string_view bytes);
+
+// The whole file, or nothing with a message in `problem`.
+std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::string& problem);
+
+}  // namespace corvane
