@@ -12,6 +12,7 @@
 #include "composer/service.h"
 #include "output/english_date.h"
 #include "output/text_file.h"
+#include "output/word_document.h"
 #include "output/text_layout.h"
 #include "output/utf8.h"
 #include "settings/patron.h"
@@ -35,7 +36,7 @@ constexpr const char* kDescription =
     "liturgical day), from 1583-01-01 to 9999-12-30. Without --json each date prints\n"
     "as the text file lays it out; with --json, one JSON object per date and line.\n"
     "--txt FILE writes the text file of a single date to FILE instead (Windows-1252,\n"
-    "CR LF), printing nothing. Bad input prints one line on stderr and exits with\n"
+    "CR LF), and --docx FILE the formatted document; both print nothing. Bad input prints one line on stderr and exits with\n"
     "status 2; a file that cannot be written, with status 1.";
 
 // What the command line asks for, once checked.
@@ -49,6 +50,7 @@ struct Request {
   bool bishop = false;
   bool json = false;
   std::string textFile;  // --txt: write this file instead of printing
+  std::string documentFile;  // --docx: likewise, the document
 };
 
 struct BadInput {
@@ -84,7 +86,7 @@ Date checkedDate(const std::string& option, const std::string& text) {
 std::string firstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
 
 struct Arguments {
-  std::string service, from, to, patron, textFile;
+  std::string service, from, to, patron, textFile, documentFile;
   std::optional<std::string> patronText;
   bool evening = false, bishop = false, json = false;
 };
@@ -124,11 +126,19 @@ Request checkedRequest(const Arguments& arguments) {
   }
   request.bishop = arguments.bishop;
   request.json = arguments.json;
-  if (!arguments.textFile.empty()) {
-    if (request.to != request.from) throw BadInput{"--txt: writes a single date; leave out --to"};
-    if (request.json) throw BadInput{"--txt: writes a file; leave out --json"};
-    request.textFile = arguments.textFile;
+  for (const auto& [option, file] :
+       {std::pair{"--txt", &arguments.textFile}, std::pair{"--docx", &arguments.documentFile}}) {
+    if (file->empty()) continue;
+    if (request.to != request.from) {
+      throw BadInput{std::string{option} + ": writes a single date; leave out --to"};
+    }
+    if (request.json) throw BadInput{std::string{option} + ": writes a file; leave out --json"};
   }
+  if (!arguments.textFile.empty() && !arguments.documentFile.empty()) {
+    throw BadInput{"--txt and --docx: give one of them, not both"};
+  }
+  request.textFile = arguments.textFile;
+  request.documentFile = arguments.documentFile;
   return request;
 }
 
@@ -170,13 +180,15 @@ std::string composeAll(const Request& request) {
   return out;
 }
 
-// Writes the text file of a single date, exactly as the window's text output does.
-std::optional<std::string> writeRequestedTextFile(const Request& request) {
+// Writes the text file or the document of a single date, exactly as the
+// window's outputs do, with the English long date.
+std::optional<std::string> writeRequestedFile(const Request& request) {
   auto [state, settings] = composerFor(request);
   state.serviceDate = request.from;
   CreateDismissal(state, settings);
-  return writeTextFile(request.textFile,
-                       composedFrom(state, settings, englishLongDate));
+  const ComposedDismissal composed = composedFrom(state, settings, englishLongDate);
+  if (!request.textFile.empty()) return writeTextFile(request.textFile, composed);
+  return writeWordDocument(request.documentFile, composed);
 }
 
 }  // namespace
@@ -199,6 +211,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
       app.add_flag("--json", arguments.json, "one JSON object per date and line"),
       app.add_option("--txt", arguments.textFile,
                      "write the text file of the date to FILE; print nothing"),
+      app.add_option("--docx", arguments.documentFile,
+                     "write the document (.docx) of the date to FILE; print nothing"),
   };
   for (CLI::Option* option : options) {
     option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
@@ -210,12 +224,13 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
       if (option->count() > 1) throw BadInput{option->get_name() + ": given more than once"};
     }
     if (options[5]->count() > 0) arguments.patronText = patronTextValue;
-    if (options[8]->count() > 0 && arguments.textFile.empty()) {
-      throw BadInput{"--txt: the file name is empty"};
+    if ((options[8]->count() > 0 && arguments.textFile.empty()) ||
+        (options[9]->count() > 0 && arguments.documentFile.empty())) {
+      throw BadInput{"--txt, --docx: the file name is empty"};
     }
     const Request request = checkedRequest(arguments);
-    if (!request.textFile.empty()) {
-      if (const std::optional<std::string> problem = writeRequestedTextFile(request)) {
+    if (!request.textFile.empty() || !request.documentFile.empty()) {
+      if (const std::optional<std::string> problem = writeRequestedFile(request)) {
         err << "corvane-cli: " << *problem << '\n';
         return kCannotWrite;
       }

@@ -85,7 +85,7 @@ void assemble(const DismissalState& state, std::string& sentence) {
 }
 
 std::string_view closingLine(const DismissalState& state, const TempleSettings& settings) {
-  if (isPaschalSeason(state)) return kPaschalEnding;
+  if (state.isPaschalSeason) return kPaschalEnding;
   return settings.bishopPresent ? kHierarchicalEnding : kOrdinaryEnding;
 }
 
@@ -114,7 +114,7 @@ std::string_view heading(const DismissalState& state) {
 
 }  // namespace
 
-bool isPaschalSeason(const DismissalState& state) {
+bool inPaschalSeason(const DismissalState& state) {
   return state.pascha <= state.serviceDate && state.serviceDate <= state.pascha + days{38};
 }
 
@@ -134,6 +134,7 @@ void CreateDismissal(DismissalState& state, TempleSettings& settings) {
   applyWeekdayIntercession(state);
   assemble(state, settings.dismissalText);
 
+  state.isPaschalSeason = inPaschalSeason(state);
   state.endingText = closingLine(state, settings);
   state.serviceHeading = heading(state);
 

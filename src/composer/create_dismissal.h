@@ -11,7 +11,8 @@ namespace corvane {
 // the closing line; state.serviceDate holds the date as picked again.
 void CreateDismissal(DismissalState& state, TempleSettings& settings);
 
-// The days from Pascha to the Wednesday before the Ascension, both included.
-bool isPaschalSeason(const DismissalState& state);
+// The liturgical day lies from Pascha to the Wednesday before the Ascension,
+// both included: the days of the Paschal ending.
+bool inPaschalSeason(const DismissalState& state);
 
 }  // namespace corvane

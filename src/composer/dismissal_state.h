@@ -56,6 +56,7 @@ struct DismissalState {
 
   bool useWholeText = false;    // wholeText replaces the assembled sentence
   bool suppressSaints = false;  // the day's feast displaces the saints and the Forerunner clause
+  bool isPaschalSeason = false;  // the composed day lies from Pascha to the eve of the Ascension
 
   // The liturgical day (after the evening shift) and its Pascha.
   int month = 0;

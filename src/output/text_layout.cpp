@@ -20,6 +20,22 @@ void appendLines(std::string& out, std::string_view text, std::string_view lineB
 
 }  // namespace
 
+// The weekday's intercession stands in the sentence only at the daily services.
+std::vector<std::string> boldClausesOf(const DismissalState& state) {
+  std::vector<std::string> clauses;
+  const auto add = [&clauses](const std::string& clause) {
+    if (!clause.empty()) clauses.push_back(clause);
+  };
+  if (state.dailyVespers || state.dailyOrthros) add(state.weekdayClause);
+  for (const std::string* clause :
+       {&state.feastClause, &state.risenClause, &state.theotokosClause, &state.crossClause,
+        &state.forerunnerClause, &state.patronClause, &state.liturgyAuthorClause,
+        &state.saintsClause, &state.ancestorsClause}) {
+    add(*clause);
+  }
+  return clauses;
+}
+
 ComposedDismissal composedFrom(const DismissalState& state, const TempleSettings& settings,
                                 const LongDateFormat& longDate) {
   return ComposedDismissal{
@@ -28,6 +44,8 @@ ComposedDismissal composedFrom(const DismissalState& state, const TempleSettings
       .serviceHeading = state.serviceHeading,
       .dismissalText = settings.dismissalText,
       .endingText = state.endingText,
+      .paschalEnding = state.isPaschalSeason,
+      .boldClauses = boldClausesOf(state),
   };
 }
 

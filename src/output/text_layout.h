@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "composer/dismissal_state.h"
 #include "settings/temple_settings.h"
@@ -11,11 +12,15 @@ namespace corvane {
 
 // What a composition hands to the outputs.
 struct ComposedDismissal {
-  std::string longDate;        // the date as picked, in a long form
-  std::string dayTitle;        // the day's name, or empty
-  std::string serviceHeading;  // "-- Great Vespers --"
-  std::string dismissalText;   // the sentence; a typed line break held as LF
-  std::string endingText;      // one line, or the Paschal block joined by CR LF
+  std::string longDate = {};        // the date as picked, in a long form
+  std::string dayTitle = {};        // the day's name, or empty
+  std::string serviceHeading = {};  // "-- Great Vespers --"
+  std::string dismissalText = {};   // the sentence; a typed line break held as LF
+  std::string endingText = {};      // one line, or the Paschal block joined by CR LF
+  bool paschalEnding = false;  // the ending is the Paschal block
+  // The day's proper clauses, in the order in which the document makes them
+  // bold; empty slots are left out.
+  std::vector<std::string> boldClauses = {};
 };
 
 // Turns a date into its long text ("Saturday, October 8, 2022").

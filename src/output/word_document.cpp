@@ -1,0 +1,124 @@
+#include "output/word_document.h"
+
+#include <exception>
+#include <system_error>
+
+#include "output/docx_package.h"
+#include "output/english_date.h"
+#include "output/xml_text.h"
+#include "platform/atomic_file.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr std::string_view kHeadingFont = "Palatino Linotype";
+constexpr int kHeadingSize = 20;   // 10 pt
+constexpr int kSentenceSize = 28;  // 14 pt
+
+std::vector<std::string> endingLines(std::string_view ending) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = ending.find("\r\n", start);
+    lines.emplace_back(ending.substr(start, end - start));
+    if (end == std::string_view::npos) break;
+    start = end + 2;
+  }
+  return lines;
+}
+
+// Marks the first occurrence of each clause, searched from the start of the
+// document (paragraphs joined by a paragraph mark), in the text as written.
+void markBoldClauses(std::vector<DocumentParagraph>& paragraphs,
+                     const std::vector<std::string>& clauses) {
+  std::string whole;
+  for (const DocumentParagraph& paragraph : paragraphs) {
+    whole += paragraph.text;
+    whole += '\r';
+  }
+  std::vector<bool> bold(whole.size(), false);
+  for (const std::string& clause : clauses) {
+    const std::string written = withoutForbiddenXmlCharacters(clause);
+    if (written.empty()) continue;
+    const std::size_t at = whole.find(written);
+    if (at == std::string::npos) continue;
+    for (std::size_t i = at; i < at + written.size(); ++i) bold[i] = true;
+  }
+  std::size_t offset = 0;
+  for (DocumentParagraph& paragraph : paragraphs) {
+    paragraph.boldAt.assign(bold.begin() + static_cast<std::ptrdiff_t>(offset),
+                            bold.begin() + static_cast<std::ptrdiff_t>(offset + paragraph.text.size()));
+    offset += paragraph.text.size() + 1;
+  }
+}
+
+}  // namespace
+
+std::vector<DocumentParagraph> documentParagraphs(const ComposedDismissal& dismissal) {
+  std::string dateLine = dismissal.longDate;
+  if (!dismissal.dayTitle.empty()) dateLine += " - " + dismissal.dayTitle;
+
+  std::vector<DocumentParagraph> paragraphs;
+  paragraphs.push_back({.text = withoutForbiddenXmlCharacters(dateLine),
+                        .centred = true,
+                        .font = kHeadingFont,
+                        .halfPoints = kHeadingSize,
+                        .bold = true,
+                        .smallCaps = true});
+  paragraphs.push_back({.text = withoutForbiddenXmlCharacters(dismissal.serviceHeading),
+                        .centred = true,
+                        .font = kHeadingFont,
+                        .halfPoints = kHeadingSize,
+                        .bold = true,
+                        .smallCaps = true,
+                        .underline = true});
+  paragraphs.push_back({});
+  paragraphs.push_back({.text = withoutForbiddenXmlCharacters(dismissal.dismissalText),
+                        .halfPoints = kSentenceSize});
+  paragraphs.push_back({});
+
+  const std::vector<std::string> lines = endingLines(dismissal.endingText);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    paragraphs.push_back({.text = withoutForbiddenXmlCharacters(lines[i])});
+  }
+  DocumentParagraph& ending = paragraphs[5];
+  if (dismissal.paschalEnding) {
+    ending.italic = true;
+    ending.underline = true;
+    if (paragraphs.size() > 9) paragraphs[9].italic = true;  // "(thrice)"
+  } else {
+    ending.italic = false;
+    ending.underline = false;
+    ending.halfPoints = kSentenceSize;
+  }
+  markBoldClauses(paragraphs, dismissal.boldClauses);
+  return paragraphs;
+}
+
+std::string wordDocumentBytes(const ComposedDismissal& dismissal) {
+  return docxPackage(documentParagraphs(dismissal));
+}
+
+std::filesystem::path freeDocumentPath(const std::filesystem::path& folder, Date picked,
+                                       Service service, bool evening) {
+  std::string stem = "dismissal-" + isoDate(picked) + "-" + std::string{serviceName(service)};
+  if (evening) stem += "-evening";
+  std::error_code error;
+  std::filesystem::path path = folder / (stem + ".docx");
+  for (int number = 2; std::filesystem::exists(path, error); ++number) {
+    path = folder / (stem + "-" + std::to_string(number) + ".docx");
+  }
+  return path;
+}
+
+std::optional<std::string> writeWordDocument(const std::filesystem::path& path,
+                                             const ComposedDismissal& dismissal) {
+  try {
+    return writeFileAtomically(path, wordDocumentBytes(dismissal));
+  } catch (const std::exception& packing) {
+    return "Cannot write " + path.string() + ": " + packing.what();
+  }
+}
+
+}  // namespace corvane

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calendar/date.h"
+#include "composer/service.h"
+#include "output/text_layout.h"
+
+namespace corvane {
+
+// One paragraph of the document, with the formatting it adds to the
+// document's defaults (Book Antiqua, 12 pt, justified).
+struct DocumentParagraph {
+  std::string text = {};  // a line break inside the paragraph is LF
+  bool centred = false;
+  std::string_view font = {};  // empty: the document's
+  int halfPoints = 0;         // 0: the document's 12 pt
+  bool bold = false;          // the whole paragraph
+  bool smallCaps = false;
+  std::optional<bool> italic = {};
+  std::optional<bool> underline = {};  // single, or explicitly none
+  std::vector<bool> boldAt = {};       // per byte of `text`: a clause made bold
+};
+
+// The paragraphs of the document: date and day's name, heading, empty, the
+// sentence, empty, the ending (one paragraph a line), with the day's proper
+// clauses bold where first found. Characters that XML forbids are dropped.
+std::vector<DocumentParagraph> documentParagraphs(const ComposedDismissal& dismissal);
+
+// The .docx package; the same request gives the same bytes.
+std::string wordDocumentBytes(const ComposedDismissal& dismissal);
+
+// "dismissal-2022-10-08-great-vespers.docx" in the folder, "-evening" for an
+// Evening Divine Liturgy, "-2", "-3" … when the name is taken: a document is
+// never written over an earlier one.
+std::filesystem::path freeDocumentPath(const std::filesystem::path& folder, Date picked,
+                                       Service service, bool evening);
+
+// Writes the document atomically; a message naming the error and the path on failure.
+std::optional<std::string> writeWordDocument(const std::filesystem::path& path,
+                                             const ComposedDismissal& dismissal);
+
+}  // namespace corvane
