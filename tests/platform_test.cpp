@@ -12,28 +12,14 @@
 #include "platform/atomic_file.h"
 #include "platform/data_folder.h"
 #include "platform/open_file.h"
+#include "temporary_folder.h"
 
 namespace corvane {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh folder of the test's own, removed afterwards.
-class TemporaryFolder {
- public:
-  TemporaryFolder() {
-    path_ = fs::temp_directory_path() /
-            ("corvane-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~TemporaryFolder() { fs::remove_all(path_); }
-  const fs::path& path() const { return path_; }
-
- private:
-  static inline int counter_ = 0;
-  fs::path path_;
-};
+using testing::TemporaryFolder;
 
 std::size_t entriesIn(const fs::path& folder) {
   return static_cast<std::size_t>(std::distance(fs::directory_iterator{folder}, {}));

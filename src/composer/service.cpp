@@ -33,6 +33,16 @@ void selectService(DismissalState& state, Service service, bool evening) {
   state.eveningLiturgy = evening && mayBeEvening(service);
 }
 
+Service serviceOf(const DismissalState& state) {
+  if (state.dailyVespers) return Service::dailyVespers;
+  if (state.orthros) return Service::orthros;
+  if (state.dailyOrthros) return Service::dailyOrthros;
+  if (state.liturgyChrysostom) return Service::chrysostom;
+  if (state.liturgyBasil) return Service::basil;
+  if (state.presanctified) return Service::presanctified;
+  return Service::greatVespers;
+}
+
 std::string_view serviceName(Service service) { return nameIn(kServiceNames, service); }
 
 std::optional<Service> serviceFromName(std::string_view name) {

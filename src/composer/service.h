@@ -32,6 +32,9 @@ constexpr bool mayBeEvening(Service service) {
 // only for an Evening Divine Liturgy.
 void selectService(DismissalState& state, Service service, bool evening);
 
+// The service whose flag is set (Great Vespers when none is).
+Service serviceOf(const DismissalState& state);
+
 // The short names used on the command line and in file names ("great-vespers").
 std::string_view serviceName(Service service);
 std::optional<Service> serviceFromName(std::string_view name);

@@ -1,0 +1,46 @@
+#include "app/corvane_app.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
+
+namespace corvane {
+
+CorvaneApp::CorvaneApp(AppServices services) : services_(std::move(services)) {
+  form2_ = std::make_unique<Form2>(settings_, services_);
+  form1_ = std::make_unique<Form1>(state_, settings_, services_);
+  connect(form2_.get(), &Form2::continued, this, &CorvaneApp::enterMainWindow);
+  connect(form1_.get(), &Form1::goBackRequested, this, &CorvaneApp::returnToTempleWindow);
+}
+
+void CorvaneApp::start() {
+  form1_->hide();
+  form1_->setEnabled(false);
+  form2_->adjustSize();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    form2_->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form2_->size(),
+                                            screen->availableGeometry()));
+  }
+  form2_->showAndReload();
+}
+
+void CorvaneApp::enterMainWindow() {
+  form2_->setEnabled(false);
+  form2_->hide();
+  form1_->logic().disableOutputs();
+  form1_->sync();
+  form1_->show();
+  form1_->setEnabled(true);
+  form1_->activateWindow();
+}
+
+void CorvaneApp::returnToTempleWindow() {
+  form1_->hide();
+  forgetPatronForGoingBack(settings_);
+  form2_->showAndReload();
+  form1_->logic().returnToServiceStage(toDate(services_.today()));
+  form1_->sync();
+  form1_->setEnabled(false);
+}
+
+}  // namespace corvane

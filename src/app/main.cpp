@@ -1,0 +1,14 @@
+#include <QApplication>
+
+#include "app/corvane_app.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("Corvane");
+  // The program ends by "&Quit" or "E&xit", or by closing a window; hiding the
+  // temple window on the way to the main window must not end it.
+  QApplication::setQuitOnLastWindowClosed(false);
+  corvane::CorvaneApp app{corvane::defaultServices()};
+  app.start();
+  return QApplication::exec();
+}
