@@ -9,3 +9,6 @@ target_include_directories(corvane_common INTERFACE "${PROJECT_SOURCE_DIR}/src")
 if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
   set(CMAKE_BUILD_TYPE Release CACHE STRING "Build type" FORCE)
 endif()
+
+configure_file("${PROJECT_SOURCE_DIR}/cmake/version.h.in" "${PROJECT_BINARY_DIR}/generated/version.h")
+target_include_directories(corvane_common INTERFACE "${PROJECT_BINARY_DIR}/generated")

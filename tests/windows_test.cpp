@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDateEdit>
 #include <QLabel>
@@ -43,7 +44,10 @@ class Windows : public ::testing::Test {
                                OpenFailure) { opened.push_back(file); },
     };
     services.patronFile = folder.path() / "inpat.txt";
-    services.showAbout = [](QWidget*) {};
+    services.startSystemInfo = [this] { return systemInfoStarts; };
+    services.inform = [this](QWidget*, const QString& title, const QString& text) {
+      messages.push_back(title + "|" + text);
+    };
   }
 
   // Starts the program anew: the records are new, the files stay.
@@ -84,6 +88,7 @@ class Windows : public ::testing::Test {
   QStringList questions;
   QStringList messages;
   std::vector<std::filesystem::path> opened;
+  bool systemInfoStarts = false;
 };
 
 TEST_F(Windows, FirstStartWithoutAPatronFile) {
@@ -323,6 +328,30 @@ TEST_F(Windows, TheDatePickerCoversTheSupportedDates) {
   EXPECT_EQ(picker.minimumDate(), QDate(1583, 1, 1));
   EXPECT_EQ(picker.maximumDate(), QDate(9999, 12, 30));
   EXPECT_TRUE(picker.calendarPopup());
+}
+
+TEST_F(Windows, OneAboutBoxFromEitherWindow) {
+  start();
+  in<QAction>(app->form2(), "mnu2HelpAbout").trigger();
+  frmAbout* about = app->aboutBox();
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->isVisible());
+  EXPECT_FALSE(about->isModal());
+  EXPECT_EQ(about->windowTitle(), "About Corvane");
+  EXPECT_EQ(in<QLabel>(*about, "lblTitle").text(), "Corvane");
+  EXPECT_EQ(in<QLabel>(*about, "lblVersion").text(), "Version 1.2.2");
+  in<QAction>(app->form2(), "mnu2HelpAbout").trigger();
+  in<QAction>(app->form1(), "mnuHelpAbout").trigger();
+  EXPECT_EQ(app->aboutBox(), about);
+  EXPECT_EQ(app->findChildren<frmAbout*>().size() + app->form2().findChildren<frmAbout*>().size(),
+            1);
+
+  click(*about, "cmdSysInfo");
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_EQ(messages[0], "Corvane|System Information Is Unavailable At This Time");
+  systemInfoStarts = true;
+  click(*about, "cmdSysInfo");
+  EXPECT_EQ(messages.size(), 1);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "output/english_date.h"
 #include "platform/data_folder.h"
+#include "platform/system_info.h"
 
 namespace corvane {
 
@@ -48,16 +49,9 @@ AppServices defaultServices() {
       .openDocument = openWithDefaultApplication,
   };
   services.patronFile = folder / "inpat.txt";
-  services.showAbout = [](QWidget* from) {
-    static QMessageBox* about = nullptr;
-    if (about == nullptr) {
-      about = new QMessageBox(QMessageBox::Information, "About Corvane", "Corvane",
-                              QMessageBox::Ok, from);
-      about->setModal(false);
-    }
-    about->show();
-    about->raise();
-    about->activateWindow();
+  services.startSystemInfo = StartSysInfo;
+  services.inform = [](QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::information(parent, title, text, QMessageBox::Ok);
   };
   return services;
 }

@@ -21,8 +21,10 @@ struct AppServices {
   std::function<void(QWidget* parent, const QString& text)> tell;
   OutputServices outputs;
   std::filesystem::path patronFile;  // "inpat.txt" in the data folder
-  // Shows the About box beside the given window.
-  std::function<void(QWidget* from)> showAbout;
+  // Starts the system-information tool; false when there is none to start.
+  std::function<bool()> startSystemInfo;
+  // An OK-only message box with a title of its own.
+  std::function<void(QWidget* parent, const QString& title, const QString& text)> inform;
 };
 
 // The services of a real run: the local date, message boxes, the data folder,

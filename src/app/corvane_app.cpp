@@ -4,6 +4,9 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "platform/system_info.h"
+#include "version.h"
+
 namespace corvane {
 
 CorvaneApp::CorvaneApp(AppServices services) : services_(std::move(services)) {
@@ -11,6 +14,22 @@ CorvaneApp::CorvaneApp(AppServices services) : services_(std::move(services)) {
   form1_ = std::make_unique<Form1>(state_, settings_, services_);
   connect(form2_.get(), &Form2::continued, this, &CorvaneApp::enterMainWindow);
   connect(form1_.get(), &Form1::goBackRequested, this, &CorvaneApp::returnToTempleWindow);
+  connect(form1_.get(), &Form1::aboutRequested, this, [this] { showAbout(form1_.get()); });
+  connect(form2_.get(), &Form2::aboutRequested, this, [this] { showAbout(form2_.get()); });
+}
+
+// One box, beside whichever window asked; asked again, it comes forward.
+void CorvaneApp::showAbout(QWidget* from) {
+  if (!about_) {
+    about_ = new frmAbout(
+        from, services_.startSystemInfo, [this](QWidget* parent) {
+          services_.inform(parent, QString::fromUtf8(kApplicationTitle),
+                           QString::fromUtf8(kSystemInfoUnavailable));
+        });
+  }
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
 }
 
 void CorvaneApp::start() {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <memory>
 
+#include "app/about_box.h"
 #include "app/app_services.h"
 #include "app/form1.h"
 #include "app/form2.h"
@@ -24,16 +26,20 @@ class CorvaneApp : public QObject {
   Form2& form2() { return *form2_; }
   DismissalState& state() { return state_; }
   TempleSettings& settings() { return settings_; }
+  // The one About box, while it is open.
+  frmAbout* aboutBox() { return about_; }
 
  private:
   void enterMainWindow();
   void returnToTempleWindow();
+  void showAbout(QWidget* from);
 
   AppServices services_;
   DismissalState state_;
   TempleSettings settings_;
   std::unique_ptr<Form2> form2_;
   std::unique_ptr<Form1> form1_;
+  QPointer<frmAbout> about_;
 };
 
 }  // namespace corvane

@@ -173,7 +173,7 @@ void Form1::buildMenus() {
   help->setObjectName("mnuHelp");
   QAction* about = help->addAction("&About");
   about->setObjectName("mnuHelpAbout");
-  connect(about, &QAction::triggered, this, [this] { services_.showAbout(this); });
+  connect(about, &QAction::triggered, this, &Form1::aboutRequested);
 }
 
 void Form1::sync() {

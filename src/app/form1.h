@@ -30,6 +30,7 @@ class Form1 : public QMainWindow {
 
  signals:
   void goBackRequested();
+  void aboutRequested();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -179,7 +179,7 @@ void Form2::buildMenus() {
   help->setObjectName("mnu2Help");
   QAction* about = help->addAction("&About");
   about->setObjectName("mnu2HelpAbout");
-  connect(about, &QAction::triggered, this, [this] { services_.showAbout(this); });
+  connect(about, &QAction::triggered, this, &Form2::aboutRequested);
 }
 
 void Form2::showAndReload() {

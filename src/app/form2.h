@@ -30,6 +30,7 @@ class Form2 : public QMainWindow {
 
  signals:
   void continued();
+  void aboutRequested();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -8,8 +8,8 @@ Date paschaOf(int year) {
   // The Julian computus: d places the paschal full moon, e finds the Sunday
   // after it, and the offset carries the Julian date into the civil calendar,
   // so that Pascha falls f days after 28 March. Counting days from 28 March,
-  // rather than splitting f into a month and a day by hand, stays right past
-  // the year 5242, from which Pascha can fall in June.
+  // rather than splitting f into a month and a day by hand, stays right in
+  // every year: from 5243 on the split would give "31 June".
   const int a = year % 19;
   const int d = (19 * a + 15) % 30;
   const int e = (d + year + year / 4) % 7;

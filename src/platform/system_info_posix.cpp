@@ -1,0 +1,11 @@
+#include "platform/process.h"
+#include "platform/system_info.h"
+
+namespace corvane {
+
+bool StartSysInfo() {
+  const std::optional<std::vector<std::string>> tool = systemInfoToolOnPath(findOnPath);
+  return tool && !startProgram(*tool);
+}
+
+}  // namespace corvane
