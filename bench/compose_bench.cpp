@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "composer/create_dismissal.h"
+#include "composer/explain.h"
 #include "composer/service.h"
 
 namespace corvane {
@@ -33,6 +34,21 @@ void BM_OneComposition(benchmark::State& run) {
   run.SetItemsProcessed(run.iterations());
 }
 BENCHMARK(BM_OneComposition);
+
+// The same with the trace read back: the rule behind every slot.
+void BM_OneCompositionExplained(benchmark::State& run) {
+  DismissalState state;
+  TempleSettings settings;
+  selectService(state, Service::orthros, false);
+  state.serviceDate = 2025y / June / 1;
+  for (auto _ : run) {
+    CreateDismissal(state, settings);
+    const Explanation explanation = explain(state);
+    benchmark::DoNotOptimize(explanation.slots.data());
+  }
+  run.SetItemsProcessed(run.iterations());
+}
+BENCHMARK(BM_OneCompositionExplained);
 
 // 365 dates times nine variants: items are compositions.
 void BM_YearOfAllVariants(benchmark::State& run) {

@@ -158,11 +158,66 @@ TEST(Cli, TxtFailuresAreReported) {
   EXPECT_NE(unwritable.err.find("/nonexistent-folder/dismissal.txt"), std::string::npos);
 }
 
+// --explain names the rule that wrote each clause; an empty slot names none.
+TEST(Cli, ExplainNamesTheRules) {
+  struct Row {
+    std::vector<std::string> args;
+    std::string liturgicalDay;
+    std::vector<std::pair<std::string, std::string>> rules;  // "" for null
+  };
+  const Row rows[] = {
+      {{"--service", "great-vespers", "--date", "2022-10-08"},
+       "2022-10-09",
+       {{"saintsClause", "saints of 9 October"}, {"feastClause", ""}, {"risenClause", ""}}},
+      {{"--service", "orthros", "--date", "2025-04-20"},
+       "2025-04-20",
+       {{"dayTitle", "Holy Pascha"},
+        {"feastClause", "Bright Week and the Leavetaking of Pascha"},
+        {"saintsClause", ""}}},
+      {{"--service", "orthros", "--date", "2025-10-12"},
+       "2025-10-12",
+       {{"saintsClause", "Sunday of the Fathers of the Seventh Council"},
+        {"risenClause", "Sunday: the resurrection"}}},
+      {{"--service", "chrysostom", "--date", "2025-11-13", "--patron", "chrysostom"},
+       "2025-11-13",
+       {{"patronClause", ""}, {"liturgyAuthorClause", ""}, {"saintsClause", "saints of 13 November"}}},
+  };
+  for (const Row& row : rows) {
+    std::vector<std::string> args = row.args;
+    args.insert(args.end(), {"--json", "--explain"});
+    const CliRun run = runWith(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto line = nlohmann::ordered_json::parse(run.out);
+    const auto& explained = line["explain"];
+    EXPECT_EQ(explained["liturgicalDay"], row.liturgicalDay);
+    std::vector<std::string> slots;
+    for (const auto& item : explained["slots"].items()) slots.push_back(item.key());
+    EXPECT_EQ(slots.size(), 12u);
+    EXPECT_EQ(slots.front(), "dayTitle");
+    EXPECT_EQ(slots.back(), "wholeText");
+    for (const auto& [slot, rule] : row.rules) {
+      const auto& written = explained["slots"][slot];
+      if (rule.empty()) {
+        EXPECT_TRUE(written["rule"].is_null()) << slot;
+        EXPECT_EQ(written["text"], "") << slot;
+      } else {
+        EXPECT_EQ(written["rule"], rule) << slot;
+      }
+    }
+  }
+  const CliRun plain = runWith({"--service", "great-vespers", "--date", "2022-10-08", "--explain"});
+  EXPECT_NE(plain.out.find("Liturgical day: Sunday, October 9, 2022\n"), std::string::npos);
+  EXPECT_NE(plain.out.find("(saints of 9 October)\n"), std::string::npos);
+  const CliRun range = runWith({"--service", "orthros", "--date", "2025-10-12", "--to",
+                                "2025-10-13", "--explain"});
+  EXPECT_EQ(range.status, 2);
+}
+
 TEST(Cli, HelpDocumentsTheInterface) {
   const CliRun run = runWith({"--help"});
   EXPECT_EQ(run.status, 0);
   for (const char* word : {"--service", "--date", "--to", "--evening", "--patron",
-                           "--patron-text", "--bishop", "--json", "--txt", "great-vespers",
+                           "--patron-text", "--bishop", "--json", "--txt", "--docx", "--explain", "great-vespers",
                            "presanctified", "holy-spirit", "nicholas"}) {
     EXPECT_NE(run.out.find(word), std::string::npos) << word;
   }

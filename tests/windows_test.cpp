@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QMimeData>
+#include <QTextBrowser>
 #include <QAction>
 #include <QApplication>
 #include <QDateEdit>
@@ -328,6 +331,66 @@ TEST_F(Windows, TheDatePickerCoversTheSupportedDates) {
   EXPECT_EQ(picker.minimumDate(), QDate(1583, 1, 1));
   EXPECT_EQ(picker.maximumDate(), QDate(9999, 12, 30));
   EXPECT_TRUE(picker.calendarPopup());
+}
+
+// The preview shows what the outputs will hold, for the date and service chosen.
+TEST_F(Windows, ThePreviewIsTheTextOfTheOutputs) {
+  struct Row {
+    const char* option;
+    QDate date;
+    const char* typedPatron;
+  };
+  const Row rows[] = {
+      {"optOrthros", QDate{2025, 4, 20}, nullptr},                 // Pascha
+      {"optVespers", QDate{2024, 6, 23}, nullptr},                 // Kneeling Vespers
+      {"optDailyOrthros", QDate{2025, 9, 17}, "of St. Herman\nof Alaska"},
+  };
+  for (const Row& row : rows) {
+    start();
+    if (row.typedPatron) {
+      click(app->form2(), "cmdContinue");
+      typePatron(QString::fromUtf8(row.typedPatron));
+    } else {
+      click(app->form2(), "optTrinity");
+    }
+    click(app->form2(), "cmdContinue");
+    Form1& main = app->form1();
+    auto& preview = in<QTextBrowser>(main, "txtPreview");
+    EXPECT_FALSE(preview.isVisible()) << "hidden in the service stage";
+    click(main, row.option);
+    click(main, "cmdSelectService");
+    EXPECT_TRUE(preview.isVisible());
+    in<QDateEdit>(main, "DTPicker1").setDate(row.date);
+    click(main, "cmdTxtFile");
+    std::string text = decodeTextFile(fileBytes(folder.path() / "dismissal.txt"));
+    std::erase(text, '\r');
+    EXPECT_EQ(preview.toPlainText().toStdString(), text) << row.option;
+  }
+}
+
+TEST_F(Windows, ThePreviewFollowsTheDateAndCopiesBothFormats) {
+  reachMainWindow();
+  Form1& main = app->form1();
+  click(main, "cmdSelectService");
+  auto& preview = in<QTextBrowser>(main, "txtPreview");
+  EXPECT_TRUE(preview.toPlainText().startsWith("Saturday, October 8, 2022\n-- Great Vespers --"));
+  in<QDateEdit>(main, "DTPicker1").setDate(QDate{2024, 12, 24});
+  EXPECT_TRUE(preview.toPlainText().startsWith(
+      "Tuesday, December 24, 2024 - Nativity of Our Lord\n-- Great Vespers --\n\nMay he who "
+      "was born in a cave"));
+
+  click(main, "cmdCopy");
+  const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(copied, nullptr);
+  EXPECT_EQ(copied->text(), preview.toPlainText());
+  EXPECT_TRUE(copied->hasHtml());
+  EXPECT_TRUE(copied->html().contains("font-weight:700")) << "the bold clauses stay bold";
+
+  click(main, "cmdWhy");
+  EXPECT_TRUE(in<QLabel>(main, "lblWhy").isVisible());
+  EXPECT_TRUE(in<QLabel>(main, "lblWhy").text().contains("feastClause: Nativity of Our Lord"));
+  click(main, "cmdGoBack");
+  EXPECT_FALSE(preview.isVisible());
 }
 
 TEST_F(Windows, OneAboutBoxFromEitherWindow) {

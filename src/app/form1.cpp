@@ -1,6 +1,13 @@
 #include "app/form1.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -14,6 +21,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include "app/dismissal_preview.h"
 
 namespace corvane {
 
@@ -62,6 +71,46 @@ QLabel* note(QWidget* parent, const char* objectName, const char* text) {
   bold.setBold(true);
   label->setFont(bold);
   return label;
+}
+
+// The preview as a rich-text document: the document's paragraphs, centred
+// headings in small capitals, the day's clauses bold, every blank and empty
+// line kept, so that its plain text is the text file's text.
+void fillPreview(QTextDocument& document, const DismissalPreview& preview) {
+  document.clear();
+  QTextCursor cursor{&document};
+  bool first = true;
+  for (const DocumentParagraph& paragraph : preview.paragraphs) {
+    QTextBlockFormat block;
+    block.setAlignment(paragraph.centred ? Qt::AlignHCenter : Qt::AlignJustify);
+    QTextCharFormat base;
+    base.setFontWeight(paragraph.bold ? QFont::Bold : QFont::Normal);
+    base.setFontCapitalization(paragraph.smallCaps ? QFont::SmallCaps : QFont::MixedCase);
+    base.setFontItalic(paragraph.italic.value_or(false));
+    base.setFontUnderline(paragraph.underline.value_or(false));
+    if (first) {
+      cursor.setBlockFormat(block);
+      first = false;
+    } else {
+      cursor.insertBlock(block);
+    }
+    const std::string& text = paragraph.text;
+    std::size_t start = 0;
+    while (start < text.size()) {
+      const bool bold = paragraph.boldAt[start];
+      std::size_t end = start;
+      while (end < text.size() && paragraph.boldAt[end] == bold && text[end] != '\n') ++end;
+      if (end == start) {  // a typed line break stays a line break
+        cursor.insertText(QString{QChar::LineSeparator}, base);
+        ++start;
+        continue;
+      }
+      QTextCharFormat run = base;
+      if (bold) run.setFontWeight(QFont::Bold);
+      cursor.insertText(QString::fromStdString(text.substr(start, end - start)), run);
+      start = end;
+    }
+  }
 }
 
 }  // namespace
@@ -144,7 +193,40 @@ void Form1::buildControls() {
   bottom->addStretch();
   grid->addLayout(bottom, 5, 0, 1, 2);
   grid->setColumnMinimumWidth(1, 320);
+
+  // The preview of the date stage: what the outputs will contain.
+  auto* previewColumn = new QVBoxLayout;
+  preview_ = new QTextBrowser(central);
+  preview_->setObjectName("txtPreview");
+  preview_->setReadOnly(true);
+  preview_->setOpenLinks(false);
+  preview_->setMinimumSize(440, 300);
+  copyButton_ = button(central, "cmdCopy", "C&opy");
+  copyButton_->setToolTip("Copies the dismissal, with its bold clauses, to the clipboard (Ctrl+Shift+C).");
+  whyButton_ = button(central, "cmdWhy", "Wh&y?");
+  whyButton_->setCheckable(true);
+  whyButton_->setToolTip("Lists the rule behind each bold clause.");
+  whyList_ = new QLabel(central);
+  whyList_->setObjectName("lblWhy");
+  whyList_->setWordWrap(true);
+  whyList_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto* previewButtons = new QHBoxLayout;
+  previewButtons->addWidget(copyButton_);
+  previewButtons->addWidget(whyButton_);
+  previewButtons->addStretch();
+  previewColumn->addWidget(preview_, 1);
+  previewColumn->addLayout(previewButtons);
+  previewColumn->addWidget(whyList_);
+  grid->addLayout(previewColumn, 0, 2, 6, 1);
+  grid->setColumnStretch(2, 1);
   setCentralWidget(central);
+
+  connect(copyButton_, &QPushButton::clicked, this, &Form1::copyPreview);
+  auto* copyShortcut = new QShortcut(QKeySequence("Ctrl+Shift+C"), this);
+  connect(copyShortcut, &QShortcut::activated, this, [this] {
+    if (copyButton_->isVisible()) copyPreview();
+  });
+  connect(whyButton_, &QPushButton::toggled, whyList_, &QLabel::setVisible);
 
   connect(options_, &QButtonGroup::idClicked, this, &Form1::onOptionClicked);
   connect(continueButton_, &QPushButton::clicked, this, [this] {
@@ -199,7 +281,41 @@ void Form1::sync() {
   selectDifferentService_->setEnabled(controls.selectDifferentServiceEnabled);
   wordButton_->setEnabled(controls.outputsEnabled);
   textButton_->setEnabled(controls.outputsEnabled);
+  updatePreview();
   syncing_ = false;
+}
+
+// Shown in the date stage only, composed afresh on every change.
+void Form1::updatePreview() {
+  const bool dateStage = logic_.controls().dateFrameEnabled;
+  preview_->setVisible(dateStage);
+  copyButton_->setVisible(dateStage);
+  whyButton_->setVisible(dateStage);
+  whyList_->setVisible(dateStage && whyButton_->isChecked());
+  if (!dateStage) {
+    preview_->clear();
+    previewPlain_.clear();
+    previewHtml_.clear();
+    return;
+  }
+  const DismissalPreview preview =
+      previewDismissal(state_, settings_, services_.outputs.longDate);
+  fillPreview(*preview_->document(), preview);
+  previewPlain_ = QString::fromStdString(preview.plainText);
+  previewHtml_ = preview_->document()->toHtml();
+  QString reasons;
+  for (const std::string& reason : preview.reasons) {
+    reasons += QString::fromStdString(reason).toHtmlEscaped() + "<br/>";
+  }
+  whyList_->setText(reasons.isEmpty() ? "No rule wrote a clause of this day." : reasons);
+}
+
+// Plain text in the text file's layout, and rich text that keeps the bold.
+void Form1::copyPreview() {
+  auto* copied = new QMimeData;
+  copied->setText(previewPlain_);
+  copied->setHtml(previewHtml_);
+  QGuiApplication::clipboard()->setMimeData(copied);
 }
 
 void Form1::onOptionClicked(int id) {

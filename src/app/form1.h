@@ -13,6 +13,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QTextBrowser;
 
 namespace corvane {
 
@@ -43,6 +44,8 @@ class Form1 : public QMainWindow {
   void createTextFile();
   void createDocument();
   OpenFailure reportLater();
+  void updatePreview();
+  void copyPreview();
 
   DismissalState& state_;
   TempleSettings& settings_;
@@ -61,6 +64,12 @@ class Form1 : public QMainWindow {
   QPushButton* selectDifferentService_ = nullptr;
   QPushButton* wordButton_ = nullptr;
   QPushButton* textButton_ = nullptr;
+  QTextBrowser* preview_ = nullptr;
+  QPushButton* copyButton_ = nullptr;
+  QPushButton* whyButton_ = nullptr;
+  QLabel* whyList_ = nullptr;
+  QString previewPlain_;
+  QString previewHtml_;
 };
 
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "composer/create_dismissal.h"
+#include "composer/explain.h"
 #include "composer/service.h"
 #include "output/english_date.h"
 #include "output/text_file.h"
@@ -51,6 +52,7 @@ struct Request {
   bool json = false;
   std::string textFile;  // --txt: write this file instead of printing
   std::string documentFile;  // --docx: likewise, the document
+  bool explain = false;      // --explain: the rule behind each clause
 };
 
 struct BadInput {
@@ -88,7 +90,7 @@ std::string firstLine(const std::string& text) { return text.substr(0, text.find
 struct Arguments {
   std::string service, from, to, patron, textFile, documentFile;
   std::optional<std::string> patronText;
-  bool evening = false, bishop = false, json = false;
+  bool evening = false, bishop = false, json = false, explain = false;
 };
 
 Request checkedRequest(const Arguments& arguments) {
@@ -139,6 +141,13 @@ Request checkedRequest(const Arguments& arguments) {
   }
   request.textFile = arguments.textFile;
   request.documentFile = arguments.documentFile;
+  if (arguments.explain) {
+    if (request.to != request.from) throw BadInput{"--explain: explains a single date; leave out --to"};
+    if (!request.textFile.empty() || !request.documentFile.empty()) {
+      throw BadInput{"--explain: prints its answer; leave out --txt and --docx"};
+    }
+  }
+  request.explain = arguments.explain;
   return request;
 }
 
@@ -155,6 +164,47 @@ Composer composerFor(const Request& request) {
   return composer;
 }
 
+nlohmann::ordered_json explanationJson(const Explanation& explanation) {
+  nlohmann::ordered_json json;
+  json["liturgicalDay"] = isoDate(explanation.liturgicalDay);
+  json["pascha"] = isoDate(explanation.pascha);
+  json["derived"] = {{"cleanMonday", isoDate(explanation.cleanMonday)},
+                     {"meetingLeavetaking", isoDate(explanation.meetingLeavetaking)},
+                     {"lazarusSaturday", isoDate(explanation.lazarusSaturday)},
+                     {"palmSunday", isoDate(explanation.palmSunday)},
+                     {"ascension", isoDate(explanation.ascension)},
+                     {"pentecost", isoDate(explanation.pentecost)}};
+  nlohmann::ordered_json slots = nlohmann::ordered_json::object();
+  for (const SlotExplanation& slot : explanation.slots) {
+    nlohmann::ordered_json entry;
+    entry["text"] = std::string{slot.text};
+    entry["rule"] = slot.rule.empty() ? nlohmann::ordered_json(nullptr)
+                                      : nlohmann::ordered_json(std::string{slot.rule});
+    slots[std::string{slot.slot}] = entry;
+  }
+  json["slots"] = slots;
+  return json;
+}
+
+std::string explanationText(const Explanation& explanation) {
+  std::string text = "Liturgical day: " + englishLongDate(explanation.liturgicalDay) + "\n";
+  text += "Pascha: " + isoDate(explanation.pascha) + "; Clean Monday " +
+          isoDate(explanation.cleanMonday) + ", Leavetaking of the Meeting " +
+          isoDate(explanation.meetingLeavetaking) + ", Lazarus Saturday " +
+          isoDate(explanation.lazarusSaturday) + ", Palm Sunday " +
+          isoDate(explanation.palmSunday) + ", Ascension " + isoDate(explanation.ascension) +
+          ", Pentecost " + isoDate(explanation.pentecost) + "\n";
+  for (const SlotExplanation& slot : explanation.slots) {
+    text += std::string{slot.slot} + ": ";
+    if (slot.text.empty()) {
+      text += "(empty)\n";
+    } else {
+      text += "\"" + std::string{slot.text} + "\" (" + std::string{slot.rule} + ")\n";
+    }
+  }
+  return text;
+}
+
 std::string composeAll(const Request& request) {
   auto [state, settings] = composerFor(request);
 
@@ -169,12 +219,14 @@ std::string composeAll(const Request& request) {
       line["serviceHeading"] = state.serviceHeading;
       line["dismissalText"] = settings.dismissalText;
       line["endingText"] = state.endingText;
+      if (request.explain) line["explain"] = explanationJson(explain(state));
       out += line.dump();
       out += '\n';
     } else {
       if (date != request.from) out += '\n';
       out += textLayout(composedFrom(state, settings, englishLongDate), "\n");
       out += '\n';
+      if (request.explain) out += "\n" + explanationText(explain(state));
     }
   }
   return out;
@@ -213,6 +265,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
                      "write the text file of the date to FILE; print nothing"),
       app.add_option("--docx", arguments.documentFile,
                      "write the document (.docx) of the date to FILE; print nothing"),
+      app.add_flag("--explain", arguments.explain,
+                   "also print the liturgical day, Pascha and the rule behind each clause"),
   };
   for (CLI::Option* option : options) {
     option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
