@@ -47,7 +47,8 @@ std::string zipEntry(const std::string& archiveBytes, const char* name) {
 
 pugi::xml_document parsed(const std::string& xml) {
   pugi::xml_document document;
-  const pugi::xml_parse_result result = document.load_string(xml.c_str());
+  const pugi::xml_parse_result result =
+      document.load_string(xml.c_str(), pugi::parse_default | pugi::parse_ws_pcdata);
   EXPECT_TRUE(result) << result.description();
   return document;
 }
