@@ -72,4 +72,4 @@ BENCHMARK(BM_YearOfAllVariants)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace corvane
 
-BENCHMARK_MAIN();
+

@@ -205,11 +205,14 @@ std::string explanationText(const Explanation& explanation) {
   return text;
 }
 
-std::string composeAll(const Request& request) {
+// Every date of the request, written as it is composed: the request is
+// checked whole before, so nothing reaches `out` for bad input.
+void composeAll(const Request& request, std::ostream& stream) {
   auto [state, settings] = composerFor(request);
 
   std::string out;
   for (Date date = request.from; date <= request.to; date += days{1}) {
+    out.clear();
     state.serviceDate = date;
     CreateDismissal(state, settings);
     if (request.json) {
@@ -228,8 +231,8 @@ std::string composeAll(const Request& request) {
       out += '\n';
       if (request.explain) out += "\n" + explanationText(explain(state));
     }
+    stream << out;
   }
-  return out;
 }
 
 // Writes the text file or the document of a single date, exactly as the
@@ -290,7 +293,7 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
       }
       return 0;
     }
-    out << composeAll(request);
+    composeAll(request, out);
     out.flush();
     return 0;
   } catch (const CLI::CallForHelp&) {

@@ -2,4 +2,7 @@
 
 #include "cli/cli.h"
 
-int main(int argc, char** argv) { return corvane::runCli(argc, argv, std::cout, std::cerr); }
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);  // the output of a range of dates is large
+  return corvane::runCli(argc, argv, std::cout, std::cerr);
+}
