@@ -11,16 +11,7 @@ namespace {
 
 using namespace std::chrono;
 
-struct Variant {
-  Service service;
-  bool evening;
-};
-
-constexpr Variant kNineVariants[] = {
-    {Service::greatVespers, false}, {Service::dailyVespers, false}, {Service::orthros, false},
-    {Service::dailyOrthros, false}, {Service::chrysostom, false},   {Service::chrysostom, true},
-    {Service::basil, false},        {Service::basil, true},         {Service::presanctified, false},
-};
+using Variant = ServiceVariant;
 
 void BM_OneComposition(benchmark::State& run) {
   DismissalState state;
@@ -56,7 +47,7 @@ void BM_YearOfAllVariants(benchmark::State& run) {
   TempleSettings settings;
   const Date first = 2025y / January / 1;
   for (auto _ : run) {
-    for (const Variant& variant : kNineVariants) {
+    for (const Variant& variant : kNineServiceVariants) {
       selectService(state, variant.service, variant.evening);
       for (Date date = first; date < first + days{365}; date += days{1}) {
         state.serviceDate = date;
@@ -71,5 +62,3 @@ BENCHMARK(BM_YearOfAllVariants)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace corvane
-
-

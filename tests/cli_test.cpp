@@ -1,18 +1,18 @@
-#include <gtest/gtest.h>
+#include "cli/cli.h"
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/cli.h"
 #include "compose.h"
 #include "output/english_date.h"
 #include "output/text_file.h"
 #include "platform/atomic_file.h"
-
-#include <filesystem>
-#include <unistd.h>
 
 namespace corvane {
 namespace {
@@ -40,8 +40,8 @@ std::vector<std::string> linesOf(const std::string& text) {
 }
 
 TEST(Cli, JsonOneObjectPerDateWithKeysInOrder) {
-  const CliRun run = runWith({"--service", "orthros", "--date", "2026-04-11", "--to", "2026-04-13",
-                           "--json"});
+  const CliRun run =
+      runWith({"--service", "orthros", "--date", "2026-04-11", "--to", "2026-04-13", "--json"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
   const auto lines = linesOf(run.out);
@@ -51,8 +51,8 @@ TEST(Cli, JsonOneObjectPerDateWithKeysInOrder) {
     const auto object = nlohmann::ordered_json::parse(lines[i]);
     std::vector<std::string> keys;
     for (const auto& item : object.items()) keys.push_back(item.key());
-    EXPECT_EQ(keys, (std::vector<std::string>{"date", "dayTitle", "serviceHeading",
-                                              "dismissalText", "endingText"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"date", "dayTitle", "serviceHeading", "dismissalText",
+                                              "endingText"}));
     EXPECT_EQ(object["date"], dates[i]);
     EXPECT_EQ(object["serviceHeading"], "-- Orthros --");
     EXPECT_TRUE(object["dismissalText"].get<std::string>().starts_with("May "));
@@ -63,13 +63,14 @@ TEST(Cli, JsonOneObjectPerDateWithKeysInOrder) {
 
 TEST(Cli, NonAsciiTextIsWrittenUnescaped) {
   const CliRun run = runWith({"--service", "orthros", "--date", "2022-10-13", "--patron-text",
-                           "of the holy Ἀθανάσιος", "--json"});
+                              "of the holy Ἀθανάσιος", "--json"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out.find("\\u"), std::string::npos);
 }
 
 TEST(Cli, PlainLayoutSeparatesDatesByAnEmptyLine) {
-  const CliRun run = runWith({"--service", "orthros", "--date", "2022-10-13", "--to", "2022-10-14"});
+  const CliRun run =
+      runWith({"--service", "orthros", "--date", "2022-10-13", "--to", "2022-10-14"});
   ASSERT_EQ(run.status, 0) << run.err;
   const auto lines = linesOf(run.out);
   ASSERT_EQ(lines.size(), 13u);
@@ -134,13 +135,14 @@ TEST(Cli, TxtWritesTheTextFileAndPrintsNothing) {
   using namespace std::chrono;
   const std::filesystem::path file = std::filesystem::temp_directory_path() /
                                      ("corvane-cli-" + std::to_string(::getpid()) + ".txt");
-  const CliRun run = runWith({"--service", "great-vespers", "--date", "2025-04-12", "--bishop",
-                              "--txt", file.string()});
+  const CliRun run = runWith(
+      {"--service", "great-vespers", "--date", "2025-04-12", "--bishop", "--txt", file.string()});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "");
   TempleSettings settings;
   settings.bishopPresent = true;
-  const auto composed = testing::compose(Service::greatVespers, 2025y / April / 12, false, settings);
+  const auto composed =
+      testing::compose(Service::greatVespers, 2025y / April / 12, false, settings);
   std::string problem;
   EXPECT_EQ(readWholeFile(file, problem),
             textFileBytes(composedFrom(composed.state, composed.settings, englishLongDate)));
@@ -180,7 +182,9 @@ TEST(Cli, ExplainNamesTheRules) {
         {"risenClause", "Sunday: the resurrection"}}},
       {{"--service", "chrysostom", "--date", "2025-11-13", "--patron", "chrysostom"},
        "2025-11-13",
-       {{"patronClause", ""}, {"liturgyAuthorClause", ""}, {"saintsClause", "saints of 13 November"}}},
+       {{"patronClause", ""},
+        {"liturgyAuthorClause", ""},
+        {"saintsClause", "saints of 13 November"}}},
   };
   for (const Row& row : rows) {
     std::vector<std::string> args = row.args;
@@ -208,16 +212,16 @@ TEST(Cli, ExplainNamesTheRules) {
   const CliRun plain = runWith({"--service", "great-vespers", "--date", "2022-10-08", "--explain"});
   EXPECT_NE(plain.out.find("Liturgical day: Sunday, October 9, 2022\n"), std::string::npos);
   EXPECT_NE(plain.out.find("(saints of 9 October)\n"), std::string::npos);
-  const CliRun range = runWith({"--service", "orthros", "--date", "2025-10-12", "--to",
-                                "2025-10-13", "--explain"});
+  const CliRun range =
+      runWith({"--service", "orthros", "--date", "2025-10-12", "--to", "2025-10-13", "--explain"});
   EXPECT_EQ(range.status, 2);
 }
 
 TEST(Cli, HelpDocumentsTheInterface) {
   const CliRun run = runWith({"--help"});
   EXPECT_EQ(run.status, 0);
-  for (const char* word : {"--service", "--date", "--to", "--evening", "--patron",
-                           "--patron-text", "--bishop", "--json", "--txt", "--docx", "--explain", "great-vespers",
+  for (const char* word : {"--service", "--date", "--to", "--evening", "--patron", "--patron-text",
+                           "--bishop", "--json", "--txt", "--docx", "--explain", "great-vespers",
                            "presanctified", "holy-spirit", "nicholas"}) {
     EXPECT_NE(run.out.find(word), std::string::npos) << word;
   }

@@ -18,7 +18,7 @@ TEST(CreateDismissal, EveningShiftAndRestore) {
     bool moves;
   };
   const Row rows[] = {
-      {Service::greatVespers, false, true}, {Service::dailyVespers, false, true},
+      {Service::greatVespers, false, true},  {Service::dailyVespers, false, true},
       {Service::presanctified, false, true}, {Service::chrysostom, true, true},
       {Service::basil, true, true},          {Service::orthros, false, false},
       {Service::dailyOrthros, false, false}, {Service::chrysostom, false, false},

@@ -20,8 +20,10 @@ constexpr std::string_view kMeeting =
     "he who deigned to be carried in the arms of righteous Simeon for our salvation, ";
 constexpr std::string_view kLazarus =
     "he who by the raising of Lazarus from the dead didst confirm the universal resurrection, ";
-constexpr std::string_view kPalms = "he who deigned to sit upon the foal of an ass for our salvation, ";
-constexpr std::string_view kPassion = "he who is going to his voluntary passion for our salvation, ";
+constexpr std::string_view kPalms =
+    "he who deigned to sit upon the foal of an ass for our salvation, ";
+constexpr std::string_view kPassion =
+    "he who is going to his voluntary passion for our salvation, ";
 constexpr std::string_view kWashing =
     "he who showed us the most excellent way of humility when he washed his disciples' feet and "
     "condescended even unto the cross and burial because of his exceeding goodness, ";
@@ -59,10 +61,11 @@ struct DayRow {
 void expectDays(std::initializer_list<DayRow> rows) {
   for (const DayRow& row : rows) {
     const auto composed = compose(row.service, row.picked, row.evening);
-    const std::string where = std::string{serviceName(row.service)} + " picked " +
-                              std::to_string(static_cast<int>(year_month_day{row.picked}.year())) +
-                              "-" + std::to_string(static_cast<unsigned>(year_month_day{row.picked}.month())) +
-                              "-" + std::to_string(static_cast<unsigned>(year_month_day{row.picked}.day()));
+    const std::string where =
+        std::string{serviceName(row.service)} + " picked " +
+        std::to_string(static_cast<int>(year_month_day{row.picked}.year())) + "-" +
+        std::to_string(static_cast<unsigned>(year_month_day{row.picked}.month())) + "-" +
+        std::to_string(static_cast<unsigned>(year_month_day{row.picked}.day()));
     EXPECT_EQ(composed.state.dayTitle, row.dayTitle) << where;
     EXPECT_EQ(composed.state.feastClause, row.feastClause) << where;
     EXPECT_EQ(composed.state.risenClause, row.risenClause) << where;
@@ -78,7 +81,8 @@ TEST(FeastsOfTheLord, NativityCircumcisionTheophany) {
       {Service::orthros, 2024y / December / 24, "Paramon of the Nativity", "", ""},
       {Service::basil, 2024y / December / 24, "Paramon of the Nativity", kNativity, ""},
       {Service::basil, 2024y / December / 24, "Nativity of Our Lord", kNativity, "", true},
-      {Service::orthros, 2023y / December / 31, "Leavetaking of the Nativity", kNativity, kAndRisen},
+      {Service::orthros, 2023y / December / 31, "Leavetaking of the Nativity", kNativity,
+       kAndRisen},
       {Service::orthros, 2024y / December / 31, "Leavetaking of the Nativity", kNativity, ""},
       {Service::orthros, 2023y / January / 1, "", kCircumcision, kAndRisen},
       {Service::orthros, 2025y / January / 1, "", kCircumcision, ""},
@@ -100,12 +104,15 @@ TEST(FeastsOfTheLord, MeetingWithAnEarlyLeavetaking) {
       {Service::orthros, 2037y / February / 1, "Prodigal Son", "", kRisen},
       {Service::orthros, 2036y / February / 1, "Forefeast of the Meeting of Our Lord", "", ""},
       {Service::orthros, 2037y / February / 2, "Meeting of Our Lord in the Temple", kMeeting, ""},
-      {Service::orthros, 2037y / February / 4, "Afterfeast of the Meeting of Our Lord", kMeeting, ""},
-      {Service::orthros, 2037y / February / 5, "Leavetaking of the Meeting of Our Lord", kMeeting, ""},
+      {Service::orthros, 2037y / February / 4, "Afterfeast of the Meeting of Our Lord", kMeeting,
+       ""},
+      {Service::orthros, 2037y / February / 5, "Leavetaking of the Meeting of Our Lord", kMeeting,
+       ""},
       {Service::orthros, 2037y / February / 6, "", kMeeting, ""},
       {Service::orthros, 2037y / February / 10, "", "", ""},
       // 2022: Sunday 6 February, in the afterfeast.
-      {Service::orthros, 2022y / February / 6, "Afterfeast of the Meeting of Our Lord", kMeeting, kAndRisen},
+      {Service::orthros, 2022y / February / 6, "Afterfeast of the Meeting of Our Lord", kMeeting,
+       kAndRisen},
   });
 }
 
@@ -177,9 +184,12 @@ TEST(TheotokosCrossForerunner, TransfigurationAndElevation) {
   expectDays({
       {Service::orthros, 2025y / August / 5, "Forefeast of the Transfiguration", "", ""},
       {Service::orthros, 2023y / August / 6, "Transfiguration of Our Lord", kTransfiguration, ""},
-      {Service::orthros, 2023y / August / 13, "Leavetaking of the Transfiguration", kTransfiguration, kAndRisen},
-      {Service::orthros, 2025y / August / 10, "Afterfeast of the Transfiguration", kTransfiguration, kAndRisen},
-      {Service::greatVespers, 2025y / August / 9, "Afterfeast of the Transfiguration", kTransfiguration, ""},
+      {Service::orthros, 2023y / August / 13, "Leavetaking of the Transfiguration",
+       kTransfiguration, kAndRisen},
+      {Service::orthros, 2025y / August / 10, "Afterfeast of the Transfiguration", kTransfiguration,
+       kAndRisen},
+      {Service::greatVespers, 2025y / August / 9, "Afterfeast of the Transfiguration",
+       kTransfiguration, ""},
       {Service::orthros, 2022y / September / 14, "Elevation of the Holy Cross", kRisen, ""},
       {Service::orthros, 2025y / September / 14, "Elevation of the Holy Cross", "", kRisen},
       {Service::greatVespers, 2025y / September / 13, "Elevation of the Holy Cross", "", ""},
@@ -202,8 +212,8 @@ TEST(TheotokosCrossForerunner, ClausesAndTitles) {
   const Row rows[] = {
       {Service::orthros, 2025y / March / 26, "Leavetaking of the Annunciation",
        ", whose annunciation we commemorate this day", "", "", ""},
-      {Service::orthros, 2025y / September / 12, "Leavetaking of the Nativity", kNativityOfTheotokos,
-       "", "", ""},
+      {Service::orthros, 2025y / September / 12, "Leavetaking of the Nativity",
+       kNativityOfTheotokos, "", "", ""},
       {Service::orthros, 2025y / August / 16, "Afterfeast of the Dormition",
        ", whose dormition we commemorate this day", "", "", ""},
       {Service::orthros, 2025y / November / 21, "Entrance of the Theotokos",
@@ -243,11 +253,13 @@ struct Clauses {
 std::string ordinarySentence(const Clauses& c) {
   return std::string{"May "} + std::string{c.feast} + std::string{c.risen} +
          "Christ our true God, through the intercessions of His all-immaculate and all-blameless "
-         "holy Mother" + std::string{c.theotokos} +
-         "; by the might of the precious and life-giving cross" + std::string{c.cross} +
+         "holy Mother" +
+         std::string{c.theotokos} + "; by the might of the precious and life-giving cross" +
+         std::string{c.cross} +
          "; by the protection of the honorable bodiless powers of heaven; at the supplication of "
-         "the honorable, glorious Prophet, Forerunner and Baptist John" + std::string{c.forerunner} +
-         "; of the holy, glorious and all-laudable apostles; " + std::string{c.author} +
+         "the honorable, glorious Prophet, Forerunner and Baptist John" +
+         std::string{c.forerunner} + "; of the holy, glorious and all-laudable apostles; " +
+         std::string{c.author} +
          "of the holy, glorious and right-victorious martyrs; of our venerable and God-bearing "
          "fathers; of the holy and righteous ancestors of God, Joachim and Anna; and of all the "
          "saints: have mercy on us, and save us, forasmuch as He is good and loveth mankind.";
@@ -261,11 +273,14 @@ TEST(FeastsOfTheLord, WholeSentences) {
   };
   constexpr std::string_view kElevation = ", the elevation of which we commemorate this day";
   const Row rows[] = {
-      {Service::chrysostom, 2024y / December / 25,
+      {Service::chrysostom,
+       2024y / December / 25,
        {.feast = kNativity,
-        .author = "of our father among the saints, John Chrysostom, archbishop of Constantinople; "}},
+        .author =
+            "of our father among the saints, John Chrysostom, archbishop of Constantinople; "}},
       // The vesperal Liturgy of St. Basil on the paramon of Theophany.
-      {Service::basil, 2024y / January / 5,
+      {Service::basil,
+       2024y / January / 5,
        {.feast = kTheophany,
         .author = "of our father among the saints, Basil the Great, archbishop of Caesarea; "}},
       {Service::orthros, 2025y / April / 18, {.feast = kSpittings}},
@@ -297,9 +312,10 @@ TEST(TheotokosCrossForerunner, AfterfeastOfTheElevationInTheDailyServices) {
 
 TEST(FeastsOfTheLord, GreatDaysSuppressTheSaintsAndTheForerunner) {
   // Pascha 2025 on 20 April; Pentecost 2024 on 23 June; Lazarus Saturday 2025 on 12 April.
-  for (const auto& [service, picked] :
-       {std::pair{Service::orthros, 2025y / April / 20}, std::pair{Service::orthros, 2025y / April / 12},
-        std::pair{Service::orthros, 2024y / June / 23}, std::pair{Service::orthros, 2025y / May / 29}}) {
+  for (const auto& [service, picked] : {std::pair{Service::orthros, 2025y / April / 20},
+                                        std::pair{Service::orthros, 2025y / April / 12},
+                                        std::pair{Service::orthros, 2024y / June / 23},
+                                        std::pair{Service::orthros, 2025y / May / 29}}) {
     EXPECT_TRUE(compose(service, picked).state.suppressSaints);
   }
   EXPECT_FALSE(compose(Service::orthros, 2025y / April / 21).state.suppressSaints);

@@ -1,7 +1,6 @@
 // Typed patron phrases and command lines of every kind, drawn from a fixed
 // seed: no output is corrupted, nothing typed is lost, nothing crashes.
 #include <gtest/gtest.h>
-#include <zip.h>
 
 #include <pugixml.hpp>
 #include <random>
@@ -18,6 +17,7 @@
 #include "output/word_document.h"
 #include "output/xml_text.h"
 #include "temporary_folder.h"
+#include "zip_reading.h"
 
 namespace corvane {
 namespace {
@@ -28,13 +28,38 @@ using namespace std::chrono;
 // characters, characters beyond the Basic Multilingual Plane, other scripts,
 // line breaks of every kind, blanks, and characters XML forbids.
 const std::vector<std::string> kPieces = {
-    "of St. ", "Herman", " ", "  ", "<", ">", "&", "\"", "'", "&amp;", "]]>", "<w:t>",
-    "\x01", "\x07", "\x0B", "\x0C", "\x1F", "\x7F", "\t",
-    "\xF0\x9F\x95\x8A",      // U+1F54A, a dove
-    "\xF0\x90\x8D\x88",      // U+10348
-    "Ἀθανάσιος", "Серафим", "Evlámpius", "€", "\xE2\x80\xA8",  // U+2028
-    "\xEF\xBF\xBE", "\xEF\xBF\xBF",  // U+FFFE, U+FFFF: forbidden in XML
-    "\r", "\n", "\r\n", "\n\n",
+    "of St. ",
+    "Herman",
+    " ",
+    "  ",
+    "<",
+    ">",
+    "&",
+    "\"",
+    "'",
+    "&amp;",
+    "]]>",
+    "<w:t>",
+    "\x01",
+    "\x07",
+    "\x0B",
+    "\x0C",
+    "\x1F",
+    "\x7F",
+    "\t",
+    "\xF0\x9F\x95\x8A",  // U+1F54A, a dove
+    "\xF0\x90\x8D\x88",  // U+10348
+    "Ἀθανάσιος",
+    "Серафим",
+    "Evlámpius",
+    "€",
+    "\xE2\x80\xA8",  // U+2028
+    "\xEF\xBF\xBE",
+    "\xEF\xBF\xBF",  // U+FFFE, U+FFFF: forbidden in XML
+    "\r",
+    "\n",
+    "\r\n",
+    "\n\n",
 };
 
 std::string randomPhrase(std::mt19937& random) {
@@ -45,27 +70,6 @@ std::string randomPhrase(std::mt19937& random) {
   }
   if (random() % 16 == 0) phrase += std::string(20000, 'x');  // very long
   return phrase;
-}
-
-std::string zipEntry(const std::string& archiveBytes, const char* name) {
-  zip_error_t error;
-  zip_error_init(&error);
-  zip_source_t* source = zip_source_buffer_create(archiveBytes.data(), archiveBytes.size(), 0, &error);
-  zip_t* archive = zip_open_from_source(source, ZIP_RDONLY, &error);
-  if (archive == nullptr) {
-    zip_source_free(source);
-    return "<not a zip>";
-  }
-  std::string bytes;
-  zip_stat_t stat;
-  if (zip_stat(archive, name, 0, &stat) == 0) {
-    zip_file_t* file = zip_fopen(archive, name, 0);
-    bytes.resize(stat.size);
-    zip_fread(file, bytes.data(), stat.size);
-    zip_fclose(file);
-  }
-  zip_close(archive);
-  return bytes;
 }
 
 // The sentence's paragraph as a reader of the document sees it.
@@ -82,15 +86,6 @@ std::string sentenceOf(const pugi::xml_document& document) {
   return text;
 }
 
-std::string withCrLf(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-}
-
 TEST(HostileInput, TypedPhrasesNeverCorruptAnOutput) {
   std::mt19937 random{20261206};
   testing::TemporaryFolder folder;
@@ -99,12 +94,13 @@ TEST(HostileInput, TypedPhrasesNeverCorruptAnOutput) {
     const std::string typed = normalizeLineBreaks(randomPhrase(random));
     TempleSettings settings;
     choosePatron(settings, Patron::typed, typed);
-    const auto composed = testing::compose(Service::dailyOrthros, 2022y / October / 13, false,
-                                           settings);
+    const auto composed =
+        testing::compose(Service::dailyOrthros, 2022y / October / 13, false, settings);
     const ComposedDismissal dismissal =
         composedFrom(composed.state, composed.settings, englishLongDate);
 
-    const std::string document = zipEntry(wordDocumentBytes(dismissal), "word/document.xml");
+    const std::string document =
+        testing::zipEntry(wordDocumentBytes(dismissal), "word/document.xml");
     pugi::xml_document parsed;
     // Blank-only text is kept, as xml:space="preserve" asks of a reader.
     ASSERT_TRUE(parsed.load_string(document.c_str(), pugi::parse_default | pugi::parse_ws_pcdata))
@@ -120,7 +116,8 @@ TEST(HostileInput, TypedPhrasesNeverCorruptAnOutput) {
     EXPECT_EQ(paragraphs, 6) << "round " << round;
 
     const std::string text = decodeTextFile(textFileBytes(dismissal));
-    EXPECT_NE(text.find(withCrLf(typed) + "; "), std::string::npos) << "round " << round;
+    EXPECT_NE(text.find(withLineBreaks(typed, "\r\n") + "; "), std::string::npos)
+        << "round " << round;
 
     if (typed.empty()) continue;  // an empty phrase is never stored
     ASSERT_FALSE(patronFile.write(typed));
@@ -130,18 +127,47 @@ TEST(HostileInput, TypedPhrasesNeverCorruptAnOutput) {
 }
 
 TEST(HostileInput, MalformedCommandLinesEndWithAMessage) {
-  const std::vector<std::string> words = {
-      "--service", "--date", "--to", "--evening", "--patron", "--patron-text", "--bishop",
-      "--json", "--explain", "--txt", "/nonexistent-folder/x.txt", "orthros", "basil",
-      "great-vespers", "2022-10-08", "2022-02-30", "0000-00-00", "99999-01-01", "-1",
-      "1583-01-01", "9999-12-30", "9999-12-31", "nicholas", "", " ", "\xFF\xFE", "--",
-      "-", "--service=orthros", "--date=2022-10-08", "\x01", "Ἀ", "--help-all", "-x"};
+  const std::vector<std::string> words = {"--service",
+                                          "--date",
+                                          "--to",
+                                          "--evening",
+                                          "--patron",
+                                          "--patron-text",
+                                          "--bishop",
+                                          "--json",
+                                          "--explain",
+                                          "--txt",
+                                          "/nonexistent-folder/x.txt",
+                                          "orthros",
+                                          "basil",
+                                          "great-vespers",
+                                          "2022-10-08",
+                                          "2022-02-30",
+                                          "0000-00-00",
+                                          "99999-01-01",
+                                          "-1",
+                                          "1583-01-01",
+                                          "9999-12-30",
+                                          "9999-12-31",
+                                          "nicholas",
+                                          "",
+                                          " ",
+                                          "\xFF\xFE",
+                                          "--",
+                                          "-",
+                                          "--service=orthros",
+                                          "--date=2022-10-08",
+                                          "\x01",
+                                          "Ἀ",
+                                          "--help-all",
+                                          "-x"};
   std::mt19937 random{1583};
   for (int round = 0; round < 2000; ++round) {
     std::vector<std::string> args = {"corvane-cli"};
     const int count = std::uniform_int_distribution<int>{0, 9}(random);
     for (int i = 0; i < count; ++i) {
-      args.push_back(words[std::uniform_int_distribution<std::size_t>{0, words.size() - 1}(random)]);
+      args.push_back(
+          words[std::uniform_int_distribution<std::size_t>{0, words.size() - 1}(random)]);
     }
     std::vector<const char*> argv;
     for (const std::string& arg : args) argv.push_back(arg.c_str());

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "calendar/pascha.h"
+
+#include <gtest/gtest.h>
 
 namespace corvane {
 namespace {
@@ -15,11 +15,18 @@ struct WorkedYear {
 
 TEST(Pascha, WorkedYears) {
   const WorkedYear rows[] = {
-      {1700, 1700y / April / 11}, {2000, 2000y / April / 30}, {2005, 2005y / May / 1},
-      {2010, 2010y / April / 4},  {2021, 2021y / May / 2},    {2024, 2024y / May / 5},
-      {2025, 2025y / April / 20}, {2026, 2026y / April / 12}, {2100, 2100y / May / 2},
+      {1700, 1700y / April / 11},
+      {2000, 2000y / April / 30},
+      {2005, 2005y / May / 1},
+      {2010, 2010y / April / 4},
+      {2021, 2021y / May / 2},
+      {2024, 2024y / May / 5},
+      {2025, 2025y / April / 20},
+      {2026, 2026y / April / 12},
+      {2100, 2100y / May / 2},
       // 1600 still takes the plain offset of 10; 1601 and after the century rule.
-      {1600, 1600y / April / 2},  {1601, 1601y / April / 22},
+      {1600, 1600y / April / 2},
+      {1601, 1601y / April / 22},
   };
   for (const auto& row : rows) EXPECT_EQ(paschaOf(row.year), row.pascha) << row.year;
 }

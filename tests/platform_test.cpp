@@ -36,7 +36,8 @@ TEST(DataFolder, ProgramFolderWhenWritableElseThePerUserFolder) {
       {false, {.xdgDataHome = "/xdg", .home = "/home/u"}, "/xdg/corvane"},
       {false, {.home = "/home/u"}, "/home/u/.local/share/corvane"},
       {false, {.xdgDataHome = "relative", .home = "/home/u"}, "/home/u/.local/share/corvane"},
-      {false, {.appData = "C:/Users/u/AppData/Roaming", .windows = true},
+      {false,
+       {.appData = "C:/Users/u/AppData/Roaming", .windows = true},
        "C:/Users/u/AppData/Roaming/Corvane"},
   };
   for (const Row& row : rows) {

@@ -16,15 +16,7 @@ namespace {
 
 using namespace std::chrono;
 
-struct Variant {
-  Service service;
-  bool evening;
-};
-constexpr Variant kNineVariants[] = {
-    {Service::greatVespers, false}, {Service::dailyVespers, false}, {Service::orthros, false},
-    {Service::dailyOrthros, false}, {Service::chrysostom, false},   {Service::chrysostom, true},
-    {Service::basil, false},        {Service::basil, true},         {Service::presanctified, false},
-};
+using Variant = ServiceVariant;
 
 constexpr std::string_view kEnd =
     "and of all the saints: have mercy on us, and save us, forasmuch as He is good and loveth "
@@ -43,7 +35,8 @@ bool doubleBlanksAllowed(std::string_view sentence, bool nicholasOnThursday) {
   for (std::size_t at = sentence.find("  "); at != std::string_view::npos;
        at = sentence.find("  ", at + 2)) {
     const bool fathers = sentence.substr(at - 1, 9) == ",  and of";
-    const bool nicholas = nicholasOnThursday && at >= 9 && sentence.substr(at - 9, 11) == "this day,  ";
+    const bool nicholas =
+        nicholasOnThursday && at >= 9 && sentence.substr(at - 9, 11) == "this day,  ";
     if (!fathers && !nicholas) return false;
   }
   return true;
@@ -75,20 +68,27 @@ std::string sweep(const Variant& variant, int firstYear, int lastYear, bool bish
     const year_month_day date{day};
     const Date pascha = paschaOf(static_cast<int>(date.year()));
     const bool paschal = pascha <= day && day <= pascha + days{38};
-    const bool daily = variant.service == Service::dailyVespers ||
-                       variant.service == Service::dailyOrthros;
-    const bool nicholasOnThursday = daily && date.month() == December && date.day() == 6d &&
-                                    weekday{day} == Thursday;
+    const bool daily =
+        variant.service == Service::dailyVespers || variant.service == Service::dailyOrthros;
+    const bool nicholasOnThursday =
+        daily && date.month() == December && date.day() == 6d && weekday{day} == Thursday;
     const bool kneeling = sentence.starts_with(kKneelingStart);
 
     std::string failure;
-    if (!sentence.starts_with("May ")) failure = "does not begin with May";
-    else if (!kneeling && !sentence.ends_with(kEnd)) failure = "does not end with all the saints";
-    else if (!doubleBlanksAllowed(sentence, nicholasOnThursday)) failure = "a double blank";
-    else if (!endingBlanksAllowed(state.endingText)) failure = "a double blank in the ending";
-    else if (state.serviceHeading.empty()) failure = "no heading";
-    else if (state.endingText.starts_with("PASCHAL ENDING") != paschal) failure = "Paschal ending";
-    else if (state.serviceDate != picked) failure = "picked date not restored";
+    if (!sentence.starts_with("May "))
+      failure = "does not begin with May";
+    else if (!kneeling && !sentence.ends_with(kEnd))
+      failure = "does not end with all the saints";
+    else if (!doubleBlanksAllowed(sentence, nicholasOnThursday))
+      failure = "a double blank";
+    else if (!endingBlanksAllowed(state.endingText))
+      failure = "a double blank in the ending";
+    else if (state.serviceHeading.empty())
+      failure = "no heading";
+    else if (state.endingText.starts_with("PASCHAL ENDING") != paschal)
+      failure = "Paschal ending";
+    else if (state.serviceDate != picked)
+      failure = "picked date not restored";
     if (!failure.empty()) {
       const year_month_day shown{picked};
       return failure + " on " + std::to_string(static_cast<int>(shown.year())) + "-" +
@@ -104,11 +104,11 @@ std::string sweep(const Variant& variant, int firstYear, int lastYear, bool bish
 TEST(Sweep, EveryDateOfEveryServiceHoldsItsShape) {
   // The nine variants over the years, on both cores; the bishop alternates by
   // variant so that both closing lines are swept.
-  std::vector<std::string> failures(std::size(kNineVariants));
+  std::vector<std::string> failures(std::size(kNineServiceVariants));
   std::atomic<std::size_t> next{0};
   const auto worker = [&] {
-    for (std::size_t i = next++; i < std::size(kNineVariants); i = next++) {
-      failures[i] = sweep(kNineVariants[i], 1583, 9999, i % 2 == 1);
+    for (std::size_t i = next++; i < std::size(kNineServiceVariants); i = next++) {
+      failures[i] = sweep(kNineServiceVariants[i], 1583, 9999, i % 2 == 1);
     }
   };
   std::thread second{worker};

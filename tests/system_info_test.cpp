@@ -1,11 +1,11 @@
+#include "platform/system_info.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <map>
 #include <string>
 #include <vector>
-
-#include "platform/system_info.h"
 
 namespace corvane {
 namespace {

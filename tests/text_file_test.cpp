@@ -1,10 +1,11 @@
+#include "output/text_file.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "compose.h"
 #include "output/english_date.h"
-#include "output/text_file.h"
 #include "output/windows_1252.h"
 
 namespace corvane {
@@ -33,7 +34,8 @@ TEST(TextFile, LayoutWithAndWithoutTheDaysName) {
 
 TEST(TextFile, PaschalDateEndsWithTheElevenLinesOfTheBlock) {
   const std::string bytes = fileOf(compose(Service::orthros, 2025y / April / 20));
-  EXPECT_TRUE(bytes.starts_with("Sunday, April 20, 2025 - Holy Pascha\r\n-- Orthros --\r\n\r\nMay "));
+  EXPECT_TRUE(
+      bytes.starts_with("Sunday, April 20, 2025 - Holy Pascha\r\n-- Orthros --\r\n\r\nMay "));
   EXPECT_TRUE(bytes.ends_with(
       "mankind.\r\n\r\nPASCHAL ENDING\r\n\r\nPRIEST:  Christ is risen!\r\nRESPONSE: Indeed, He is "
       "risen!\r\n(thrice)\r\n\r\nPRIEST: Glory to his holy third-day resurrection.\r\nRESPONSE: We "
@@ -55,7 +57,8 @@ TEST(TextFile, WindowsCodePageWhenEverythingFits) {
 TEST(TextFile, TypedPatronOutsideTheCodePageGivesUtf8WithAMark) {
   TempleSettings settings;
   choosePatron(settings, Patron::typed, "of the holy Ἀθανάσιος\nand Κύριλλος");
-  const std::string bytes = fileOf(compose(Service::orthros, 2022y / October / 13, false, settings));
+  const std::string bytes =
+      fileOf(compose(Service::orthros, 2022y / October / 13, false, settings));
   EXPECT_TRUE(bytes.starts_with(kUtf8ByteOrderMark));
   EXPECT_NE(bytes.find("of the holy Ἀθανάσιος\r\nand Κύριλλος; "), std::string::npos);
 }
@@ -63,7 +66,8 @@ TEST(TextFile, TypedPatronOutsideTheCodePageGivesUtf8WithAMark) {
 TEST(TextFile, TypedLineBreakIsWrittenAsCrLf) {
   TempleSettings settings;
   choosePatron(settings, Patron::typed, "of the holy\nnew martyrs");
-  const std::string bytes = fileOf(compose(Service::orthros, 2022y / October / 13, false, settings));
+  const std::string bytes =
+      fileOf(compose(Service::orthros, 2022y / October / 13, false, settings));
   EXPECT_NE(bytes.find("fathers; of the holy\r\nnew martyrs; of the holy"), std::string::npos);
   EXPECT_EQ(bytes.find("\n\n"), std::string::npos);
 }

@@ -2,15 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QClipboard>
-#include <QMimeData>
-#include <QTextBrowser>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLocale>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QTextBrowser>
 #include <deque>
 #include <memory>
 
@@ -341,8 +341,8 @@ TEST_F(Windows, ThePreviewIsTheTextOfTheOutputs) {
     const char* typedPatron;
   };
   const Row rows[] = {
-      {"optOrthros", QDate{2025, 4, 20}, nullptr},                 // Pascha
-      {"optVespers", QDate{2024, 6, 23}, nullptr},                 // Kneeling Vespers
+      {"optOrthros", QDate{2025, 4, 20}, nullptr},  // Pascha
+      {"optVespers", QDate{2024, 6, 23}, nullptr},  // Kneeling Vespers
       {"optDailyOrthros", QDate{2025, 9, 17}, "of St. Herman\nof Alaska"},
   };
   for (const Row& row : rows) {

@@ -1,6 +1,7 @@
+#include "output/word_document.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
-#include <zip.h>
 
 #include <filesystem>
 #include <pugixml.hpp>
@@ -11,39 +12,14 @@
 #include "compose.h"
 #include "output/docx_package.h"
 #include "output/english_date.h"
-#include "output/word_document.h"
 #include "platform/atomic_file.h"
+#include "zip_reading.h"
 
 namespace corvane {
 namespace {
 
 using namespace std::chrono;
 using testing::compose;
-
-// One member of a zip held in memory.
-std::string zipEntry(const std::string& archiveBytes, const char* name) {
-  zip_error_t error;
-  zip_error_init(&error);
-  zip_source_t* source = zip_source_buffer_create(archiveBytes.data(), archiveBytes.size(), 0, &error);
-  zip_t* archive = zip_open_from_source(source, ZIP_RDONLY, &error);
-  if (archive == nullptr) {
-    zip_source_free(source);
-    ADD_FAILURE() << "not a zip";
-    return {};
-  }
-  std::string bytes;
-  zip_stat_t stat;
-  if (zip_stat(archive, name, 0, &stat) == 0) {
-    zip_file_t* file = zip_fopen(archive, name, 0);
-    bytes.resize(stat.size);
-    zip_fread(file, bytes.data(), stat.size);
-    zip_fclose(file);
-  } else {
-    ADD_FAILURE() << "no member " << name;
-  }
-  zip_close(archive);
-  return bytes;
-}
 
 pugi::xml_document parsed(const std::string& xml) {
   pugi::xml_document document;
@@ -88,7 +64,7 @@ Document documentOf(const testing::Composed& composed) {
   Document document;
   document.bytes =
       wordDocumentBytes(composedFrom(composed.state, composed.settings, englishLongDate));
-  document.xml = parsed(zipEntry(document.bytes, "word/document.xml"));
+  document.xml = parsed(testing::zipEntry(document.bytes, "word/document.xml"));
   document.paragraphs = paragraphsOf(document.xml);
   return document;
 }
@@ -99,8 +75,7 @@ std::string attribute(pugi::xml_node node, const char* child, const char* name =
 
 TEST(WordDocument, PageAndDefaults) {
   const Document document = documentOf(compose(Service::orthros, 2022y / October / 13));
-  const pugi::xml_node section =
-      document.xml.child("w:document").child("w:body").child("w:sectPr");
+  const pugi::xml_node section = document.xml.child("w:document").child("w:body").child("w:sectPr");
   EXPECT_EQ(attribute(section, "w:pgSz", "w:orient"), "landscape");
   EXPECT_EQ(attribute(section, "w:pgSz", "w:w"), "15840");  // 11 inches
   EXPECT_EQ(attribute(section, "w:pgSz", "w:h"), "12240");  // 8.5 inches
@@ -109,14 +84,14 @@ TEST(WordDocument, PageAndDefaults) {
   }
   EXPECT_EQ(attribute(section, "w:cols", "w:num"), "2");
 
-  const auto styles = parsed(zipEntry(document.bytes, "word/styles.xml"));
+  const auto styles = parsed(testing::zipEntry(document.bytes, "word/styles.xml"));
   const pugi::xml_node defaults = styles.child("w:styles").child("w:docDefaults");
   const pugi::xml_node run = defaults.child("w:rPrDefault").child("w:rPr");
   EXPECT_EQ(attribute(run, "w:rFonts", "w:ascii"), "Book Antiqua");
   EXPECT_EQ(attribute(run, "w:sz"), "24");
   EXPECT_EQ(attribute(defaults.child("w:pPrDefault").child("w:pPr"), "w:jc"), "both");
 
-  const auto fonts = parsed(zipEntry(document.bytes, "word/fontTable.xml"));
+  const auto fonts = parsed(testing::zipEntry(document.bytes, "word/fontTable.xml"));
   int serif = 0;
   for (pugi::xml_node font : fonts.child("w:fonts").children("w:font")) {
     EXPECT_EQ(attribute(font, "w:family"), "roman") << font.attribute("w:name").value();
@@ -205,8 +180,7 @@ TEST(WordDocument, TypedPatronCannotCorruptTheDocument) {
   EXPECT_NE(p[3].text.find("; of <St.> Mary &  of\nEgypt; of the holy and righteous"),
             std::string::npos)
       << p[3].text;
-  EXPECT_NE(p[3].boldText.find("of <St.> Mary &  of\nEgypt; "), std::string::npos)
-      << p[3].boldText;
+  EXPECT_NE(p[3].boldText.find("of <St.> Mary &  of\nEgypt; "), std::string::npos) << p[3].boldText;
 }
 
 TEST(WordDocument, FixedPartsParseAndRelate) {
@@ -238,13 +212,14 @@ TEST(WordDocument, SameRequestSameBytesAndNewNames) {
   const auto composed = compose(Service::chrysostom, 2024y / December / 25);
   EXPECT_EQ(documentOf(composed).bytes, documentOf(composed).bytes);
 
-  const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                       ("corvane-docx-" + std::to_string(::getpid()));
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("corvane-docx-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
   const Date picked = 2024y / December / 25;
   const auto first = freeDocumentPath(folder, picked, Service::chrysostom, false);
   EXPECT_EQ(first.filename(), "dismissal-2024-12-25-chrysostom.docx");
-  ASSERT_FALSE(writeWordDocument(first, composedFrom(composed.state, composed.settings, englishLongDate)));
+  ASSERT_FALSE(
+      writeWordDocument(first, composedFrom(composed.state, composed.settings, englishLongDate)));
   EXPECT_EQ(freeDocumentPath(folder, picked, Service::chrysostom, false).filename(),
             "dismissal-2024-12-25-chrysostom-2.docx");
   EXPECT_EQ(freeDocumentPath(folder, picked, Service::basil, true).filename(),
@@ -255,13 +230,14 @@ TEST(WordDocument, SameRequestSameBytesAndNewNames) {
 TEST(WordDocument, CommandLineWritesTheSameDocument) {
   const std::filesystem::path file = std::filesystem::temp_directory_path() /
                                      ("corvane-cli-" + std::to_string(::getpid()) + ".docx");
-  const char* argv[] = {"corvane-cli", "--service", "orthros", "--date", "2025-04-20",
-                        "--docx", file.c_str()};
+  const char* argv[] = {"corvane-cli", "--service", "orthros",   "--date",
+                        "2025-04-20",  "--docx",    file.c_str()};
   std::ostringstream out, err;
   ASSERT_EQ(runCli(7, argv, out, err), 0) << err.str();
   EXPECT_EQ(out.str(), "");
   std::string problem;
-  EXPECT_EQ(readWholeFile(file, problem), documentOf(compose(Service::orthros, 2025y / April / 20)).bytes);
+  EXPECT_EQ(readWholeFile(file, problem),
+            documentOf(compose(Service::orthros, 2025y / April / 20)).bytes);
   std::filesystem::remove(file);
 }
 

@@ -21,8 +21,7 @@ QLabel* label(QWidget* parent, const char* objectName, const QString& text) {
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget* parent, StartSystemInfo startSystemInfo,
-                   SayUnavailable sayUnavailable)
+frmAbout::frmAbout(QWidget* parent, StartSystemInfo startSystemInfo, SayUnavailable sayUnavailable)
     : QDialog(parent),
       startSystemInfo_(std::move(startSystemInfo)),
       sayUnavailable_(std::move(sayUnavailable)) {
@@ -45,12 +44,11 @@ frmAbout::frmAbout(QWidget* parent, StartSystemInfo startSystemInfo,
   bold.setPointSize(12);
   titleLabel->setFont(bold);
   grid->addWidget(titleLabel, 0, 1);
-  grid->addWidget(label(this, "lblVersion",
-                        QString("Version %1.%2.%3")
-                            .arg(kVersionMajor)
-                            .arg(kVersionMinor)
-                            .arg(kVersionRevision)),
-                  1, 1);
+  grid->addWidget(
+      label(
+          this, "lblVersion",
+          QString("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision)),
+      1, 1);
   grid->addWidget(label(this, "lblDescription",
                         "Composes the dismissal of an Orthodox service for one date, as a "
                         "formatted document or a plain text file."),

@@ -17,7 +17,9 @@ constexpr qint64 kJulianDayOfEpoch = 2440588;
 
 }  // namespace
 
-Date toDate(QDate date) { return Date{days{date.toJulianDay() - kJulianDayOfEpoch}}; }
+Date toDate(QDate date) {
+  return Date{days{date.toJulianDay() - kJulianDayOfEpoch}};
+}
 
 QDate toQDate(Date date) {
   return QDate::fromJulianDay(date.time_since_epoch().count() + kJulianDayOfEpoch);

@@ -21,11 +21,10 @@ CorvaneApp::CorvaneApp(AppServices services) : services_(std::move(services)) {
 // One box, beside whichever window asked; asked again, it comes forward.
 void CorvaneApp::showAbout(QWidget* from) {
   if (!about_) {
-    about_ = new frmAbout(
-        from, services_.startSystemInfo, [this](QWidget* parent) {
-          services_.inform(parent, QString::fromUtf8(kApplicationTitle),
-                           QString::fromUtf8(kSystemInfoUnavailable));
-        });
+    about_ = new frmAbout(from, services_.startSystemInfo, [this](QWidget* parent) {
+      services_.inform(parent, QString::fromUtf8(kApplicationTitle),
+                       QString::fromUtf8(kSystemInfoUnavailable));
+    });
   }
   about_->show();
   about_->raise();

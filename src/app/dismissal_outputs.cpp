@@ -21,8 +21,7 @@ OutputResult createDocument(DismissalState& state, TempleSettings& settings,
   CreateDismissal(state, settings);
   OutputResult result{.file = freeDocumentPath(services.dataFolder, state.serviceDate,
                                                serviceOf(state), state.eveningLiturgy)};
-  result.problem =
-      writeWordDocument(result.file, composedFrom(state, settings, services.longDate));
+  result.problem = writeWordDocument(result.file, composedFrom(state, settings, services.longDate));
   if (!result.problem) services.openDocument(result.file, std::move(onOpenFailure));
   return result;
 }

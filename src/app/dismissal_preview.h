@@ -13,7 +13,7 @@ namespace corvane {
 // What the two outputs will contain, for showing before either is written.
 // Composed by CreateDismissal like the outputs, so the three never disagree.
 struct DismissalPreview {
-  std::string plainText;  // the text file's layout, lines joined by LF
+  std::string plainText;                      // the text file's layout, lines joined by LF
   std::vector<DocumentParagraph> paragraphs;  // the document's, with its bold clauses
   // Why each bold clause is there: "feastClause: Nativity of Our Lord".
   std::vector<std::string> reasons;

@@ -1,28 +1,29 @@
 #include "app/form1.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
-#include <QShortcut>
-#include <QTextBrowser>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "app/dismissal_preview.h"
+#include "app/window_menus.h"
 
 namespace corvane {
 
@@ -128,7 +129,7 @@ Form1::Form1(DismissalState& state, TempleSettings& settings, AppServices& servi
   setObjectName("Form1");
   setWindowTitle("CORVANE");
   buildControls();
-  buildMenus();
+  addFileAndHelpMenus(*this, "mnu", [this] { emit aboutRequested(); });
   picker_->setDate(services_.today());  // shown greyed until the date stage
   sync();
 }
@@ -202,7 +203,8 @@ void Form1::buildControls() {
   preview_->setOpenLinks(false);
   preview_->setMinimumSize(440, 300);
   copyButton_ = button(central, "cmdCopy", "C&opy");
-  copyButton_->setToolTip("Copies the dismissal, with its bold clauses, to the clipboard (Ctrl+Shift+C).");
+  copyButton_->setToolTip(
+      "Copies the dismissal, with its bold clauses, to the clipboard (Ctrl+Shift+C).");
   whyButton_ = button(central, "cmdWhy", "Wh&y?");
   whyButton_->setCheckable(true);
   whyButton_->setToolTip("Lists the rule behind each bold clause.");
@@ -245,19 +247,6 @@ void Form1::buildControls() {
   connect(quit, &QPushButton::clicked, qApp, &QApplication::quit, Qt::QueuedConnection);
 }
 
-void Form1::buildMenus() {
-  QMenu* file = menuBar()->addMenu("&File");
-  file->setObjectName("mnuFile");
-  QAction* exit = file->addAction("E&xit");
-  exit->setObjectName("mnuFileExit");
-  connect(exit, &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnuHelp");
-  QAction* about = help->addAction("&About");
-  about->setObjectName("mnuHelpAbout");
-  connect(about, &QAction::triggered, this, &Form1::aboutRequested);
-}
-
 void Form1::sync() {
   syncing_ = true;
   const MainWindowControls& controls = logic_.controls();
@@ -298,8 +287,7 @@ void Form1::updatePreview() {
     previewHtml_.clear();
     return;
   }
-  const DismissalPreview preview =
-      previewDismissal(state_, settings_, services_.outputs.longDate);
+  const DismissalPreview preview = previewDismissal(state_, settings_, services_.outputs.longDate);
   fillPreview(*preview_->document(), preview);
   previewPlain_ = QString::fromStdString(preview.plainText);
   previewHtml_ = preview_->document()->toHtml();

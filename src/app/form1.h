@@ -38,7 +38,6 @@ class Form1 : public QMainWindow {
 
  private:
   void buildControls();
-  void buildMenus();
   void onOptionClicked(int id);
   void onDateChanged(QDate date);
   void createTextFile();

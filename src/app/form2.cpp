@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/window_menus.h"
+
 namespace corvane {
 
 namespace {
@@ -41,7 +43,8 @@ constexpr PatronOption kPatronOptions[kPatronOptionCount] = {
     {"optApostles", "the Twelve Apostles", nullptr},
     {"optAncestors", "the Ancestors of God, Joachim and Anna",
      "Includes a temple dedicated to either of these saints."},
-    {"optAllSaints", "the Feast of All Saints", "Commemorated the first Sunday following Pentecost."},
+    {"optAllSaints", "the Feast of All Saints",
+     "Commemorated the first Sunday following Pentecost."},
     {"optStJohnChrysostom", "St. John Chrysostom", nullptr},
     {"optBasiltheGreat", "St. Basil the Great", nullptr},
     {"optGregorytheDialogist", "St. Gregory the Dialogist", nullptr},
@@ -82,7 +85,7 @@ Form2::Form2(TempleSettings& settings, AppServices& services)
   setObjectName("Form2");
   setWindowTitle("CORVANE");
   buildControls();
-  buildMenus();
+  addFileAndHelpMenus(*this, "mnu2", [this] { emit aboutRequested(); });
   sync();
 }
 
@@ -167,19 +170,6 @@ void Form2::buildControls() {
   });
   connect(continueButton, &QPushButton::clicked, this, &Form2::onContinue);
   connect(quit, &QPushButton::clicked, qApp, &QApplication::quit, Qt::QueuedConnection);
-}
-
-void Form2::buildMenus() {
-  QMenu* file = menuBar()->addMenu("&File");
-  file->setObjectName("mnu2File");
-  QAction* exit = file->addAction("E&xit");
-  exit->setObjectName("mnu2FileExit");
-  connect(exit, &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
-  QMenu* help = menuBar()->addMenu("&Help");
-  help->setObjectName("mnu2Help");
-  QAction* about = help->addAction("&About");
-  about->setObjectName("mnu2HelpAbout");
-  connect(about, &QAction::triggered, this, &Form2::aboutRequested);
 }
 
 void Form2::showAndReload() {

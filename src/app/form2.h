@@ -37,7 +37,6 @@ class Form2 : public QMainWindow {
 
  private:
   void buildControls();
-  void buildMenus();
   void onContinue();
 
   AppServices& services_;

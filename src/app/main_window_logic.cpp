@@ -2,11 +2,34 @@
 
 #include <utility>
 
+#include "composer/service.h"
+
 namespace corvane {
 
 namespace {
 
-constexpr std::size_t index(ServiceOption option) { return static_cast<std::size_t>(option); }
+constexpr std::size_t index(ServiceOption option) {
+  return static_cast<std::size_t>(option);
+}
+
+Service serviceOf(ServiceOption option) {
+  switch (option) {
+    case ServiceOption::dailyVespers:
+      return Service::dailyVespers;
+    case ServiceOption::orthros:
+      return Service::orthros;
+    case ServiceOption::dailyOrthros:
+      return Service::dailyOrthros;
+    case ServiceOption::chrysostom:
+      return Service::chrysostom;
+    case ServiceOption::basil:
+      return Service::basil;
+    case ServiceOption::presanctified:
+      return Service::presanctified;
+    default:
+      return Service::greatVespers;
+  }
+}
 
 }  // namespace
 
@@ -71,15 +94,8 @@ void MainWindowLogic::askEveningLiturgy(ServiceOption option) {
 }
 
 void MainWindowLogic::continueToDate(Date today) {
-  const ServiceOption selected = controls_.selected;
-  state_.greatVespers = selected == ServiceOption::greatVespers;
-  state_.dailyVespers = selected == ServiceOption::dailyVespers;
-  state_.orthros = selected == ServiceOption::orthros;
-  state_.dailyOrthros = selected == ServiceOption::dailyOrthros;
-  state_.liturgyChrysostom = selected == ServiceOption::chrysostom;
-  state_.liturgyBasil = selected == ServiceOption::basil;
-  state_.presanctified = selected == ServiceOption::presanctified;
-  state_.isDailyService = state_.dailyVespers || state_.dailyOrthros;
+  // "Divine Liturgy" itself cannot be continued from, so one service is chosen.
+  selectService(state_, serviceOf(controls_.selected), state_.eveningLiturgy);
 
   controls_.selectDifferentServiceEnabled = true;
   const bool orthrosNote = state_.orthros || state_.dailyOrthros;
@@ -116,6 +132,8 @@ void MainWindowLogic::selectDifferentService(Date today) {
   controls_.outputsEnabled = false;
 }
 
-void MainWindowLogic::returnToServiceStage(Date today) { leaveDateStage(today); }
+void MainWindowLogic::returnToServiceStage(Date today) {
+  leaveDateStage(today);
+}
 
 }  // namespace corvane

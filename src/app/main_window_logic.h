@@ -25,7 +25,7 @@ inline constexpr std::size_t kServiceOptionCount = 8;
 // The state of the main window's controls, which the window only shows.
 struct MainWindowControls {
   ServiceOption selected = ServiceOption::greatVespers;
-  std::array<bool, kServiceOptionCount> optionEnabled = {true, true, true, true,
+  std::array<bool, kServiceOptionCount> optionEnabled = {true, true,  true,  true,
                                                          true, false, false, false};
   std::string chrysostomCaption;
   std::string basilCaption;

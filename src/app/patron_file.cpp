@@ -2,24 +2,12 @@
 
 #include <system_error>
 
+#include "output/text_layout.h"
 #include "output/windows_1252.h"
 #include "platform/atomic_file.h"
 #include "settings/patron.h"
 
 namespace corvane {
-
-namespace {
-
-std::string withCrLf(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-}
-
-}  // namespace
 
 bool PatronFile::exists() const {
   std::error_code error;
@@ -37,7 +25,7 @@ std::optional<std::string> PatronFile::read(std::string& problem) const {
 
 std::optional<std::string> PatronFile::write(const std::string& phrase) const {
   if (phrase.empty()) return std::nullopt;
-  return writeFileAtomically(path_, encodeForTextFile(withCrLf(phrase) + "\r\n"));
+  return writeFileAtomically(path_, encodeForTextFile(withLineBreaks(phrase, "\r\n") + "\r\n"));
 }
 
 std::optional<std::string> PatronFile::remove() const {

@@ -13,7 +13,7 @@ namespace corvane {
 struct TempleWindowControls {
   Patron selected = Patron::typed;  // "NONE OF THE ABOVE"
   bool bishopYes = false;
-  std::string boxText;  // the typed phrase, a line break as LF
+  std::string boxText;    // the typed phrase, a line break as LF
   bool boxShown = false;  // the box, enabled, and its three labels
   bool focusBox = false;  // the box should take the keyboard focus
 };

@@ -18,7 +18,7 @@ struct FeastRule {
   std::optional<std::string_view> dayTitle = {};
   std::optional<std::string_view> feastClause = {};
   std::optional<std::string_view> risenClause = {};
-  bool suppressesSaints = false;  // the feast displaces the saints of the day
+  bool suppressesSaints = false;                   // the feast displaces the saints of the day
   std::optional<std::string_view> wholeText = {};  // a whole dismissal of its own
 };
 
@@ -49,7 +49,9 @@ inline bool isBetween(const DismissalState& state, int month, int firstDay, int 
   return state.month == month && firstDay <= state.day && state.day <= lastDay;
 }
 
-inline bool isOrthros(const DismissalState& state) { return state.orthros || state.dailyOrthros; }
+inline bool isOrthros(const DismissalState& state) {
+  return state.orthros || state.dailyOrthros;
+}
 inline bool isVespers(const DismissalState& state) {
   return state.greatVespers || state.dailyVespers;
 }

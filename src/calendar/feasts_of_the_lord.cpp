@@ -12,11 +12,18 @@ using namespace clauses;
 constexpr std::string_view kEmpty = "";
 
 // Vespers of Pentecost evening: a dismissal of its own, one line.
-constexpr std::string_view kKneelingVespers = "May who did empty himself from the paternal and divine bosom and came down from heaven upon earth and took upon himself all our nature and made it divine and, after these things, again ascended into heaven and sitteth at the right hand of God the Father, and did send down the divine and holy Spirit, one in essence, equal in power and equal in glory and ever-existing with him, upon his holy disciples and apostles, and through him did enlighten them and through them the whole world, Christ our true God, through the intercessions of his all-immaculate and all-blameless holy Mother; of the holy, glorious, all-laudable, God-proclaiming and Spirit-bearing apostles and of all the saints: have mercy upon us, and save us, forasmuch as he is good and loveth mankind.";
+constexpr std::string_view kKneelingVespers =
+    "May who did empty himself from the paternal and divine bosom and came down from heaven upon earth and took upon himself all our nature and made it divine and, after these things, again ascended into heaven and sitteth at the right hand of God the Father, and did send down the divine and holy Spirit, one in essence, equal in power and equal in glory and ever-existing with him, upon his holy disciples and apostles, and through him did enlighten them and through them the whole world, Christ our true God, through the intercessions of his all-immaculate and all-blameless holy Mother; of the holy, glorious, all-laudable, God-proclaiming and Spirit-bearing apostles and of all the saints: have mercy upon us, and save us, forasmuch as he is good and loveth mankind.";
 
-int fromPascha(const S& s) { return daysFrom(s.pascha, s); }
-int fromAscension(const S& s) { return daysFrom(s.ascension, s); }
-int fromPentecost(const S& s) { return daysFrom(s.pentecost, s); }
+int fromPascha(const S& s) {
+  return daysFrom(s.pascha, s);
+}
+int fromAscension(const S& s) {
+  return daysFrom(s.ascension, s);
+}
+int fromPentecost(const S& s) {
+  return daysFrom(s.pentecost, s);
+}
 
 // clang-format off
 constexpr FeastRule kNativityRules[] = {

@@ -13,7 +13,8 @@ using namespace clauses;
 using std::chrono::Sunday;
 
 constexpr std::string_view kEmpty = "";
-constexpr std::string_view kTransfiguration = "he who was transfigured in glory before his holy disciples and apostles on Mount Tabor, ";
+constexpr std::string_view kTransfiguration =
+    "he who was transfigured in glory before his holy disciples and apostles on Mount Tabor, ";
 
 // clang-format off
 constexpr FeastRule kTransfigurationRules[] = {

@@ -13,9 +13,9 @@
 #include "composer/service.h"
 #include "output/english_date.h"
 #include "output/text_file.h"
-#include "output/word_document.h"
 #include "output/text_layout.h"
 #include "output/utf8.h"
+#include "output/word_document.h"
 #include "settings/patron.h"
 
 namespace corvane {
@@ -50,7 +50,7 @@ struct Request {
   std::string patronText;
   bool bishop = false;
   bool json = false;
-  std::string textFile;  // --txt: write this file instead of printing
+  std::string textFile;      // --txt: write this file instead of printing
   std::string documentFile;  // --docx: likewise, the document
   bool explain = false;      // --explain: the rule behind each clause
 };
@@ -85,7 +85,9 @@ Date checkedDate(const std::string& option, const std::string& text) {
   return *date;
 }
 
-std::string firstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
+std::string firstLine(const std::string& text) {
+  return text.substr(0, text.find('\n'));
+}
 
 struct Arguments {
   std::string service, from, to, patron, textFile, documentFile;
@@ -105,12 +107,14 @@ Request checkedRequest(const Arguments& arguments) {
   if (!service) throw BadInput{"--service: unknown service '" + serviceText + "'"};
   request.service = *service;
   if (evening && !mayBeEvening(*service)) {
-    throw BadInput{"--evening: only the Divine Liturgies (chrysostom, basil) are served in the evening"};
+    throw BadInput{
+        "--evening: only the Divine Liturgies (chrysostom, basil) are served in the evening"};
   }
   request.evening = evening;
   request.from = checkedDate("--date", fromText);
   request.to = toText.empty() ? request.from : checkedDate("--to", toText);
-  if (request.to < request.from) throw BadInput{"--to: " + toText + " is before --date " + fromText};
+  if (request.to < request.from)
+    throw BadInput{"--to: " + toText + " is before --date " + fromText};
 
   if (!patronName.empty() && patronText) {
     throw BadInput{"--patron and --patron-text: give one of them, not both"};
@@ -142,7 +146,8 @@ Request checkedRequest(const Arguments& arguments) {
   request.textFile = arguments.textFile;
   request.documentFile = arguments.documentFile;
   if (arguments.explain) {
-    if (request.to != request.from) throw BadInput{"--explain: explains a single date; leave out --to"};
+    if (request.to != request.from)
+      throw BadInput{"--explain: explains a single date; leave out --to"};
     if (!request.textFile.empty() || !request.documentFile.empty()) {
       throw BadInput{"--explain: prints its answer; leave out --txt and --docx"};
     }

@@ -13,29 +13,43 @@ namespace {
 
 // The fixed words of the sentence, between which the slots stand.
 constexpr std::string_view kMay = "May ";
-constexpr std::string_view kChristOurTrueGod = "Christ our true God, through the intercessions of His all-immaculate and all-blameless holy Mother";
+constexpr std::string_view kChristOurTrueGod =
+    "Christ our true God, through the intercessions of His all-immaculate and all-blameless holy Mother";
 constexpr std::string_view kSemicolon = "; ";
 constexpr std::string_view kByTheCross = "; by the might of the precious and life-giving cross";
-constexpr std::string_view kPowersAndForerunner = "; by the protection of the honorable bodiless powers of heaven; at the supplication of the honorable, glorious Prophet, Forerunner and Baptist John";
+constexpr std::string_view kPowersAndForerunner =
+    "; by the protection of the honorable bodiless powers of heaven; at the supplication of the honorable, glorious Prophet, Forerunner and Baptist John";
 constexpr std::string_view kApostles = "; of the holy, glorious and all-laudable apostles; ";
-constexpr std::string_view kMartyrsAndFathers = "of the holy, glorious and right-victorious martyrs; of our venerable and God-bearing fathers; ";
-constexpr std::string_view kAncestors = "of the holy and righteous ancestors of God, Joachim and Anna";
-constexpr std::string_view kAllTheSaints = "and of all the saints: have mercy on us, and save us, forasmuch as He is good and loveth mankind.";
+constexpr std::string_view kMartyrsAndFathers =
+    "of the holy, glorious and right-victorious martyrs; of our venerable and God-bearing fathers; ";
+constexpr std::string_view kAncestors =
+    "of the holy and righteous ancestors of God, Joachim and Anna";
+constexpr std::string_view kAllTheSaints =
+    "and of all the saints: have mercy on us, and save us, forasmuch as He is good and loveth mankind.";
 
-constexpr std::string_view kOrdinaryEnding = "Through the prayers of our holy fathers, Lord Jesus Christ our God, have mercy on us, and save us.";
-constexpr std::string_view kHierarchicalEnding = "HIERARCHICAL ENDING:  Through the prayers of our holy master, Lord Jesus Christ our God, have mercy on us, and save us.";
+constexpr std::string_view kOrdinaryEnding =
+    "Through the prayers of our holy fathers, Lord Jesus Christ our God, have mercy on us, and save us.";
+constexpr std::string_view kHierarchicalEnding =
+    "HIERARCHICAL ENDING:  Through the prayers of our holy master, Lord Jesus Christ our God, have mercy on us, and save us.";
 // Eleven lines joined by CR LF, no line break after the last.
 constexpr std::string_view kPaschalEnding =
-    "PASCHAL ENDING" "\r\n"
+    "PASCHAL ENDING"
     "\r\n"
-    "PRIEST:  Christ is risen!" "\r\n"
-    "RESPONSE: Indeed, He is risen!" "\r\n"
-    "(thrice)" "\r\n"
     "\r\n"
-    "PRIEST: Glory to his holy third-day resurrection." "\r\n"
-    "RESPONSE: We adore his third-day resurrection." "\r\n"
+    "PRIEST:  Christ is risen!"
     "\r\n"
-    "PRIEST: Christ is risen from the dead trampling down death by death and upon those in the tombs . . ." "\r\n"
+    "RESPONSE: Indeed, He is risen!"
+    "\r\n"
+    "(thrice)"
+    "\r\n"
+    "\r\n"
+    "PRIEST: Glory to his holy third-day resurrection."
+    "\r\n"
+    "RESPONSE: We adore his third-day resurrection."
+    "\r\n"
+    "\r\n"
+    "PRIEST: Christ is risen from the dead trampling down death by death and upon those in the tombs . . ."
+    "\r\n"
     "RESPONSE: . . . bestowing life.";
 
 void initialise(DismissalState& state, TempleSettings& settings) {
@@ -78,8 +92,8 @@ void assemble(const DismissalState& state, std::string& sentence) {
   if (state.isDailyService) {
     append({kSemicolon, state.weekdayClause, state.patronClause});
   } else {
-    append({kByTheCross, state.crossClause, kPowersAndForerunner, state.forerunnerClause,
-            kApostles, state.liturgyAuthorClause, kMartyrsAndFathers, state.patronClause});
+    append({kByTheCross, state.crossClause, kPowersAndForerunner, state.forerunnerClause, kApostles,
+            state.liturgyAuthorClause, kMartyrsAndFathers, state.patronClause});
   }
   append({kAncestors, state.ancestorsClause, kSemicolon, state.saintsClause, kAllTheSaints});
 }
@@ -94,8 +108,7 @@ std::string_view closingLine(const DismissalState& state, const TempleSettings& 
 // evening one is never moved, so this is the date as picked.
 bool isVesperalBasilDay(const DismissalState& state) {
   return (state.month == 12 && state.day == 24) || (state.month == 1 && state.day == 5) ||
-         state.serviceDate == state.pascha - days{1} ||
-         state.serviceDate == state.pascha - days{3};
+         state.serviceDate == state.pascha - days{1} || state.serviceDate == state.pascha - days{3};
 }
 
 std::string_view heading(const DismissalState& state) {
@@ -103,10 +116,13 @@ std::string_view heading(const DismissalState& state) {
   if (state.dailyVespers) return "-- Daily Vespers --";
   if (state.orthros) return "-- Orthros --";
   if (state.dailyOrthros) return "-- Daily Orthros --";
-  if (state.liturgyChrysostom && state.eveningLiturgy) return "-- Evening Divine Liturgy of St. John Chrysostom --";
+  if (state.liturgyChrysostom && state.eveningLiturgy)
+    return "-- Evening Divine Liturgy of St. John Chrysostom --";
   if (state.liturgyChrysostom) return "-- Divine Liturgy of St. John Chrysostom --";
-  if (state.liturgyBasil && state.eveningLiturgy) return "-- Evening Divine Liturgy of St. Basil the Great --";
-  if (state.liturgyBasil && isVesperalBasilDay(state)) return "-- Vesperal Divine Liturgy of St. Basil the Great --";
+  if (state.liturgyBasil && state.eveningLiturgy)
+    return "-- Evening Divine Liturgy of St. Basil the Great --";
+  if (state.liturgyBasil && isVesperalBasilDay(state))
+    return "-- Vesperal Divine Liturgy of St. Basil the Great --";
   if (state.liturgyBasil) return "-- Divine Liturgy of St. Basil the Great --";
   if (state.presanctified) return "-- Liturgy of the Presanctified Gifts --";
   return {};

@@ -4,18 +4,30 @@ namespace corvane {
 
 std::string& DismissalState::text(Slot slot) {
   switch (slot) {
-    case Slot::dayTitle: return dayTitle;
-    case Slot::feastClause: return feastClause;
-    case Slot::risenClause: return risenClause;
-    case Slot::theotokosClause: return theotokosClause;
-    case Slot::crossClause: return crossClause;
-    case Slot::forerunnerClause: return forerunnerClause;
-    case Slot::weekdayClause: return weekdayClause;
-    case Slot::patronClause: return patronClause;
-    case Slot::liturgyAuthorClause: return liturgyAuthorClause;
-    case Slot::saintsClause: return saintsClause;
-    case Slot::ancestorsClause: return ancestorsClause;
-    case Slot::wholeText: return wholeText;
+    case Slot::dayTitle:
+      return dayTitle;
+    case Slot::feastClause:
+      return feastClause;
+    case Slot::risenClause:
+      return risenClause;
+    case Slot::theotokosClause:
+      return theotokosClause;
+    case Slot::crossClause:
+      return crossClause;
+    case Slot::forerunnerClause:
+      return forerunnerClause;
+    case Slot::weekdayClause:
+      return weekdayClause;
+    case Slot::patronClause:
+      return patronClause;
+    case Slot::liturgyAuthorClause:
+      return liturgyAuthorClause;
+    case Slot::saintsClause:
+      return saintsClause;
+    case Slot::ancestorsClause:
+      return ancestorsClause;
+    case Slot::wholeText:
+      return wholeText;
   }
   return wholeText;  // unreachable: every slot is listed above
 }

@@ -29,9 +29,9 @@ enum class Slot : std::uint8_t {
 };
 inline constexpr std::size_t kSlotCount = 12;
 inline constexpr std::array<std::string_view, kSlotCount> kSlotNames = {
-    "dayTitle",         "feastClause",         "risenClause",  "theotokosClause",
-    "crossClause",      "forerunnerClause",    "weekdayClause", "patronClause",
-    "liturgyAuthorClause", "saintsClause",     "ancestorsClause", "wholeText",
+    "dayTitle",         "feastClause",   "risenClause",  "theotokosClause",     "crossClause",
+    "forerunnerClause", "weekdayClause", "patronClause", "liturgyAuthorClause", "saintsClause",
+    "ancestorsClause",  "wholeText",
 };
 
 // The name a liturgist would give the rule ("Nativity of Our Lord", "saints of
@@ -54,8 +54,8 @@ struct DismissalState {
   bool orthros = false;
   bool dailyOrthros = false;
 
-  bool useWholeText = false;    // wholeText replaces the assembled sentence
-  bool suppressSaints = false;  // the day's feast displaces the saints and the Forerunner clause
+  bool useWholeText = false;     // wholeText replaces the assembled sentence
+  bool suppressSaints = false;   // the day's feast displaces the saints and the Forerunner clause
   bool isPaschalSeason = false;  // the composed day lies from Pascha to the eve of the Ascension
 
   // The liturgical day (after the evening shift) and its Pascha.

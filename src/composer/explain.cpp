@@ -18,7 +18,8 @@ Explanation explain(const DismissalState& state) {
   for (std::size_t i = 0; i < kSlotCount; ++i) {
     const auto slot = static_cast<Slot>(i);
     const std::string& text = state.text(slot);
-    explanation.slots.push_back({kSlotNames[i], text, text.empty() ? RuleName{} : state.rule(slot)});
+    explanation.slots.push_back(
+        {kSlotNames[i], text, text.empty() ? RuleName{} : state.rule(slot)});
   }
   return explanation;
 }

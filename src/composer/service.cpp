@@ -43,7 +43,9 @@ Service serviceOf(const DismissalState& state) {
   return Service::greatVespers;
 }
 
-std::string_view serviceName(Service service) { return nameIn(kServiceNames, service); }
+std::string_view serviceName(Service service) {
+  return nameIn(kServiceNames, service);
+}
 
 std::optional<Service> serviceFromName(std::string_view name) {
   return valueIn<Service>(kServiceNames, name);

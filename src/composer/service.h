@@ -18,8 +18,19 @@ enum class Service {
 };
 
 inline constexpr Service kAllServices[] = {
-    Service::greatVespers, Service::dailyVespers, Service::orthros,      Service::dailyOrthros,
+    Service::greatVespers, Service::dailyVespers, Service::orthros,       Service::dailyOrthros,
     Service::chrysostom,   Service::basil,        Service::presanctified,
+};
+
+// A service as composed: the two Divine Liturgies may also be evening ones.
+struct ServiceVariant {
+  Service service;
+  bool evening;
+};
+inline constexpr ServiceVariant kNineServiceVariants[] = {
+    {Service::greatVespers, false}, {Service::dailyVespers, false}, {Service::orthros, false},
+    {Service::dailyOrthros, false}, {Service::chrysostom, false},   {Service::chrysostom, true},
+    {Service::basil, false},        {Service::basil, true},         {Service::presanctified, false},
 };
 
 // Only the two Divine Liturgies may be served in the evening.

@@ -8,14 +8,18 @@ using namespace std::chrono;
 
 namespace {
 
-constexpr std::string_view kBodilessPowers = "by the protection of the honorable bodiless powers of heaven; ";
-constexpr std::string_view kForerunner = "at the supplication of the honorable, glorious Prophet, Forerunner and Baptist John";
+constexpr std::string_view kBodilessPowers =
+    "by the protection of the honorable bodiless powers of heaven; ";
+constexpr std::string_view kForerunner =
+    "at the supplication of the honorable, glorious Prophet, Forerunner and Baptist John";
 constexpr std::string_view kCross = "by the might of the precious and life-giving cross";
 constexpr std::string_view kApostles = "of the holy, glorious and all-laudable apostles; ";
 constexpr std::string_view kNicholas = " Nicholas the Wonderworker, bishop of Myra in Lycia; ";
-constexpr std::string_view kMartyrsAndFathers = "of the holy, glorious and right-victorious martyrs; of our venerable and God-bearing fathers who shone in the ascetic life; ";
+constexpr std::string_view kMartyrsAndFathers =
+    "of the holy, glorious and right-victorious martyrs; of our venerable and God-bearing fathers who shone in the ascetic life; ";
 // On 6 December St. Nicholas ends with a comma and his memory phrase.
-constexpr std::string_view kNicholasRemembered = " Nicholas the Wonderworker, bishop of Myra in Lycia, ";
+constexpr std::string_view kNicholasRemembered =
+    " Nicholas the Wonderworker, bishop of Myra in Lycia, ";
 constexpr std::string_view kSemicolon = "; ";
 
 void writeWeekdayIntercession(DismissalState& state, weekday weekday) {

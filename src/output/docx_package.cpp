@@ -30,11 +30,12 @@ std::string runProperties(const DocumentParagraph& paragraph, bool bold) {
   std::string properties;
   if (!paragraph.font.empty()) {
     const std::string font = xmlEscaped(paragraph.font);
-    properties += "<w:rFonts w:ascii=\"" + font + "\" w:hAnsi=\"" + font + "\" w:cs=\"" + font +
-                  "\"/>";
+    properties +=
+        "<w:rFonts w:ascii=\"" + font + "\" w:hAnsi=\"" + font + "\" w:cs=\"" + font + "\"/>";
   }
   if (bold || paragraph.bold) properties += "<w:b/><w:bCs/>";
-  if (paragraph.italic) properties += *paragraph.italic ? "<w:i/><w:iCs/>" : "<w:i w:val=\"0\"/><w:iCs w:val=\"0\"/>";
+  if (paragraph.italic)
+    properties += *paragraph.italic ? "<w:i/><w:iCs/>" : "<w:i w:val=\"0\"/><w:iCs w:val=\"0\"/>";
   if (paragraph.smallCaps) properties += "<w:smallCaps/>";
   if (paragraph.halfPoints != 0) {
     const std::string size = std::to_string(paragraph.halfPoints);

@@ -20,6 +20,15 @@ void appendLines(std::string& out, std::string_view text, std::string_view lineB
 
 }  // namespace
 
+std::string withLineBreaks(std::string_view text, std::string_view lineBreak) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  appendLines(out, text, lineBreak);
+  return out;
+}
+
+namespace {
+
 // The weekday's intercession stands in the sentence only at the daily services.
 std::vector<std::string> boldClausesOf(const DismissalState& state) {
   std::vector<std::string> clauses;
@@ -36,8 +45,10 @@ std::vector<std::string> boldClausesOf(const DismissalState& state) {
   return clauses;
 }
 
+}  // namespace
+
 ComposedDismissal composedFrom(const DismissalState& state, const TempleSettings& settings,
-                                const LongDateFormat& longDate) {
+                               const LongDateFormat& longDate) {
   return ComposedDismissal{
       .longDate = longDate(state.serviceDate),
       .dayTitle = state.dayTitle,

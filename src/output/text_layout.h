@@ -17,7 +17,7 @@ struct ComposedDismissal {
   std::string serviceHeading = {};  // "-- Great Vespers --"
   std::string dismissalText = {};   // the sentence; a typed line break held as LF
   std::string endingText = {};      // one line, or the Paschal block joined by CR LF
-  bool paschalEnding = false;  // the ending is the Paschal block
+  bool paschalEnding = false;       // the ending is the Paschal block
   // The day's proper clauses, in the order in which the document makes them
   // bold; empty slots are left out.
   std::vector<std::string> boldClauses = {};
@@ -29,7 +29,10 @@ using LongDateFormat = std::function<std::string(Date)>;
 // The texts of the last composition, with the date as picked (restored at the
 // end of the composition) in the given long form.
 ComposedDismissal composedFrom(const DismissalState& state, const TempleSettings& settings,
-                                const LongDateFormat& longDate);
+                               const LongDateFormat& longDate);
+
+// The text with each line break (LF or CR LF) written as `lineBreak`.
+std::string withLineBreaks(std::string_view text, std::string_view lineBreak);
 
 // The layout of the text file: the long date (" - " and the day's name when it
 // has one), the heading, an empty line, the sentence, an empty line, the

@@ -47,8 +47,9 @@ void markBoldClauses(std::vector<DocumentParagraph>& paragraphs,
   }
   std::size_t offset = 0;
   for (DocumentParagraph& paragraph : paragraphs) {
-    paragraph.boldAt.assign(bold.begin() + static_cast<std::ptrdiff_t>(offset),
-                            bold.begin() + static_cast<std::ptrdiff_t>(offset + paragraph.text.size()));
+    paragraph.boldAt.assign(
+        bold.begin() + static_cast<std::ptrdiff_t>(offset),
+        bold.begin() + static_cast<std::ptrdiff_t>(offset + paragraph.text.size()));
     offset += paragraph.text.size() + 1;
   }
 }

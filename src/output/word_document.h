@@ -18,8 +18,8 @@ struct DocumentParagraph {
   std::string text = {};  // a line break inside the paragraph is LF
   bool centred = false;
   std::string_view font = {};  // empty: the document's
-  int halfPoints = 0;         // 0: the document's 12 pt
-  bool bold = false;          // the whole paragraph
+  int halfPoints = 0;          // 0: the document's 12 pt
+  bool bold = false;           // the whole paragraph
   bool smallCaps = false;
   std::optional<bool> italic = {};
   std::optional<bool> underline = {};  // single, or explicitly none

@@ -20,7 +20,8 @@ void runOpener(const std::filesystem::path& file, OpenFailure onFailure) {
     onFailure(byHand(file, status < 0 ? std::string{"xdg-open was stopped"}
                                       : "xdg-open ended with status " + std::to_string(status)));
   };
-  if (const std::optional<std::string> problem = startProgram({"xdg-open", file.string()}, onExit)) {
+  if (const std::optional<std::string> problem =
+          startProgram({"xdg-open", file.string()}, onExit)) {
     onFailure(byHand(file, *problem));
   }
 }

@@ -1,5 +1,6 @@
 // Windows only: Notepad for the text file, the shell's association otherwise.
 #include <windows.h>
+// shellapi.h needs windows.h first.
 #include <shellapi.h>
 
 #include <string>

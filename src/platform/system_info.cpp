@@ -35,8 +35,8 @@ std::optional<std::string> systemInfoFromRegistry(
                   path)) {
     return path;
   }
-  if (!GetKeyValue(registry, kLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location",
-                   "MSINFO", path)) {
+  if (!GetKeyValue(registry, kLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO",
+                   path)) {
     return std::nullopt;
   }
   const std::string program = path + "\\MSINFO32.EXE";
@@ -48,10 +48,8 @@ std::optional<std::vector<std::string>> systemInfoToolOnPath(
     const std::function<std::optional<std::string>(const std::string&)>& findOnPath) {
   // The system-information tools of the common desktops, in this order.
   const std::vector<std::vector<std::string>> tools = {
-      {"kinfocenter"},
-      {"gnome-control-center", "info-overview"},
-      {"xfce4-about"},
-      {"mate-system-monitor"},
+      {"kinfocenter"}, {"gnome-control-center", "info-overview"},
+      {"xfce4-about"}, {"mate-system-monitor"},
       {"hardinfo"},
   };
   for (const std::vector<std::string>& tool : tools) {

@@ -19,8 +19,8 @@ class Registry {
   virtual ~Registry() = default;
   virtual long openKey(std::uint32_t root, const std::string& name, std::uint32_t access,
                        Key& key) = 0;
-  virtual long queryValue(Key key, const std::string& valueName, char* buffer,
-                          std::uint32_t& size, std::uint32_t& type) = 0;
+  virtual long queryValue(Key key, const std::string& valueName, char* buffer, std::uint32_t& size,
+                          std::uint32_t& type) = 0;
   virtual void closeKey(Key key) = 0;
 };
 

@@ -45,7 +45,9 @@ void choosePatron(TempleSettings& settings, Patron patron, std::string typedText
   }
 }
 
-std::string_view patronName(Patron patron) { return nameIn(kPatronNames, patron); }
+std::string_view patronName(Patron patron) {
+  return nameIn(kPatronNames, patron);
+}
 
 std::optional<Patron> patronFromName(std::string_view name) {
   return valueIn<Patron>(kPatronNames, name);
