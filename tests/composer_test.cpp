@@ -42,13 +42,6 @@ TEST(CreateDismissal, VespersOnNewYearsEveBelongsToTheNextYear) {
   EXPECT_EQ(composed.state.serviceDate, Date{2024y / December / 31});
 }
 
-TEST(CreateDismissal, ASecondRunStartsFromThePickedDate) {
-  testing::Composed composed = compose(Service::greatVespers, 2022y / October / 4);
-  CreateDismissal(composed.state, composed.settings);
-  EXPECT_EQ(composed.state.day, 5);
-  EXPECT_EQ(composed.state.serviceDate, Date{2022y / October / 4});
-}
-
 constexpr std::string_view kMayChrist =
     "May Christ our true God, through the intercessions of His all-immaculate and all-blameless "
     "holy Mother";

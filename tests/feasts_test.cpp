@@ -3,6 +3,7 @@
 #include <string>
 
 #include "compose.h"
+#include "output/english_date.h"
 
 namespace corvane {
 namespace {
@@ -61,11 +62,7 @@ struct DayRow {
 void expectDays(std::initializer_list<DayRow> rows) {
   for (const DayRow& row : rows) {
     const auto composed = compose(row.service, row.picked, row.evening);
-    const std::string where =
-        std::string{serviceName(row.service)} + " picked " +
-        std::to_string(static_cast<int>(year_month_day{row.picked}.year())) + "-" +
-        std::to_string(static_cast<unsigned>(year_month_day{row.picked}.month())) + "-" +
-        std::to_string(static_cast<unsigned>(year_month_day{row.picked}.day()));
+    const std::string where = std::string{serviceName(row.service)} + " " + isoDate(row.picked);
     EXPECT_EQ(composed.state.dayTitle, row.dayTitle) << where;
     EXPECT_EQ(composed.state.feastClause, row.feastClause) << where;
     EXPECT_EQ(composed.state.risenClause, row.risenClause) << where;
@@ -308,17 +305,6 @@ TEST(TheotokosCrossForerunner, AfterfeastOfTheElevationInTheDailyServices) {
   EXPECT_EQ(monday.state.weekdayClause,
             "by the might of the precious and life-giving cross, the elevation of which we "
             "commemorate this day; by the protection of the honorable bodiless powers of heaven; ");
-}
-
-TEST(FeastsOfTheLord, GreatDaysSuppressTheSaintsAndTheForerunner) {
-  // Pascha 2025 on 20 April; Pentecost 2024 on 23 June; Lazarus Saturday 2025 on 12 April.
-  for (const auto& [service, picked] : {std::pair{Service::orthros, 2025y / April / 20},
-                                        std::pair{Service::orthros, 2025y / April / 12},
-                                        std::pair{Service::orthros, 2024y / June / 23},
-                                        std::pair{Service::orthros, 2025y / May / 29}}) {
-    EXPECT_TRUE(compose(service, picked).state.suppressSaints);
-  }
-  EXPECT_FALSE(compose(Service::orthros, 2025y / April / 21).state.suppressSaints);
 }
 
 }  // namespace
