@@ -403,6 +403,7 @@ TEST_F(Windows, OneAboutBoxFromEitherWindow) {
   EXPECT_EQ(about->windowTitle(), "About Corvane");
   EXPECT_EQ(in<QLabel>(*about, "lblTitle").text(), "Corvane");
   EXPECT_EQ(in<QLabel>(*about, "lblVersion").text(), "Version 1.2.2");
+  EXPECT_FALSE(in<QLabel>(*about, "picIcon").pixmap().isNull());
   in<QAction>(app->form2(), "mnu2HelpAbout").trigger();
   in<QAction>(app->form1(), "mnuHelpAbout").trigger();
   EXPECT_EQ(app->aboutBox(), about);

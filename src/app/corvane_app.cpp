@@ -7,9 +7,14 @@
 #include "platform/system_info.h"
 #include "version.h"
 
+// The icon is compiled into this static library; its resources are registered
+// by hand, since nothing else would pull them into the program.
+static void registerResources() { Q_INIT_RESOURCE(resources); }
+
 namespace corvane {
 
 CorvaneApp::CorvaneApp(AppServices services) : services_(std::move(services)) {
+  registerResources();
   form2_ = std::make_unique<Form2>(settings_, services_);
   form1_ = std::make_unique<Form1>(state_, settings_, services_);
   connect(form2_.get(), &Form2::continued, this, &CorvaneApp::enterMainWindow);
