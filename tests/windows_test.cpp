@@ -13,6 +13,7 @@
 #include <QTextBrowser>
 #include <deque>
 #include <memory>
+#include <thread>
 
 #include "app/corvane_app.h"
 #include "compose.h"
@@ -302,6 +303,22 @@ TEST_F(Windows, EachDocumentIsANewFile) {
   EXPECT_EQ(opened[0].filename(), "dismissal-2022-10-08-great-vespers.docx");
   EXPECT_EQ(opened[1].filename(), "dismissal-2022-10-08-great-vespers-2.docx");
   EXPECT_TRUE(main.isMinimized());
+}
+
+// A word processor that fails to open, told from another thread: the
+// minimised window comes back and says so.
+TEST_F(Windows, AFailureToOpenIsReportedOnTheWindowsThread) {
+  services.outputs.openDocument = [](const std::filesystem::path& file, OpenFailure onFailure) {
+    std::thread{[file, onFailure] { onFailure("Could not open " + file.string()); }}.join();
+  };
+  reachMainWindow();
+  Form1& main = app->form1();
+  click(main, "cmdSelectService");
+  click(main, "cmdCreateDismissal");
+  QApplication::processEvents();
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("dismissal-2022-10-08-great-vespers.docx"));
+  EXPECT_FALSE(main.isMinimized());
 }
 
 TEST_F(Windows, AnUnwritableFolderIsReportedAndNothingIsLost) {

@@ -326,7 +326,10 @@ OpenFailure Form1::reportLater() {
     QMetaObject::invokeMethod(
         qApp,
         [window, text] {
-          if (window) window->services_.tell(window, text);
+          if (!window) return;
+          // The word processor did not open: the minimised window comes back to say so.
+          if (window->isMinimized()) window->showNormal();
+          window->services_.tell(window, text);
         },
         Qt::QueuedConnection);
   };
