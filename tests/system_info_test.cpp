@@ -24,7 +24,7 @@ class FakeRegistry : public Registry {
   long openKey(std::uint32_t root, const std::string& name, std::uint32_t access,
                Key& key) override {
     EXPECT_EQ(root, kLocalMachine);
-    EXPECT_EQ(access, 0x2003Fu);
+    EXPECT_EQ(access, 0x20019u);  // KEY_READ
     opened.push_back(name);
     for (const auto& [where, value] : values) {
       if (where.first == name) {

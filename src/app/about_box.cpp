@@ -49,10 +49,7 @@ frmAbout::frmAbout(QWidget* parent, StartSystemInfo startSystemInfo, SayUnavaila
           this, "lblVersion",
           QString("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision)),
       1, 1);
-  grid->addWidget(label(this, "lblDescription",
-                        "Composes the dismissal of an Orthodox service for one date, as a "
-                        "formatted document or a plain text file."),
-                  2, 1);
+  grid->addWidget(label(this, "lblDescription", {}), 2, 1);
   grid->addWidget(label(this, "Label1", {}), 3, 1);
 
   auto* line = new QFrame(this);  // the etched separator

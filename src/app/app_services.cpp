@@ -43,7 +43,12 @@ AppServices defaultServices() {
   };
   std::string problem;
   std::filesystem::path folder = dataFolder(&problem);
-  if (folder.empty()) folder = std::filesystem::temp_directory_path();
+  if (folder.empty()) {
+    folder = std::filesystem::temp_directory_path();
+    services.startupProblem =
+        QString::fromStdString(problem + ". The typed patron and the dismissals are kept in " +
+                               folder.string() + " for now.");
+  }
   services.outputs = OutputServices{
       .dataFolder = folder,
       .longDate = localeLongDate,

@@ -21,6 +21,8 @@ struct AppServices {
   std::function<void(QWidget* parent, const QString& text)> tell;
   OutputServices outputs;
   std::filesystem::path patronFile;  // "inpat.txt" in the data folder
+  // Said to the user when the temple window first shows: the data folder could not be made.
+  QString startupProblem;
   // Starts the system-information tool; false when there is none to start.
   std::function<bool()> startSystemInfo;
   // An OK-only message box with a title of its own.

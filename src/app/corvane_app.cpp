@@ -9,7 +9,9 @@
 
 // The icon is compiled into this static library; its resources are registered
 // by hand, since nothing else would pull them into the program.
-static void registerResources() { Q_INIT_RESOURCE(resources); }
+static void registerResources() {
+  Q_INIT_RESOURCE(resources);
+}
 
 namespace corvane {
 
@@ -23,17 +25,25 @@ CorvaneApp::CorvaneApp(AppServices services) : services_(std::move(services)) {
   connect(form2_.get(), &Form2::aboutRequested, this, [this] { showAbout(form2_.get()); });
 }
 
-// One box, beside whichever window asked; asked again, it comes forward.
+// One box, beside whichever window asked; asked again, it comes forward. It
+// belongs to neither window, since each is disabled while the other is in use.
 void CorvaneApp::showAbout(QWidget* from) {
   if (!about_) {
-    about_ = new frmAbout(from, services_.startSystemInfo, [this](QWidget* parent) {
+    about_ = new frmAbout(nullptr, services_.startSystemInfo, [this](QWidget* parent) {
       services_.inform(parent, QString::fromUtf8(kApplicationTitle),
                        QString::fromUtf8(kSystemInfoUnavailable));
     });
   }
+  if (!about_->isVisible() && from != nullptr) {
+    about_->move(from->geometry().center() - about_->rect().center());
+  }
   about_->show();
   about_->raise();
   about_->activateWindow();
+}
+
+CorvaneApp::~CorvaneApp() {
+  delete about_;
 }
 
 void CorvaneApp::start() {
@@ -45,6 +55,7 @@ void CorvaneApp::start() {
                                             screen->availableGeometry()));
   }
   form2_->showAndReload();
+  if (!services_.startupProblem.isEmpty()) services_.tell(form2_.get(), services_.startupProblem);
 }
 
 void CorvaneApp::enterMainWindow() {

@@ -18,6 +18,9 @@ class CorvaneApp : public QObject {
 
  public:
   explicit CorvaneApp(AppServices services);
+  ~CorvaneApp() override;
+  CorvaneApp(const CorvaneApp&) = delete;
+  CorvaneApp& operator=(const CorvaneApp&) = delete;
 
   // The temple window is shown; the main window exists, hidden and disabled.
   void start();

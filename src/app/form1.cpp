@@ -307,6 +307,8 @@ void Form1::copyPreview() {
 }
 
 void Form1::onOptionClicked(int id) {
+  // A click on the option already selected selects nothing anew, and asks nothing.
+  if (static_cast<ServiceOption>(id) == logic_.controls().selected) return;
   logic_.select(static_cast<ServiceOption>(id));
   sync();
 }

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "app/window_menus.h"
@@ -73,6 +74,15 @@ QLabel* boldLabel(QWidget* parent, const char* objectName, const char* text, int
   if (growBy != 0) font.setPointSize(font.pointSize() + growBy);
   label->setFont(font);
   return label;
+}
+
+// The box's text as typed: a line break as LF, a no-break space kept
+// (toPlainText would make it a plain blank).
+std::string typedText(const QPlainTextEdit& box) {
+  QString text = box.document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+  return text.toStdString();
 }
 
 }  // namespace
@@ -166,7 +176,7 @@ void Form2::buildControls() {
     if (!syncing_) logic_.setBishop(checked);
   });
   connect(box_, &QPlainTextEdit::textChanged, this, [this] {
-    if (!syncing_) logic_.setBoxText(box_->toPlainText().toStdString());
+    if (!syncing_) logic_.setBoxText(typedText(*box_));
   });
   connect(continueButton, &QPushButton::clicked, this, &Form2::onContinue);
   connect(quit, &QPushButton::clicked, qApp, &QApplication::quit, Qt::QueuedConnection);
@@ -185,7 +195,7 @@ void Form2::sync() {
   patronButtons_[static_cast<std::size_t>(controls.selected)]->setChecked(true);
   (controls.bishopYes ? bishopYes_ : bishopNo_)->setChecked(true);
   const QString text = QString::fromStdString(controls.boxText);
-  if (box_->toPlainText() != text) box_->setPlainText(text);
+  if (typedText(*box_) != controls.boxText) box_->setPlainText(text);
   box_->setVisible(controls.boxShown);
   box_->setEnabled(controls.boxShown);
   for (QLabel* label : boxLabels_) label->setVisible(controls.boxShown);

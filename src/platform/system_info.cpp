@@ -8,7 +8,7 @@ namespace corvane {
 bool GetKeyValue(Registry& registry, std::uint32_t KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal) {
   Registry::Key key = 0;
-  if (registry.openKey(KeyRoot, KeyName, kKeyAllAccess, key) != 0) {
+  if (registry.openKey(KeyRoot, KeyName, kKeyRead, key) != 0) {
     KeyVal.clear();
     return false;
   }

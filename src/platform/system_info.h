@@ -25,7 +25,9 @@ class Registry {
 };
 
 inline constexpr std::uint32_t kLocalMachine = 0x80000002;  // HKEY_LOCAL_MACHINE
-inline constexpr std::uint32_t kKeyAllAccess = 0x2003F;
+// Read access only: asking for every right on HKEY_LOCAL_MACHINE (0x2003F) is
+// refused to a program that is not elevated, and a look-up needs none of them.
+inline constexpr std::uint32_t kKeyRead = 0x20019;
 inline constexpr std::uint32_t kStringValue = 1;  // REG_SZ
 inline constexpr std::uint32_t kValueBufferSize = 1024;
 
