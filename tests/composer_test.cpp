@@ -122,21 +122,6 @@ TEST(CreateDismissal, DailyFormOnAnOrdinaryThursday) {
             "mercy on us, and save us, forasmuch as He is good and loveth mankind.");
 }
 
-TEST(CreateDismissal, OrdinaryFormOnAnOrdinaryWeekday) {
-  const auto composed = compose(Service::orthros, 2022y / October / 13);
-  EXPECT_EQ(composed.sentence(),
-            "May Christ our true God, through the intercessions of His all-immaculate and "
-            "all-blameless holy Mother; by the might of the precious and life-giving cross; by the "
-            "protection of the honorable bodiless powers of heaven; at the supplication of the "
-            "honorable, glorious Prophet, Forerunner and Baptist John; of the holy, glorious and "
-            "all-laudable apostles; of the holy, glorious and right-victorious martyrs; of our "
-            "venerable and God-bearing fathers; of the holy and righteous ancestors of God, "
-            "Joachim and Anna; and of all the saints: have mercy on us, and save us, forasmuch as "
-            "He is good and loveth mankind.");
-  EXPECT_EQ(composed.state.endingText, testing::kOrdinaryEnding);
-  EXPECT_EQ(composed.state.dayTitle, "");
-}
-
 // St. Nicholas on a Thursday: his memory in Thursday's intercession, then two blanks.
 TEST(CreateDismissal, SaintNicholasOnAThursdayInTheDailyServices) {
   for (const auto& [service, picked] : {std::pair{Service::dailyOrthros, 2029y / December / 6},
