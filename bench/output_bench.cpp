@@ -4,10 +4,10 @@
 #include <filesystem>
 
 #include "composer/create_dismissal.h"
-#include "composer/service.h"
 #include "output/english_date.h"
 #include "output/text_file.h"
 #include "output/word_document.h"
+#include "state/service.h"
 
 namespace corvane {
 namespace {
@@ -22,8 +22,7 @@ void composeAndWrite(benchmark::State& run, const char* name, Write write) {
   state.serviceDate = 2025y / April / 20;  // Pascha: the longest document
   const std::filesystem::path file = std::filesystem::temp_directory_path() / name;
   for (auto _ : run) {
-    CreateDismissal(state, settings);
-    if (write(file, composedFrom(state, settings, englishLongDate))) run.SkipWithError("write");
+    if (write(file, CreateDismissal(state, settings), englishLongDate)) run.SkipWithError("write");
   }
   std::filesystem::remove(file);
 }

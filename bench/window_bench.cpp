@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <filesystem>
 
-#include "app/corvane_app.h"
 #include "output/english_date.h"
+#include "widgets/corvane_app.h"
 
 namespace corvane {
 namespace {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "composer/dismissal_state.h"
-#include "settings/temple_settings.h"
+#include "state/dismissal_state.h"
 
 namespace corvane {
 
@@ -18,8 +17,9 @@ void applyFeastsOfTheLord(DismissalState& state);
 // The Transfiguration, the Elevation, the author of the Liturgy, the Theotokos,
 // the Cross and the Forerunner.
 void applyTheotokosCrossAndForerunner(DismissalState& state);
-// The title phrases, the fixed calendar of saints and the moves into Bright Week.
-void applySaintsOfTheDay(DismissalState& state, const TempleSettings& settings);
+// The fixed calendar of saints and the moves into Bright Week; records the
+// hierarchs the day names, and leaves out the Liturgy's author when it is one.
+void applySaintsOfTheDay(DismissalState& state);
 // The Sundays of the Triodion and of the Fathers.
 void applyTriodionAndFathers(DismissalState& state);
 

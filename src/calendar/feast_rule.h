@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "composer/dismissal_state.h"
+#include "state/dismissal_state.h"
 
 namespace corvane {
 

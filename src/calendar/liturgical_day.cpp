@@ -33,10 +33,7 @@ void openLiturgicalDay(DismissalState& state) {
 
 void fixMovableDates(DismissalState& state) {
   const MovableDates dates = movableDatesOf(state.year);
-  const year_month_day pascha{dates.pascha};
   state.pascha = dates.pascha;
-  state.paschaMonth = static_cast<int>(static_cast<unsigned>(pascha.month()));
-  state.paschaDay = static_cast<int>(static_cast<unsigned>(pascha.day()));
   state.cleanMonday = dates.cleanMonday;
   state.meetingLeavetaking = dates.meetingLeavetaking;
   state.lazarusSaturday = dates.lazarusSaturday;

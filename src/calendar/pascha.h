@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar/date.h"
+#include "state/date.h"
 
 namespace corvane {
 

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "composer/dismissal_state.h"
+#include "state/dismissal_state.h"
 
 namespace corvane {
 
@@ -15,14 +15,6 @@ enum class SaintsCondition : std::uint8_t {
   afterPascha,              // strictly after Pascha; before it, Bright Week keeps the saint
   firstSaturdayOfNovember,  // filed under each of 1 to 7 November, applies on the Saturday
 };
-
-// Hierarchs whose feast names them in saintsClause, so that neither the
-// temple's patron clause nor the Liturgy's author names them a second time.
-namespace hierarch {
-inline constexpr unsigned kBasil = 1U << 0U;
-inline constexpr unsigned kChrysostom = 1U << 1U;
-inline constexpr unsigned kNicholas = 1U << 2U;
-}  // namespace hierarch
 
 // What a row does besides naming the saints of the day.
 struct SaintsEffects {

@@ -1,7 +1,6 @@
 #include <chrono>
 
 #include "calendar/calendar_phases.h"
-#include "calendar/clause_texts.h"
 #include "calendar/saints_calendar.h"
 
 namespace corvane {
@@ -9,20 +8,6 @@ namespace corvane {
 using namespace std::chrono;
 
 namespace {
-
-void storeTitlePhrases(DismissalState& state) {
-  state.titleProphet = titles::kProphet;
-  state.titleRighteous = titles::kRighteous;
-  state.titleApostle = titles::kApostle;
-  state.titleEvangelist = titles::kEvangelist;
-  state.titleMartyr = titles::kMartyr;
-  state.titleGlorious = titles::kGlorious;
-  state.titleHierarch = titles::kHierarch;
-  state.titleVenerableFather = titles::kVenerableFather;
-  state.titleVenerableMother = titles::kVenerableMother;
-  state.memorySingular = titles::kMemorySingular;
-  state.memoryPlural = titles::kMemoryPlural;
-}
 
 bool holds(SaintsCondition condition, const DismissalState& state) {
   switch (condition) {
@@ -38,20 +23,17 @@ bool holds(SaintsCondition condition, const DismissalState& state) {
   return false;
 }
 
-void applyRow(const SaintsRow& row, DismissalState& state, const TempleSettings& settings) {
+void applyRow(const SaintsRow& row, DismissalState& state) {
   if (!row.text.empty()) state.write(Slot::saintsClause, row.text, row.name);
   if (!row.also.ancestorsClause.empty()) {
     state.write(Slot::ancestorsClause, row.also.ancestorsClause, row.name);
   }
   if (!row.also.dayTitle.empty()) state.write(Slot::dayTitle, row.also.dayTitle, row.name);
 
-  // The hierarch of the day is named once, by saintsClause.
+  // The hierarch of the day is named once, by saintsClause; the composer
+  // leaves him out of the temple's patron clause.
   const unsigned named = row.also.namedHierarchs;
-  if (((named & hierarch::kBasil) != 0 && settings.patronBasil) ||
-      ((named & hierarch::kChrysostom) != 0 && settings.patronChrysostom) ||
-      ((named & hierarch::kNicholas) != 0 && settings.patronNicholas)) {
-    state.clear(Slot::patronClause);
-  }
+  state.hierarchsOfTheDay |= named;
   if (((named & hierarch::kBasil) != 0 && state.liturgyBasil) ||
       ((named & hierarch::kChrysostom) != 0 && state.liturgyChrysostom)) {
     state.clear(Slot::liturgyAuthorClause);
@@ -100,10 +82,10 @@ void moveIntoBrightWeek(DismissalState& state) {
 
 }  // namespace
 
-void applySaintsOfTheDay(DismissalState& state, const TempleSettings& settings) {
-  storeTitlePhrases(state);
+void applySaintsOfTheDay(DismissalState& state) {
+  state.hierarchsOfTheDay = 0;
   for (const SaintsRow* row : saintsRowsOf(state.month, state.day)) {
-    if (holds(row->condition, state)) applyRow(*row, state, settings);
+    if (holds(row->condition, state)) applyRow(*row, state);
   }
   moveIntoBrightWeek(state);
 }

@@ -90,14 +90,14 @@ bool fallsOn(const FathersSunday& sunday, const DismissalState& state) {
 // clause without such a phrase is kept whole.
 void joinFathers(DismissalState& state, const FathersSunday& sunday) {
   if (state.saintsClause.empty()) {
-    state.write(Slot::saintsClause, {sunday.alone, state.memoryPlural}, sunday.name);
+    state.write(Slot::saintsClause, {sunday.alone, titles::kMemoryPlural}, sunday.name);
     return;
   }
   constexpr std::string_view kOwnMemory = ", whose";
   const std::size_t cut = state.saintsClause.find(kOwnMemory);
   const std::size_t kept = cut == std::string::npos ? state.saintsClause.size() : cut + 2;
-  state.saintsPrefix.assign(state.saintsClause, 0, kept);
-  state.write(Slot::saintsClause, {state.saintsPrefix, sunday.joined, state.memoryPlural},
+  const std::string_view saintsPrefix = std::string_view{state.saintsClause}.substr(0, kept);
+  state.write(Slot::saintsClause, {saintsPrefix, sunday.joined, titles::kMemoryPlural},
               sunday.name);
 }
 

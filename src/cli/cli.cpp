@@ -9,14 +9,13 @@
 #include <vector>
 
 #include "composer/create_dismissal.h"
-#include "composer/explain.h"
-#include "composer/service.h"
 #include "output/english_date.h"
 #include "output/text_file.h"
 #include "output/text_layout.h"
 #include "output/utf8.h"
 #include "output/word_document.h"
 #include "settings/patron.h"
+#include "state/service.h"
 
 namespace corvane {
 
@@ -169,42 +168,45 @@ Composer composerFor(const Request& request) {
   return composer;
 }
 
-nlohmann::ordered_json explanationJson(const Explanation& explanation) {
+nlohmann::ordered_json explanationJson(const Dismissal& dismissal) {
+  const MovableDates& dates = dismissal.movableDates;
   nlohmann::ordered_json json;
-  json["liturgicalDay"] = isoDate(explanation.liturgicalDay);
-  json["pascha"] = isoDate(explanation.pascha);
-  json["derived"] = {{"cleanMonday", isoDate(explanation.cleanMonday)},
-                     {"meetingLeavetaking", isoDate(explanation.meetingLeavetaking)},
-                     {"lazarusSaturday", isoDate(explanation.lazarusSaturday)},
-                     {"palmSunday", isoDate(explanation.palmSunday)},
-                     {"ascension", isoDate(explanation.ascension)},
-                     {"pentecost", isoDate(explanation.pentecost)}};
+  json["liturgicalDay"] = isoDate(dismissal.liturgicalDay);
+  json["pascha"] = isoDate(dates.pascha);
+  json["derived"] = {{"cleanMonday", isoDate(dates.cleanMonday)},
+                     {"meetingLeavetaking", isoDate(dates.meetingLeavetaking)},
+                     {"lazarusSaturday", isoDate(dates.lazarusSaturday)},
+                     {"palmSunday", isoDate(dates.palmSunday)},
+                     {"ascension", isoDate(dates.ascension)},
+                     {"pentecost", isoDate(dates.pentecost)}};
   nlohmann::ordered_json slots = nlohmann::ordered_json::object();
-  for (const SlotExplanation& slot : explanation.slots) {
+  for (std::size_t i = 0; i < kSlotCount; ++i) {
+    const SlotRecord& slot = dismissal.slotRecords[i];
     nlohmann::ordered_json entry;
-    entry["text"] = std::string{slot.text};
+    entry["text"] = slot.text;
     entry["rule"] = slot.rule.empty() ? nlohmann::ordered_json(nullptr)
                                       : nlohmann::ordered_json(std::string{slot.rule});
-    slots[std::string{slot.slot}] = entry;
+    slots[std::string{kSlotNames[i]}] = entry;
   }
   json["slots"] = slots;
   return json;
 }
 
-std::string explanationText(const Explanation& explanation) {
-  std::string text = "Liturgical day: " + englishLongDate(explanation.liturgicalDay) + "\n";
-  text += "Pascha: " + isoDate(explanation.pascha) + "; Clean Monday " +
-          isoDate(explanation.cleanMonday) + ", Leavetaking of the Meeting " +
-          isoDate(explanation.meetingLeavetaking) + ", Lazarus Saturday " +
-          isoDate(explanation.lazarusSaturday) + ", Palm Sunday " +
-          isoDate(explanation.palmSunday) + ", Ascension " + isoDate(explanation.ascension) +
-          ", Pentecost " + isoDate(explanation.pentecost) + "\n";
-  for (const SlotExplanation& slot : explanation.slots) {
-    text += std::string{slot.slot} + ": ";
+std::string explanationText(const Dismissal& dismissal) {
+  const MovableDates& dates = dismissal.movableDates;
+  std::string text = "Liturgical day: " + englishLongDate(dismissal.liturgicalDay) + "\n";
+  text += "Pascha: " + isoDate(dates.pascha) + "; Clean Monday " + isoDate(dates.cleanMonday) +
+          ", Leavetaking of the Meeting " + isoDate(dates.meetingLeavetaking) +
+          ", Lazarus Saturday " + isoDate(dates.lazarusSaturday) + ", Palm Sunday " +
+          isoDate(dates.palmSunday) + ", Ascension " + isoDate(dates.ascension) + ", Pentecost " +
+          isoDate(dates.pentecost) + "\n";
+  for (std::size_t i = 0; i < kSlotCount; ++i) {
+    const SlotRecord& slot = dismissal.slotRecords[i];
+    text += std::string{kSlotNames[i]} + ": ";
     if (slot.text.empty()) {
       text += "(empty)\n";
     } else {
-      text += "\"" + std::string{slot.text} + "\" (" + std::string{slot.rule} + ")\n";
+      text += "\"" + slot.text + "\" (" + std::string{slot.rule} + ")\n";
     }
   }
   return text;
@@ -216,25 +218,26 @@ void composeAll(const Request& request, std::ostream& stream) {
   auto [state, settings] = composerFor(request);
 
   std::string out;
+  Dismissal dismissal;
   for (Date date = request.from; date <= request.to; date += days{1}) {
     out.clear();
     state.serviceDate = date;
-    CreateDismissal(state, settings);
+    CreateDismissal(state, settings, dismissal);
     if (request.json) {
       nlohmann::ordered_json line;
       line["date"] = isoDate(date);
-      line["dayTitle"] = state.dayTitle;
-      line["serviceHeading"] = state.serviceHeading;
-      line["dismissalText"] = settings.dismissalText;
-      line["endingText"] = state.endingText;
-      if (request.explain) line["explain"] = explanationJson(explain(state));
+      line["dayTitle"] = dismissal.dayTitle;
+      line["serviceHeading"] = dismissal.serviceHeading;
+      line["dismissalText"] = dismissal.dismissalText;
+      line["endingText"] = dismissal.endingText;
+      if (request.explain) line["explain"] = explanationJson(dismissal);
       out += line.dump();
       out += '\n';
     } else {
       if (date != request.from) out += '\n';
-      out += textLayout(composedFrom(state, settings, englishLongDate), "\n");
+      out += textLayout(dismissal, englishLongDate, "\n");
       out += '\n';
-      if (request.explain) out += "\n" + explanationText(explain(state));
+      if (request.explain) out += "\n" + explanationText(dismissal);
     }
     stream << out;
   }
@@ -245,10 +248,9 @@ void composeAll(const Request& request, std::ostream& stream) {
 std::optional<std::string> writeRequestedFile(const Request& request) {
   auto [state, settings] = composerFor(request);
   state.serviceDate = request.from;
-  CreateDismissal(state, settings);
-  const ComposedDismissal composed = composedFrom(state, settings, englishLongDate);
-  if (!request.textFile.empty()) return writeTextFile(request.textFile, composed);
-  return writeWordDocument(request.documentFile, composed);
+  const Dismissal dismissal = CreateDismissal(state, settings);
+  if (!request.textFile.empty()) return writeTextFile(request.textFile, dismissal, englishLongDate);
+  return writeWordDocument(request.documentFile, dismissal, englishLongDate);
 }
 
 }  // namespace

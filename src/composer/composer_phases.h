@@ -1,12 +1,16 @@
 #pragma once
 
-#include "composer/dismissal_state.h"
 #include "settings/temple_settings.h"
+#include "state/dismissal_state.h"
 
 namespace corvane {
 
 // The temple's patron, unless the day's sentence names that patron already.
 void applyTemplePatron(DismissalState& state, const TempleSettings& settings);
+
+// On the feast of the temple's patron hierarch, the saints of the day name him:
+// the patron clause is left out.
+void namePatronOnce(DismissalState& state, const TempleSettings& settings);
 
 // The intercession of the weekday of the daily services, with the special
 // cases of 6 December and of the Elevation's week.

@@ -52,10 +52,9 @@ constexpr std::string_view kPaschalEnding =
     "\r\n"
     "RESPONSE: . . . bestowing life.";
 
-void initialise(DismissalState& state, TempleSettings& settings) {
+void initialise(DismissalState& state) {
   state.useWholeText = false;
   state.suppressSaints = false;
-  settings.dismissalText.clear();
   // weekdayClause is assigned on every run; the trace forgets its last rule.
   for (std::size_t i = 0; i < kSlotCount; ++i) {
     const auto slot = static_cast<Slot>(i);
@@ -98,8 +97,13 @@ void assemble(const DismissalState& state, std::string& sentence) {
   append({kAncestors, state.ancestorsClause, kSemicolon, state.saintsClause, kAllTheSaints});
 }
 
+// From Pascha to the Wednesday before the Ascension, both included.
+bool inPaschalSeason(const DismissalState& state) {
+  return state.pascha <= state.serviceDate && state.serviceDate <= state.pascha + days{38};
+}
+
 std::string_view closingLine(const DismissalState& state, const TempleSettings& settings) {
-  if (state.isPaschalSeason) return kPaschalEnding;
+  if (inPaschalSeason(state)) return kPaschalEnding;
   return settings.bishopPresent ? kHierarchicalEnding : kOrdinaryEnding;
 }
 
@@ -128,33 +132,63 @@ std::string_view heading(const DismissalState& state) {
   return {};
 }
 
-}  // namespace
-
-bool inPaschalSeason(const DismissalState& state) {
-  return state.pascha <= state.serviceDate && state.serviceDate <= state.pascha + days{38};
+// The outputs read the result alone: the request, the liturgical day, the
+// texts and every slot with its rule.
+void fillResult(const DismissalState& state, Dismissal& result) {
+  result.service = serviceOf(state);
+  result.eveningLiturgy = state.eveningLiturgy;
+  result.liturgicalDay = state.serviceDate;
+  result.movableDates = MovableDates{
+      .pascha = state.pascha,
+      .cleanMonday = state.cleanMonday,
+      .meetingLeavetaking = state.meetingLeavetaking,
+      .lazarusSaturday = state.lazarusSaturday,
+      .palmSunday = state.palmSunday,
+      .ascension = state.ascension,
+      .pentecost = state.pentecost,
+  };
+  result.dayTitle = state.dayTitle;
+  result.dailyService = state.isDailyService;
+  result.wholeText = state.useWholeText;
+  for (std::size_t i = 0; i < kSlotCount; ++i) {
+    const auto slot = static_cast<Slot>(i);
+    result.slotRecords[i].text = state.text(slot);
+    result.slotRecords[i].rule = state.text(slot).empty() ? RuleName{} : state.rule(slot);
+  }
 }
 
-void CreateDismissal(DismissalState& state, TempleSettings& settings) {
-  initialise(state, settings);
+}  // namespace
+
+void CreateDismissal(DismissalState& state, const TempleSettings& settings, Dismissal& result) {
+  initialise(state);
 
   openLiturgicalDay(state);
   fixMovableDates(state);
   applyFeastsOfTheLord(state);
   applyTheotokosCrossAndForerunner(state);
   applyTemplePatron(state, settings);
-  applySaintsOfTheDay(state, settings);
+  applySaintsOfTheDay(state);
+  namePatronOnce(state, settings);
   applyTriodionAndFathers(state);
 
   filterRisenClause(state);
   suppressSaints(state);
   applyWeekdayIntercession(state);
-  assemble(state, settings.dismissalText);
+  assemble(state, result.dismissalText);
 
-  state.isPaschalSeason = inPaschalSeason(state);
-  state.endingText = closingLine(state, settings);
-  state.serviceHeading = heading(state);
+  result.paschalEnding = inPaschalSeason(state);
+  result.endingText = closingLine(state, settings);
+  result.serviceHeading = heading(state);
+  fillResult(state, result);
 
   if (isEveningService(state)) state.serviceDate -= days{1};
+  result.pickedDate = state.serviceDate;
+}
+
+Dismissal CreateDismissal(DismissalState& state, const TempleSettings& settings) {
+  Dismissal result;
+  CreateDismissal(state, settings, result);
+  return result;
 }
 
 }  // namespace corvane

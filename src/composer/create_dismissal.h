@@ -1,18 +1,17 @@
 #pragma once
 
-#include "composer/dismissal_state.h"
+#include "composer/dismissal.h"
 #include "settings/temple_settings.h"
+#include "state/dismissal_state.h"
 
 namespace corvane {
 
-// Composes the dismissal for the service and the date held in the state: on
-// return settings.dismissalText holds the sentence, and state.dayTitle,
-// state.serviceHeading and state.endingText the day's name, the heading and
-// the closing line; state.serviceDate holds the date as picked again.
-void CreateDismissal(DismissalState& state, TempleSettings& settings);
+// Composes the dismissal for the service and the date held in the state and
+// writes it into `result`, reusing its storage. On return state.serviceDate
+// holds the date as picked again.
+void CreateDismissal(DismissalState& state, const TempleSettings& settings, Dismissal& result);
 
-// The liturgical day lies from Pascha to the Wednesday before the Ascension,
-// both included: the days of the Paschal ending.
-bool inPaschalSeason(const DismissalState& state);
+// The same, into a new result.
+Dismissal CreateDismissal(DismissalState& state, const TempleSettings& settings);
 
 }  // namespace corvane

@@ -87,4 +87,13 @@ void applyTemplePatron(DismissalState& state, const TempleSettings& settings) {
   }
 }
 
+void namePatronOnce(DismissalState& state, const TempleSettings& settings) {
+  const unsigned named = state.hierarchsOfTheDay;
+  if (((named & hierarch::kBasil) != 0 && settings.patronBasil) ||
+      ((named & hierarch::kChrysostom) != 0 && settings.patronChrysostom) ||
+      ((named & hierarch::kNicholas) != 0 && settings.patronNicholas)) {
+    state.clear(Slot::patronClause);
+  }
+}
+
 }  // namespace corvane

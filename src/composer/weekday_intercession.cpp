@@ -1,5 +1,6 @@
 #include <chrono>
 
+#include "calendar/clause_texts.h"
 #include "composer/composer_phases.h"
 
 namespace corvane {
@@ -33,7 +34,7 @@ void writeWeekdayIntercession(DismissalState& state, weekday weekday) {
   } else if (weekday == Wednesday) {
     state.write(slot, {kCross, state.crossClause, kSemicolon}, "Wednesday: the Cross");
   } else if (weekday == Thursday) {
-    state.write(slot, {kApostles, state.titleHierarch, kNicholas},
+    state.write(slot, {kApostles, titles::kHierarch, kNicholas},
                 "Thursday: the apostles and St. Nicholas");
   } else if (weekday == Friday) {
     state.write(slot, {kCross, state.crossClause, kSemicolon}, "Friday: the Cross");
@@ -54,7 +55,7 @@ void applyWeekdayIntercession(DismissalState& state) {
   if (weekday == Thursday && state.month == 12 && state.day == 6) {
     state.clear(Slot::saintsClause);
     state.write(Slot::weekdayClause,
-                {kApostles, state.titleHierarch, kNicholasRemembered, state.memorySingular, " "},
+                {kApostles, titles::kHierarch, kNicholasRemembered, titles::kMemorySingular, " "},
                 "St. Nicholas on a Thursday");
   }
   // The Elevation on a day of the Cross: its own intercession already says it.
@@ -63,8 +64,7 @@ void applyWeekdayIntercession(DismissalState& state) {
   }
   // The afterfeast of the Elevation: the Cross first, then the weekday's own.
   if (state.month == 9 && state.day >= 15 && state.day <= 21) {
-    state.weekdayScratch = state.weekdayClause;
-    state.write(Slot::weekdayClause, {kCross, state.crossClause, kSemicolon, state.weekdayScratch},
+    state.write(Slot::weekdayClause, {kCross, state.crossClause, kSemicolon, state.weekdayClause},
                 "Afterfeast of the Elevation: the Cross");
   }
 }

@@ -2,6 +2,8 @@
 
 #include <zip.h>
 
+#include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string_view>
 #include <utility>
@@ -78,67 +80,7 @@ std::string paragraphXml(const DocumentParagraph& paragraph) {
   return xml + "</w:p>";
 }
 
-// Adds a part to the archive; libzip reads the bytes when the archive closes.
-void addPart(zip_t* archive, const char* name, const std::string& bytes) {
-  zip_source_t* source = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
-  if (source == nullptr) throw std::runtime_error{zip_strerror(archive)};
-  const zip_int64_t index = zip_file_add(archive, name, source, ZIP_FL_ENC_UTF_8);
-  if (index < 0) {
-    zip_source_free(source);
-    throw std::runtime_error{zip_strerror(archive)};
-  }
-  const auto entry = static_cast<zip_uint64_t>(index);
-  constexpr zip_uint16_t kFirstOfJanuary1980 = (0 << 9) | (1 << 5) | 1;  // DOS date
-  zip_set_file_compression(archive, entry, ZIP_CM_DEFLATE, 9);
-  zip_file_set_dostime(archive, entry, 0, kFirstOfJanuary1980, 0);
-}
-
 }  // namespace
-
-std::string contentTypesPart() {
-  return xmlPart(
-      "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-      "<Default Extension=\"rels\" "
-      "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-      "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-      "<Override PartName=\"/word/document.xml\" ContentType=\"application/"
-      "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
-      "<Override PartName=\"/word/styles.xml\" ContentType=\"application/"
-      "vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/>"
-      "<Override PartName=\"/word/fontTable.xml\" ContentType=\"application/"
-      "vnd.openxmlformats-officedocument.wordprocessingml.fontTable+xml\"/>"
-      "<Override PartName=\"/word/settings.xml\" ContentType=\"application/"
-      "vnd.openxmlformats-officedocument.wordprocessingml.settings+xml\"/>"
-      "<Override PartName=\"/docProps/core.xml\" "
-      "ContentType=\"application/vnd.openxmlformats-package.core-properties+xml\"/>"
-      "<Override PartName=\"/docProps/app.xml\" ContentType=\"application/"
-      "vnd.openxmlformats-officedocument.extended-properties+xml\"/>"
-      "</Types>");
-}
-
-std::string packageRelationshipsPart() {
-  return xmlPart(
-      "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-      "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
-      "relationships/officeDocument\" Target=\"word/document.xml\"/>"
-      "<Relationship Id=\"rId2\" Type=\"http://schemas.openxmlformats.org/package/2006/"
-      "relationships/metadata/core-properties\" Target=\"docProps/core.xml\"/>"
-      "<Relationship Id=\"rId3\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
-      "relationships/extended-properties\" Target=\"docProps/app.xml\"/>"
-      "</Relationships>");
-}
-
-std::string documentRelationshipsPart() {
-  return xmlPart(
-      "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-      "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
-      "relationships/styles\" Target=\"styles.xml\"/>"
-      "<Relationship Id=\"rId2\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
-      "relationships/fontTable\" Target=\"fontTable.xml\"/>"
-      "<Relationship Id=\"rId3\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
-      "relationships/settings\" Target=\"settings.xml\"/>"
-      "</Relationships>");
-}
 
 // The document's defaults: Book Antiqua, 12 pt, justified, no space between paragraphs.
 std::string stylesPart() {
@@ -201,53 +143,136 @@ std::string documentPart(const std::vector<DocumentParagraph>& paragraphs) {
                  "</w:body></w:document>");
 }
 
+namespace {
+
+// Every part of the package, in the order of the archive after the content
+// types and the package's relationships: its name, its content type, the
+// relationship by which the package or the document reaches it, and what
+// builds it. The content types, both relationship parts and the archive are
+// all made from this one table, so no part can be named and missing.
+enum class ReachedBy : std::uint8_t { package, document };
+
+struct PartRow {
+  std::string_view name;
+  std::string_view contentType;
+  ReachedBy reachedBy;
+  std::string_view relationshipType;
+  std::string (*build)(const std::vector<DocumentParagraph>&);
+};
+
+// clang-format off
+const PartRow kParts[] = {
+    {"word/document.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml", ReachedBy::package, "http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument", documentPart},
+    {"word/styles.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml", ReachedBy::document, "http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles", [](const auto&) { return stylesPart(); }},
+    {"word/fontTable.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.fontTable+xml", ReachedBy::document, "http://schemas.openxmlformats.org/officeDocument/2006/relationships/fontTable", [](const auto&) { return fontTablePart(); }},
+    {"word/settings.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml", ReachedBy::document, "http://schemas.openxmlformats.org/officeDocument/2006/relationships/settings", [](const auto&) { return settingsPart(); }},
+    {"docProps/core.xml", "application/vnd.openxmlformats-package.core-properties+xml", ReachedBy::package, "http://schemas.openxmlformats.org/package/2006/relationships/metadata/core-properties", [](const auto&) { return corePropertiesPart(); }},
+    {"docProps/app.xml", "application/vnd.openxmlformats-officedocument.extended-properties+xml", ReachedBy::package, "http://schemas.openxmlformats.org/officeDocument/2006/relationships/extended-properties", [](const auto&) { return appPropertiesPart(); }},
+};
+// clang-format on
+
+constexpr std::string_view kDocumentFolder = "word/";
+
+// The relationships of the package or of the document, numbered in table order;
+// the document's targets are relative to its own folder.
+std::string relationshipsPart(ReachedBy owner) {
+  std::string body =
+      "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
+  int id = 0;
+  for (const PartRow& part : kParts) {
+    if (part.reachedBy != owner) continue;
+    std::string_view target = part.name;
+    if (owner == ReachedBy::document) target.remove_prefix(kDocumentFolder.size());
+    body += "<Relationship Id=\"rId" + std::to_string(++id) + "\" Type=\"" +
+            std::string{part.relationshipType} + "\" Target=\"" + std::string{target} + "\"/>";
+  }
+  return xmlPart(body + "</Relationships>");
+}
+
+// The libzip handles, released on every path.
+struct ZipSourceFree {
+  void operator()(zip_source_t* source) const { zip_source_free(source); }
+};
+struct ZipDiscard {
+  void operator()(zip_t* archive) const { zip_discard(archive); }
+};
+using ZipSource = std::unique_ptr<zip_source_t, ZipSourceFree>;
+using ZipArchive = std::unique_ptr<zip_t, ZipDiscard>;
+
+// Adds a part; libzip reads the bytes when the archive closes, so they must
+// outlive it. Every entry is stamped 1 January 1980.
+void addEntry(zip_t* archive, std::string_view name, const std::string& bytes) {
+  ZipSource source{zip_source_buffer(archive, bytes.data(), bytes.size(), 0)};
+  if (!source) throw std::runtime_error{zip_strerror(archive)};
+  const zip_int64_t index =
+      zip_file_add(archive, std::string{name}.c_str(), source.get(), ZIP_FL_ENC_UTF_8);
+  if (index < 0) throw std::runtime_error{zip_strerror(archive)};
+  source.release();  // the archive owns it now
+  const auto entry = static_cast<zip_uint64_t>(index);
+  constexpr zip_uint16_t kFirstOfJanuary1980 = (0 << 9) | (1 << 5) | 1;  // DOS date
+  if (zip_set_file_compression(archive, entry, ZIP_CM_DEFLATE, 9) < 0 ||
+      zip_file_set_dostime(archive, entry, 0, kFirstOfJanuary1980, 0) < 0) {
+    throw std::runtime_error{zip_strerror(archive)};
+  }
+}
+
+std::string readAll(zip_source_t* memory) {
+  zip_stat_t stat;
+  if (zip_source_stat(memory, &stat) != 0 || zip_source_open(memory) != 0) return {};
+  std::string bytes(static_cast<std::size_t>(stat.size), '\0');
+  const zip_int64_t read = zip_source_read(memory, bytes.data(), stat.size);
+  zip_source_close(memory);
+  bytes.resize(read < 0 ? 0 : static_cast<std::size_t>(read));
+  return bytes;
+}
+
+}  // namespace
+
+std::string contentTypesPart() {
+  std::string body =
+      "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+      "<Default Extension=\"rels\" "
+      "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+      "<Default Extension=\"xml\" ContentType=\"application/xml\"/>";
+  for (const PartRow& part : kParts) {
+    body += "<Override PartName=\"/" + std::string{part.name} + "\" ContentType=\"" +
+            std::string{part.contentType} + "\"/>";
+  }
+  return xmlPart(body + "</Types>");
+}
+
+std::string packageRelationshipsPart() {
+  return relationshipsPart(ReachedBy::package);
+}
+
+std::string documentRelationshipsPart() {
+  return relationshipsPart(ReachedBy::document);
+}
+
 std::string docxPackage(const std::vector<DocumentParagraph>& paragraphs) {
   // Kept alive until the archive is closed, when libzip reads them.
-  const std::pair<const char*, std::string> parts[] = {
-      {"[Content_Types].xml", contentTypesPart()},
-      {"_rels/.rels", packageRelationshipsPart()},
-      {"word/document.xml", documentPart(paragraphs)},
-      {"word/_rels/document.xml.rels", documentRelationshipsPart()},
-      {"word/styles.xml", stylesPart()},
-      {"word/fontTable.xml", fontTablePart()},
-      {"word/settings.xml", settingsPart()},
-      {"docProps/core.xml", corePropertiesPart()},
-      {"docProps/app.xml", appPropertiesPart()},
-  };
+  std::vector<std::pair<std::string_view, std::string>> entries;
+  entries.emplace_back("[Content_Types].xml", contentTypesPart());
+  entries.emplace_back("_rels/.rels", packageRelationshipsPart());
+  for (const PartRow& part : kParts) {
+    entries.emplace_back(part.name, part.build(paragraphs));
+    if (part.name == "word/document.xml") {
+      entries.emplace_back("word/_rels/document.xml.rels", documentRelationshipsPart());
+    }
+  }
 
   zip_error_t error;
   zip_error_init(&error);
-  zip_source_t* memory = zip_source_buffer_create(nullptr, 0, 0, &error);
-  if (memory == nullptr) throw std::runtime_error{zip_error_strerror(&error)};
-  zip_t* archive = zip_open_from_source(memory, ZIP_TRUNCATE, &error);
-  if (archive == nullptr) {
-    zip_source_free(memory);
-    throw std::runtime_error{zip_error_strerror(&error)};
-  }
-  zip_source_keep(memory);  // the bytes are read back after closing
-  try {
-    for (const auto& [name, bytes] : parts) addPart(archive, name, bytes);
-  } catch (...) {
-    zip_discard(archive);
-    zip_source_free(memory);
-    throw;
-  }
-  if (zip_close(archive) < 0) {
-    const std::string why = zip_strerror(archive);
-    zip_discard(archive);
-    zip_source_free(memory);
-    throw std::runtime_error{why};
-  }
+  ZipSource memory{zip_source_buffer_create(nullptr, 0, 0, &error)};
+  if (!memory) throw std::runtime_error{zip_error_strerror(&error)};
+  ZipArchive archive{zip_open_from_source(memory.get(), ZIP_TRUNCATE, &error)};
+  if (!archive) throw std::runtime_error{zip_error_strerror(&error)};
+  zip_source_keep(memory.get());  // the archive holds a reference too; the bytes are read after
+  for (const auto& [name, bytes] : entries) addEntry(archive.get(), name, bytes);
+  if (zip_close(archive.get()) < 0) throw std::runtime_error{zip_strerror(archive.get())};
+  archive.release();  // closed: zip_close freed it
 
-  std::string bytes;
-  zip_stat_t stat;
-  if (zip_source_stat(memory, &stat) == 0 && zip_source_open(memory) == 0) {
-    bytes.resize(static_cast<std::size_t>(stat.size));
-    const zip_int64_t read = zip_source_read(memory, bytes.data(), stat.size);
-    bytes.resize(read < 0 ? 0 : static_cast<std::size_t>(read));
-    zip_source_close(memory);
-  }
-  zip_source_free(memory);
+  std::string bytes = readAll(memory.get());
   if (bytes.empty()) throw std::runtime_error{"the document could not be packed"};
   return bytes;
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "calendar/date.h"
+#include "state/date.h"
 
 namespace corvane {
 

@@ -5,13 +5,14 @@
 
 namespace corvane {
 
-std::string textFileBytes(const ComposedDismissal& dismissal) {
-  return encodeForTextFile(textLayout(dismissal, "\r\n"));
+std::string textFileBytes(const Dismissal& dismissal, const LongDateFormat& longDate) {
+  return encodeForTextFile(textLayout(dismissal, longDate, "\r\n"));
 }
 
 std::optional<std::string> writeTextFile(const std::filesystem::path& path,
-                                         const ComposedDismissal& dismissal) {
-  return writeFileAtomically(path, textFileBytes(dismissal));
+                                         const Dismissal& dismissal,
+                                         const LongDateFormat& longDate) {
+  return writeFileAtomically(path, textFileBytes(dismissal, longDate));
 }
 
 }  // namespace corvane

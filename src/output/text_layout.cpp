@@ -1,7 +1,5 @@
 #include "output/text_layout.h"
 
-#include <utility>
-
 namespace corvane {
 
 namespace {
@@ -27,47 +25,35 @@ std::string withLineBreaks(std::string_view text, std::string_view lineBreak) {
   return out;
 }
 
-namespace {
+std::string dateLine(const Dismissal& dismissal, const LongDateFormat& longDate) {
+  std::string line = longDate(dismissal.pickedDate);
+  if (!dismissal.dayTitle.empty()) {
+    line.append(" - ");
+    line.append(dismissal.dayTitle);
+  }
+  return line;
+}
 
-// The weekday's intercession stands in the sentence only at the daily services.
-std::vector<std::string> boldClausesOf(const DismissalState& state) {
-  std::vector<std::string> clauses;
-  const auto add = [&clauses](const std::string& clause) {
-    if (!clause.empty()) clauses.push_back(clause);
+std::vector<std::string_view> boldClauses(const Dismissal& dismissal) {
+  std::vector<std::string_view> clauses;
+  const auto add = [&](Slot slot) {
+    const std::string& text = dismissal.slot(slot).text;
+    if (!text.empty()) clauses.push_back(text);
   };
-  if (state.dailyVespers || state.dailyOrthros) add(state.weekdayClause);
-  for (const std::string* clause :
-       {&state.feastClause, &state.risenClause, &state.theotokosClause, &state.crossClause,
-        &state.forerunnerClause, &state.patronClause, &state.liturgyAuthorClause,
-        &state.saintsClause, &state.ancestorsClause}) {
-    add(*clause);
+  if (dismissal.dailyService) add(Slot::weekdayClause);
+  for (Slot slot : {Slot::feastClause, Slot::risenClause, Slot::theotokosClause, Slot::crossClause,
+                    Slot::forerunnerClause, Slot::patronClause, Slot::liturgyAuthorClause,
+                    Slot::saintsClause, Slot::ancestorsClause}) {
+    add(slot);
   }
   return clauses;
 }
 
-}  // namespace
-
-ComposedDismissal composedFrom(const DismissalState& state, const TempleSettings& settings,
-                               const LongDateFormat& longDate) {
-  return ComposedDismissal{
-      .longDate = longDate(state.serviceDate),
-      .dayTitle = state.dayTitle,
-      .serviceHeading = state.serviceHeading,
-      .dismissalText = settings.dismissalText,
-      .endingText = state.endingText,
-      .paschalEnding = state.isPaschalSeason,
-      .boldClauses = boldClausesOf(state),
-  };
-}
-
-std::string textLayout(const ComposedDismissal& dismissal, std::string_view lineBreak) {
+std::string textLayout(const Dismissal& dismissal, const LongDateFormat& longDate,
+                       std::string_view lineBreak) {
   std::string out;
   out.reserve(dismissal.dismissalText.size() + dismissal.endingText.size() + 160);
-  out.append(dismissal.longDate);
-  if (!dismissal.dayTitle.empty()) {
-    out.append(" - ");
-    out.append(dismissal.dayTitle);
-  }
+  out.append(dateLine(dismissal, longDate));
   out.append(lineBreak);
   out.append(dismissal.serviceHeading);
   out.append(lineBreak);

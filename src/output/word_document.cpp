@@ -31,14 +31,14 @@ std::vector<std::string> endingLines(std::string_view ending) {
 // Marks the first occurrence of each clause, searched from the start of the
 // document (paragraphs joined by a paragraph mark), in the text as written.
 void markBoldClauses(std::vector<DocumentParagraph>& paragraphs,
-                     const std::vector<std::string>& clauses) {
+                     const std::vector<std::string_view>& clauses) {
   std::string whole;
   for (const DocumentParagraph& paragraph : paragraphs) {
     whole += paragraph.text;
     whole += '\r';
   }
   std::vector<bool> bold(whole.size(), false);
-  for (const std::string& clause : clauses) {
+  for (std::string_view clause : clauses) {
     const std::string written = withoutForbiddenXmlCharacters(clause);
     if (written.empty()) continue;
     const std::size_t at = whole.find(written);
@@ -56,12 +56,10 @@ void markBoldClauses(std::vector<DocumentParagraph>& paragraphs,
 
 }  // namespace
 
-std::vector<DocumentParagraph> documentParagraphs(const ComposedDismissal& dismissal) {
-  std::string dateLine = dismissal.longDate;
-  if (!dismissal.dayTitle.empty()) dateLine += " - " + dismissal.dayTitle;
-
+std::vector<DocumentParagraph> documentParagraphs(const Dismissal& dismissal,
+                                                  const LongDateFormat& longDate) {
   std::vector<DocumentParagraph> paragraphs;
-  paragraphs.push_back({.text = withoutForbiddenXmlCharacters(dateLine),
+  paragraphs.push_back({.text = withoutForbiddenXmlCharacters(dateLine(dismissal, longDate)),
                         .centred = true,
                         .font = kHeadingFont,
                         .halfPoints = kHeadingSize,
@@ -93,12 +91,12 @@ std::vector<DocumentParagraph> documentParagraphs(const ComposedDismissal& dismi
     ending.underline = false;
     ending.halfPoints = kSentenceSize;
   }
-  markBoldClauses(paragraphs, dismissal.boldClauses);
+  markBoldClauses(paragraphs, boldClauses(dismissal));
   return paragraphs;
 }
 
-std::string wordDocumentBytes(const ComposedDismissal& dismissal) {
-  return docxPackage(documentParagraphs(dismissal));
+std::string wordDocumentBytes(const Dismissal& dismissal, const LongDateFormat& longDate) {
+  return docxPackage(documentParagraphs(dismissal, longDate));
 }
 
 std::filesystem::path freeDocumentPath(const std::filesystem::path& folder, Date picked,
@@ -114,9 +112,10 @@ std::filesystem::path freeDocumentPath(const std::filesystem::path& folder, Date
 }
 
 std::optional<std::string> writeWordDocument(const std::filesystem::path& path,
-                                             const ComposedDismissal& dismissal) {
+                                             const Dismissal& dismissal,
+                                             const LongDateFormat& longDate) {
   try {
-    return writeFileAtomically(path, wordDocumentBytes(dismissal));
+    return writeFileAtomically(path, wordDocumentBytes(dismissal, longDate));
   } catch (const std::exception& packing) {
     return "Cannot write " + path.string() + ": " + packing.what();
   }

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "calendar/date.h"
-#include "composer/service.h"
 #include "output/text_layout.h"
+#include "state/date.h"
+#include "state/service.h"
 
 namespace corvane {
 
@@ -29,10 +29,11 @@ struct DocumentParagraph {
 // The paragraphs of the document: date and day's name, heading, empty, the
 // sentence, empty, the ending (one paragraph a line), with the day's proper
 // clauses bold where first found. Characters that XML forbids are dropped.
-std::vector<DocumentParagraph> documentParagraphs(const ComposedDismissal& dismissal);
+std::vector<DocumentParagraph> documentParagraphs(const Dismissal& dismissal,
+                                                  const LongDateFormat& longDate);
 
 // The .docx package; the same request gives the same bytes.
-std::string wordDocumentBytes(const ComposedDismissal& dismissal);
+std::string wordDocumentBytes(const Dismissal& dismissal, const LongDateFormat& longDate);
 
 // "dismissal-2022-10-08-great-vespers.docx" in the folder, "-evening" for an
 // Evening Divine Liturgy, "-2", "-3" … when the name is taken: a document is
@@ -42,6 +43,7 @@ std::filesystem::path freeDocumentPath(const std::filesystem::path& folder, Date
 
 // Writes the document atomically; a message naming the error and the path on failure.
 std::optional<std::string> writeWordDocument(const std::filesystem::path& path,
-                                             const ComposedDismissal& dismissal);
+                                             const Dismissal& dismissal,
+                                             const LongDateFormat& longDate);
 
 }  // namespace corvane

@@ -1,12 +1,19 @@
 #include "platform/atomic_file.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace corvane {
 
@@ -18,14 +25,6 @@ std::string failure(const char* what, const fs::path& path, const std::string& r
   return std::string{what} + " " + path.string() + ": " + reason;
 }
 
-std::FILE* openForWriting(const fs::path& path) {
-#ifdef _WIN32
-  return _wfopen(path.wstring().c_str(), L"wb");
-#else
-  return std::fopen(path.c_str(), "wb");
-#endif
-}
-
 fs::path temporarySibling(const fs::path& path) {
   std::random_device random;
   std::ostringstream name;
@@ -33,27 +32,92 @@ fs::path temporarySibling(const fs::path& path) {
   return path.parent_path() / name.str();
 }
 
+#ifdef _WIN32
+
+std::string windowsError(DWORD code) {
+  return std::system_category().message(static_cast<int>(code));
+}
+
+// The bytes reach the disk before the file takes the old one's name, and the
+// rename itself is written through, so a power cut leaves the old file or the
+// new one, never an empty one.
+std::optional<std::string> writeAndReplace(const fs::path& path, const fs::path& temporary,
+                                           std::string_view bytes) {
+  HANDLE file = CreateFileW(temporary.wstring().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return windowsError(GetLastError());
+  DWORD problem = 0;
+  std::size_t done = 0;
+  while (problem == 0 && done < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1U << 30U));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr)) {
+      problem = GetLastError();
+    }
+    done += written;
+  }
+  if (problem == 0 && !FlushFileBuffers(file)) problem = GetLastError();
+  if (!CloseHandle(file) && problem == 0) problem = GetLastError();
+  if (problem == 0 && !MoveFileExW(temporary.wstring().c_str(), path.wstring().c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    problem = GetLastError();
+  }
+  if (problem != 0) return windowsError(problem);
+  return std::nullopt;
+}
+
+#else
+
+// Writes all the bytes, going on after a signal or a short write.
+int writeAll(int descriptor, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return 0;
+}
+
+// The folder's entry of the renamed file reaches the disk too. Some file
+// systems cannot sync a folder; the new file is in place all the same, so
+// that is not reported as a failure to write it.
+void syncFolder(const fs::path& folder) {
+  const int descriptor =
+      ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor < 0) return;
+  ::fsync(descriptor);
+  ::close(descriptor);
+}
+
+// The bytes reach the disk before the file takes the old one's name, and the
+// folder after it, so a power cut leaves the old file or the new one, never
+// an empty one.
+std::optional<std::string> writeAndReplace(const fs::path& path, const fs::path& temporary,
+                                           std::string_view bytes) {
+  const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (descriptor < 0) return std::strerror(errno);
+  int problem = writeAll(descriptor, bytes);
+  if (problem == 0 && ::fsync(descriptor) != 0) problem = errno;
+  if (::close(descriptor) != 0 && problem == 0) problem = errno;
+  if (problem == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) problem = errno;
+  if (problem != 0) return std::strerror(problem);
+  syncFolder(path.parent_path());
+  return std::nullopt;
+}
+
+#endif
+
 }  // namespace
 
 std::optional<std::string> writeFileAtomically(const fs::path& path, std::string_view bytes) {
   const fs::path temporary = temporarySibling(path);
-  std::FILE* file = openForWriting(temporary);
-  if (file == nullptr) return failure("Cannot write", path, std::strerror(errno));
-
-  const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file);
-  int writeError = written == bytes.size() ? 0 : errno;
-  if (std::fflush(file) != 0 && writeError == 0) writeError = errno;
-  if (std::fclose(file) != 0 && writeError == 0) writeError = errno;
-  std::error_code error;
-  if (writeError != 0) {
-    fs::remove(temporary, error);
-    return failure("Cannot write", path, std::strerror(writeError));
-  }
-  fs::rename(temporary, path, error);
-  if (error) {
+  if (const std::optional<std::string> problem = writeAndReplace(path, temporary, bytes)) {
     std::error_code ignored;
     fs::remove(temporary, ignored);
-    return failure("Cannot write", path, error.message());
+    return failure("Cannot write", path, *problem);
   }
   return std::nullopt;
 }

@@ -7,10 +7,11 @@
 
 namespace corvane {
 
-// Writes the bytes to a temporary file in the same folder and renames it over
-// the old file, so an interruption never leaves a half-written file. On
-// failure nothing is left behind and the old file is untouched; the result is
-// a message naming the error and the path.
+// Writes the bytes to a temporary file in the same folder, flushes them to the
+// disk and renames the file over the old one, so neither an interruption nor
+// a power cut leaves a half-written or empty file. On failure nothing is left
+// behind and the old file is untouched; the result is a message naming the
+// error and the path.
 std::optional<std::string> writeFileAtomically(const std::filesystem::path& path,
                                                std::string_view bytes);
 

@@ -1,7 +1,6 @@
 #include "platform/data_folder.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <system_error>
 
 #ifdef _WIN32
@@ -22,6 +21,11 @@ std::optional<std::string> environmentValue(const char* name) {
   return std::string{value};
 }
 
+bool isRegularFile(const fs::path& path) {
+  std::error_code error;
+  return fs::is_regular_file(path, error);
+}
+
 }  // namespace
 
 FolderEnvironment currentFolderEnvironment() {
@@ -36,9 +40,12 @@ FolderEnvironment currentFolderEnvironment() {
 }
 
 fs::path chooseDataFolder(const fs::path& programFolder,
-                          const std::function<bool(const fs::path&)>& mayWriteIn,
+                          const std::function<bool(const fs::path&)>& fileExists,
                           const FolderEnvironment& environment) {
-  if (!programFolder.empty() && mayWriteIn(programFolder)) return programFolder;
+  if (!programFolder.empty() &&
+      (fileExists(programFolder / "inpat.txt") || fileExists(programFolder / kPortableMarker))) {
+    return programFolder;
+  }
   if (environment.windows) {
     if (environment.appData) return fs::path{*environment.appData} / "Corvane";
   } else {
@@ -65,22 +72,9 @@ fs::path programFolder() {
 #endif
 }
 
-bool mayWriteIn(const fs::path& folder) {
-  std::error_code error;
-  if (!fs::is_directory(folder, error)) return false;
-  const fs::path probe = folder / ".corvane-write-probe";
-  bool written = false;
-  {
-    std::ofstream file{probe, std::ios::binary};
-    written = file.good() && static_cast<bool>(file << 'x');
-  }
-  fs::remove(probe, error);
-  return written;
-}
-
 fs::path dataFolder(std::string* problem) {
   static const fs::path chosen =
-      chooseDataFolder(programFolder(), mayWriteIn, currentFolderEnvironment());
+      chooseDataFolder(programFolder(), isRegularFile, currentFolderEnvironment());
   std::error_code error;
   fs::create_directories(chosen, error);
   if (error) {

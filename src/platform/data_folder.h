@@ -17,19 +17,22 @@ struct FolderEnvironment {
 
 FolderEnvironment currentFolderEnvironment();
 
-// The folder of "inpat.txt", "dismissal.txt" and the documents: the program's
-// own folder when the program may write there, otherwise the per-user data
-// folder ($XDG_DATA_HOME/corvane, ~/.local/share/corvane, %APPDATA%\Corvane).
+// A file beside the program that asks for its files to be kept there too.
+inline constexpr const char* kPortableMarker = "portable";
+
+// The folder of "inpat.txt", "dismissal.txt" and the documents: the per-user
+// data folder ($XDG_DATA_HOME/corvane, ~/.local/share/corvane,
+// %APPDATA%\Corvane), unless the program's own folder already holds
+// "inpat.txt" (an earlier installation's, so nothing is lost) or a file named
+// "portable". An installed program in ~/.local/bin or /usr/bin so never
+// scatters its files among the programs.
 std::filesystem::path chooseDataFolder(
     const std::filesystem::path& programFolder,
-    const std::function<bool(const std::filesystem::path&)>& mayWriteIn,
+    const std::function<bool(const std::filesystem::path&)>& fileExists,
     const FolderEnvironment& environment);
 
 // The folder that holds the running program.
 std::filesystem::path programFolder();
-
-// Whether a file can be created in the folder: tried, not guessed from modes.
-bool mayWriteIn(const std::filesystem::path& folder);
 
 // The data folder of this run, decided once and created when needed. Empty
 // when no folder can be had (the reason goes to `problem`).

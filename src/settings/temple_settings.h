@@ -4,8 +4,7 @@
 
 namespace corvane {
 
-// The program-wide answers of the temple window, and the composed sentence
-// handed from the composer to the outputs. At most one patron flag is set at a
+// The program-wide answers of the temple window. At most one patron flag is set at a
 // time; a temple of the Holy Trinity, the Lord, the Holy Spirit, the Theotokos,
 // the Ancestors of God or All Saints sets none, since the fixed sentence names
 // each of them already.
@@ -20,8 +19,7 @@ struct TempleSettings {
   bool patronBasil = false;
   bool patronTyped = false;  // "NONE OF THE ABOVE": the patron is patronText
   bool bishopPresent = false;
-  std::string patronText;     // as typed, a line break held as LF
-  std::string dismissalText;  // the sentence of the last composition
+  std::string patronText;  // as typed, a line break held as LF
 };
 
 }  // namespace corvane

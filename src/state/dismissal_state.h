@@ -1,0 +1,117 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "state/date.h"
+
+namespace corvane {
+
+// The slots that the calendar rules fill, in the order in which a trace lists
+// them. Every write to one of them names the rule that wrote it.
+enum class Slot : std::uint8_t {
+  dayTitle,
+  feastClause,
+  risenClause,
+  theotokosClause,
+  crossClause,
+  forerunnerClause,
+  weekdayClause,
+  patronClause,
+  liturgyAuthorClause,
+  saintsClause,
+  ancestorsClause,
+  wholeText,
+};
+inline constexpr std::size_t kSlotCount = 12;
+inline constexpr std::array<std::string_view, kSlotCount> kSlotNames = {
+    "dayTitle",         "feastClause",   "risenClause",  "theotokosClause",     "crossClause",
+    "forerunnerClause", "weekdayClause", "patronClause", "liturgyAuthorClause", "saintsClause",
+    "ancestorsClause",  "wholeText",
+};
+
+// The name a liturgist would give the rule ("Nativity of Our Lord", "saints of
+// 26 October"). Names are static texts, so recording one costs a pointer copy.
+using RuleName = std::string_view;
+
+// Hierarchs whom the saints of the day name, so that neither the temple's
+// patron clause nor the Liturgy's author names them a second time.
+namespace hierarch {
+inline constexpr unsigned kBasil = 1U << 0U;
+inline constexpr unsigned kChrysostom = 1U << 1U;
+inline constexpr unsigned kNicholas = 1U << 2U;
+}  // namespace hierarch
+
+// The state of one request: the chosen service, the date, the liturgical day
+// with its movable dates, and the slots from which the sentence is assembled.
+// It lives as long as the main window; a composition overwrites what it uses.
+struct DismissalState {
+  // Service flags, written by the main window.
+  bool isSunday = false;  // the date as picked, before the evening shift
+  bool isDailyService = false;
+  bool dailyVespers = false;
+  bool greatVespers = false;
+  bool eveningLiturgy = false;
+  bool liturgyChrysostom = false;
+  bool liturgyBasil = false;
+  bool presanctified = false;
+  bool orthros = false;
+  bool dailyOrthros = false;
+
+  bool useWholeText = false;    // wholeText replaces the assembled sentence
+  bool suppressSaints = false;  // the day's feast displaces the saints and the Forerunner clause
+
+  // The liturgical day (after the evening shift) and its Pascha.
+  int month = 0;
+  int day = 0;
+  int year = 0;
+
+  // Clause slots: each carries its own blanks and punctuation.
+  std::string risenClause;
+  std::string feastClause;
+  std::string wholeText;
+  std::string crossClause;
+  std::string liturgyAuthorClause;
+  std::string theotokosClause;
+  std::string forerunnerClause;
+  std::string patronClause;
+  std::string saintsClause;
+
+  std::string weekdayClause;
+  std::string ancestorsClause;
+  std::string dayTitle;
+
+  Date serviceDate{};  // as picked between runs; the liturgical day during a run
+  Date pascha{};
+  Date cleanMonday{};
+  Date lazarusSaturday{};
+  Date palmSunday{};
+  Date ascension{};
+  Date pentecost{};
+  Date meetingLeavetaking{};
+
+  unsigned hierarchsOfTheDay = 0;  // hierarch:: bits, set by the saints of the day
+
+  // For each slot, the rule whose text it holds (empty when no rule wrote it).
+  std::array<RuleName, kSlotCount> ruleOf{};
+
+  std::string& text(Slot slot);
+  const std::string& text(Slot slot) const;
+  RuleName rule(Slot slot) const { return ruleOf[static_cast<std::size_t>(slot)]; }
+
+  // Replaces the slot's text and records the rule that wrote it.
+  void write(Slot slot, std::string_view text, RuleName rule);
+  // The same, with the text joined from pieces; a piece may be the slot itself.
+  void write(Slot slot, std::initializer_list<std::string_view> pieces, RuleName rule);
+  // Empties the slot: an emptied slot names no rule.
+  void clear(Slot slot);
+
+ private:
+  std::string joinBuffer_;
+};
+
+}  // namespace corvane

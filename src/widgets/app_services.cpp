@@ -1,0 +1,66 @@
+#include "widgets/app_services.h"
+
+#include <QLocale>
+#include <QMessageBox>
+#include <QWidget>
+
+#include "output/english_date.h"
+#include "platform/data_folder.h"
+#include "platform/system_info.h"
+
+namespace corvane {
+
+namespace {
+
+// Julian Day Number of 1 January 1970, the first day of the system clock.
+constexpr qint64 kJulianDayOfEpoch = 2440588;
+
+}  // namespace
+
+Date toDate(QDate date) {
+  return Date{days{date.toJulianDay() - kJulianDayOfEpoch}};
+}
+
+QDate toQDate(Date date) {
+  return QDate::fromJulianDay(date.time_since_epoch().count() + kJulianDayOfEpoch);
+}
+
+std::string localeLongDate(Date date) {
+  const QLocale locale;
+  if (locale.language() == QLocale::C) return englishLongDate(date);
+  return locale.toString(toQDate(date), QLocale::LongFormat).toStdString();
+}
+
+AppServices defaultServices() {
+  AppServices services;
+  services.today = [] { return QDate::currentDate(); };
+  services.ask = [](QWidget* parent, const QString& title, const QString& text) {
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+  };
+  services.tell = [](QWidget* parent, const QString& text) {
+    QMessageBox::warning(parent, "CORVANE", text);
+  };
+  std::string problem;
+  std::filesystem::path folder = dataFolder(&problem);
+  if (folder.empty()) {
+    folder = std::filesystem::temp_directory_path();
+    services.startupProblem =
+        QString::fromStdString(problem + ". The typed patron and the dismissals are kept in " +
+                               folder.string() + " for now.");
+  }
+  services.outputs = OutputServices{
+      .dataFolder = folder,
+      .longDate = localeLongDate,
+      .openTextFile = openInTextEditor,
+      .openDocument = openWithDefaultApplication,
+  };
+  services.patronFile = folder / "inpat.txt";
+  services.startSystemInfo = StartSysInfo;
+  services.inform = [](QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::information(parent, title, text, QMessageBox::Ok);
+  };
+  return services;
+}
+
+}  // namespace corvane

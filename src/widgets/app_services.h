@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <filesystem>
+#include <functional>
+
+#include "window_logic/dismissal_outputs.h"
+
+class QWidget;
+
+namespace corvane {
+
+// What the windows take from outside, so tests can pin today's date, answer
+// the questions and give a folder of their own.
+struct AppServices {
+  std::function<QDate()> today;
+  // A modal Yes/No question; true for Yes.
+  std::function<bool(QWidget* parent, const QString& title, const QString& text)> ask;
+  // A message the user must see: a file that could not be written, read or opened.
+  std::function<void(QWidget* parent, const QString& text)> tell;
+  OutputServices outputs;
+  std::filesystem::path patronFile;  // "inpat.txt" in the data folder
+  // Said to the user when the temple window first shows: the data folder could not be made.
+  QString startupProblem;
+  // Starts the system-information tool; false when there is none to start.
+  std::function<bool()> startSystemInfo;
+  // An OK-only message box with a title of its own.
+  std::function<void(QWidget* parent, const QString& title, const QString& text)> inform;
+};
+
+// The services of a real run: the local date, message boxes, the data folder,
+// the locale's long date and the desktop's applications.
+AppServices defaultServices();
+
+// A date of the date picker as a calendar date, and back.
+Date toDate(QDate date);
+QDate toQDate(Date date);
+
+// The long date of the locale in use; the English form in the C or POSIX locale.
+std::string localeLongDate(Date date);
+
+}  // namespace corvane

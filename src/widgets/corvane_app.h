@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+#include "widgets/about_box.h"
+#include "widgets/app_services.h"
+#include "widgets/form1.h"
+#include "widgets/form2.h"
+
+namespace corvane {
+
+// The program's two records and two windows, and the hand-over between them:
+// the temple window first, then the main window, and back.
+class CorvaneApp : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit CorvaneApp(AppServices services);
+  ~CorvaneApp() override;
+  CorvaneApp(const CorvaneApp&) = delete;
+  CorvaneApp& operator=(const CorvaneApp&) = delete;
+
+  // The temple window is shown; the main window exists, hidden and disabled.
+  void start();
+
+  Form1& form1() { return *form1_; }
+  Form2& form2() { return *form2_; }
+  DismissalState& state() { return state_; }
+  TempleSettings& settings() { return settings_; }
+  // The one About box, while it is open.
+  frmAbout* aboutBox() { return about_; }
+
+ private:
+  void enterMainWindow();
+  void returnToTempleWindow();
+  void showAbout(QWidget* from);
+
+  AppServices services_;
+  DismissalState state_;
+  TempleSettings settings_;
+  std::unique_ptr<Form2> form2_;
+  std::unique_ptr<Form1> form1_;
+  QPointer<frmAbout> about_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+
+#include "widgets/app_services.h"
+#include "widgets/cross_thread_report.h"
+#include "window_logic/main_window_logic.h"
+
+class QAbstractButton;
+class QButtonGroup;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTextBrowser;
+
+namespace corvane {
+
+// The main window: the service, then the date, then the two outputs. It only
+// shows what MainWindowLogic decides.
+class Form1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  Form1(DismissalState& state, TempleSettings& settings, AppServices& services);
+
+  MainWindowLogic& logic() { return logic_; }
+  // Shows the controls as the logic left them.
+  void sync();
+
+ signals:
+  void goBackRequested();
+  void aboutRequested();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildControls();
+  void onOptionClicked(int id);
+  void onDateChanged(QDate date);
+  void createTextFile();
+  void createDocument();
+  void updatePreview();
+  void copyPreview();
+
+  DismissalState& state_;
+  TempleSettings& settings_;
+  AppServices& services_;
+  MainWindowLogic logic_;
+  bool syncing_ = false;            // programmatic changes are not the user's
+  CrossThreadReport openFailures_;  // a written file that did not open, told later
+
+  QButtonGroup* options_ = nullptr;
+  std::array<QRadioButton*, kServiceOptionCount> optionButtons_{};
+  QGroupBox* serviceFrame_ = nullptr;
+  QPushButton* continueButton_ = nullptr;
+  QGroupBox* dateFrame_ = nullptr;
+  QDateEdit* picker_ = nullptr;
+  QLabel* vespersNote_ = nullptr;
+  QLabel* orthrosNote_ = nullptr;
+  QPushButton* selectDifferentService_ = nullptr;
+  QPushButton* wordButton_ = nullptr;
+  QPushButton* textButton_ = nullptr;
+  QTextBrowser* preview_ = nullptr;
+  QPushButton* copyButton_ = nullptr;
+  QPushButton* whyButton_ = nullptr;
+  QLabel* whyList_ = nullptr;
+  QString previewPlain_;
+  QString previewHtml_;
+};
+
+}  // namespace corvane

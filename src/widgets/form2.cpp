@@ -1,0 +1,218 @@
+#include "widgets/form2.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "widgets/window_menus.h"
+
+namespace corvane {
+
+namespace {
+
+struct PatronOption {
+  const char* objectName;
+  const char* caption;  // two end in a blank, as stored
+  const char* tooltip;
+};
+// In the order of the Patron enumeration; "NONE OF THE ABOVE" last.
+constexpr PatronOption kPatronOptions[kPatronOptionCount] = {
+    {"optTrinity", "the Holy Trinity", nullptr},
+    {"optLJC", "the Lord Jesus Christ",
+     "Includes any feasts or commemorations dedicated to Him (e.g., Holy Transfiguration, "
+     "Theophany, etc.)"},
+    {"optHolySpirit", "the Holy Spirit", "Includes Holy Pentecost"},
+    {"optTheotokos", "the Theotokos ",
+     "Includes any feasts or commemorations dedicated to the Theotokos (e.g., Dormition, Joy of "
+     "All Who Sorrow, etc.)"},
+    {"optCross", "the Holy Cross", nullptr},
+    {"optArchangels", "the Holy Archangels ", "Includes a temple dedicated to any Archangel."},
+    {"optJohntheBaptis", "St. John the Forerunner",
+     "Includes temples any commemoration of the Forerunner (e.g., the Beheading, etc.)"},
+    {"optApostles", "the Twelve Apostles", nullptr},
+    {"optAncestors", "the Ancestors of God, Joachim and Anna",
+     "Includes a temple dedicated to either of these saints."},
+    {"optAllSaints", "the Feast of All Saints",
+     "Commemorated the first Sunday following Pentecost."},
+    {"optStJohnChrysostom", "St. John Chrysostom", nullptr},
+    {"optBasiltheGreat", "St. Basil the Great", nullptr},
+    {"optGregorytheDialogist", "St. Gregory the Dialogist", nullptr},
+    {"optNicholas", "St. Nicholas of Myra", nullptr},
+    {"optNONE", "NONE OF THE ABOVE", nullptr},
+};
+
+constexpr const char* kTempleQuestion =
+    "The temple in which the service is to be celebrated is dedicated to (or to a feast of):";
+constexpr const char* kBishopQuestion = "Will a Bishop preside or be present at the service?";
+constexpr const char* kTypeThePatron =
+    "Type the name of the temple's patron saint in the box above exactly as it should appear in "
+    "the dismissal.  Be sure to use the appropriate titles and designations (see pages 11 and 12 "
+    "of the Liturgikon).";
+constexpr const char* kExample =
+    "E.g., for a temple dedicated to St. Raphael of Brooklyn, enter \"of our father among the "
+    "saints Raphael, bishop of Brooklyn\" with no leading or trailing spaces or punctuation.";
+constexpr const char* kContinueAgain = "Click \"Continue\" again when ready.";
+
+QLabel* boldLabel(QWidget* parent, const char* objectName, const char* text, int growBy = 0) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setObjectName(objectName);
+  label->setWordWrap(true);
+  QFont font = label->font();
+  font.setBold(true);
+  if (growBy != 0) font.setPointSize(font.pointSize() + growBy);
+  label->setFont(font);
+  return label;
+}
+
+// The box's text as typed: a line break as LF, a no-break space kept
+// (toPlainText would make it a plain blank).
+std::string typedText(const QPlainTextEdit& box) {
+  QString text = box.document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+  return text.toStdString();
+}
+
+}  // namespace
+
+Form2::Form2(TempleSettings& settings, AppServices& services)
+    : services_(services),
+      logic_(settings, PatronFile{services.patronFile}, [this](const std::string& message) {
+        services_.tell(this, QString::fromStdString(message));
+      }) {
+  setObjectName("Form2");
+  setWindowTitle("CORVANE");
+  buildControls();
+  addFileAndHelpMenus(*this, "mnu2", [this] { emit aboutRequested(); });
+  sync();
+}
+
+void Form2::buildControls() {
+  auto* central = new QWidget(this);
+  auto* grid = new QGridLayout(central);
+
+  grid->addWidget(boldLabel(central, "lblTemple", kTempleQuestion), 0, 0, 1, 2);
+
+  auto* templeFrame = new QFrame(central);
+  templeFrame->setObjectName("frmTemple");
+  templeFrame->setFrameShape(QFrame::Box);
+  auto* templeLayout = new QVBoxLayout(templeFrame);
+  patrons_ = new QButtonGroup(this);
+  for (std::size_t i = 0; i < kPatronOptionCount; ++i) {
+    const PatronOption& option = kPatronOptions[i];
+    auto* button = new QRadioButton(QString::fromUtf8(option.caption), templeFrame);
+    button->setObjectName(option.objectName);
+    if (option.tooltip) button->setToolTip(QString::fromUtf8(option.tooltip));
+    patrons_->addButton(button, static_cast<int>(i));
+    patronButtons_[i] = button;
+    // "NONE OF THE ABOVE" stands a little to the left of the others, below them.
+    auto* row = new QHBoxLayout;
+    row->addSpacing(option.objectName == std::string_view{"optNONE"} ? 0 : 16);
+    row->addWidget(button);
+    templeLayout->addLayout(row);
+  }
+  grid->addWidget(templeFrame, 1, 0, 3, 1);
+
+  auto* bishopFrame = new QFrame(central);
+  bishopFrame->setObjectName("frmBishop");
+  bishopFrame->setFrameShape(QFrame::Box);
+  auto* bishopLayout = new QGridLayout(bishopFrame);
+  bishopLayout->addWidget(boldLabel(bishopFrame, "lblBishop", kBishopQuestion), 0, 0, 1, 2);
+  bishopYes_ = new QRadioButton("Yes", bishopFrame);
+  bishopYes_->setObjectName("optBspYes");
+  bishopNo_ = new QRadioButton("No", bishopFrame);
+  bishopNo_->setObjectName("optBspNo");
+  bishopLayout->addWidget(bishopYes_, 1, 0);
+  bishopLayout->addWidget(bishopNo_, 1, 1);
+  grid->addWidget(bishopFrame, 1, 1);
+
+  auto* typing = new QVBoxLayout;
+  box_ = new QPlainTextEdit(central);
+  box_->setObjectName("txtInPat");
+  box_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  box_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  box_->setTabChangesFocus(true);
+  box_->setMinimumHeight(80);
+  typing->addWidget(box_);
+  boxLabels_[0] = boldLabel(central, "lblInPat", kTypeThePatron);
+  boxLabels_[1] = boldLabel(central, "lblInPat3", kExample);
+  boxLabels_[2] = boldLabel(central, "lblInPat2", kContinueAgain, 2);
+  boxLabels_[2]->setAlignment(Qt::AlignCenter);
+  for (QLabel* label : boxLabels_) typing->addWidget(label);
+  typing->addStretch();
+  grid->addLayout(typing, 2, 1);
+  grid->setColumnMinimumWidth(1, 340);
+
+  auto* bottom = new QHBoxLayout;
+  auto* continueButton = new QPushButton("&Continue", central);
+  continueButton->setObjectName("cmdContinue");
+  continueButton->setDefault(true);
+  auto* quit = new QPushButton("&Quit", central);
+  quit->setObjectName("cmdQuit1");
+  bottom->addStretch();
+  bottom->addWidget(continueButton);
+  bottom->addWidget(quit);
+  bottom->addStretch();
+  grid->addLayout(bottom, 4, 0, 1, 2);
+  setCentralWidget(central);
+
+  connect(patrons_, &QButtonGroup::idClicked, this, [this](int id) {
+    logic_.selectPatron(static_cast<Patron>(id));
+    sync();
+  });
+  connect(bishopYes_, &QRadioButton::toggled, this, [this](bool checked) {
+    if (!syncing_) logic_.setBishop(checked);
+  });
+  connect(box_, &QPlainTextEdit::textChanged, this, [this] {
+    if (!syncing_) logic_.setBoxText(typedText(*box_));
+  });
+  connect(continueButton, &QPushButton::clicked, this, &Form2::onContinue);
+  connect(quit, &QPushButton::clicked, qApp, &QApplication::quit, Qt::QueuedConnection);
+}
+
+void Form2::showAndReload() {
+  show();
+  setEnabled(true);
+  logic_.shown();
+  sync();
+}
+
+void Form2::sync() {
+  syncing_ = true;
+  const TempleWindowControls& controls = logic_.controls();
+  patronButtons_[static_cast<std::size_t>(controls.selected)]->setChecked(true);
+  (controls.bishopYes ? bishopYes_ : bishopNo_)->setChecked(true);
+  const QString text = QString::fromStdString(controls.boxText);
+  if (typedText(*box_) != controls.boxText) box_->setPlainText(text);
+  box_->setVisible(controls.boxShown);
+  box_->setEnabled(controls.boxShown);
+  for (QLabel* label : boxLabels_) label->setVisible(controls.boxShown);
+  if (controls.focusBox && controls.boxShown) box_->setFocus();
+  syncing_ = false;
+}
+
+void Form2::onContinue() {
+  const TempleWindowLogic::Outcome outcome = logic_.continuePressed();
+  sync();
+  if (outcome == TempleWindowLogic::Outcome::goOn) emit continued();
+}
+
+// Closing the window by its frame ends the program, as "&Quit" does.
+void Form2::closeEvent(QCloseEvent* event) {
+  event->accept();
+  QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
+}
+
+}  // namespace corvane

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+
+#include "widgets/app_services.h"
+#include "window_logic/temple_window_logic.h"
+
+class QButtonGroup;
+class QLabel;
+class QPlainTextEdit;
+class QRadioButton;
+
+namespace corvane {
+
+inline constexpr std::size_t kPatronOptionCount = 15;
+
+// The temple window, shown first: the patron, the typed phrase, the bishop.
+// It only shows what TempleWindowLogic decides.
+class Form2 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  Form2(TempleSettings& settings, AppServices& services);
+
+  TempleWindowLogic& logic() { return logic_; }
+  // The window is shown: at start and after the main window's "Go &Back".
+  void showAndReload();
+  void sync();
+
+ signals:
+  void continued();
+  void aboutRequested();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildControls();
+  void onContinue();
+
+  AppServices& services_;
+  TempleWindowLogic logic_;
+  bool syncing_ = false;
+
+  QButtonGroup* patrons_ = nullptr;
+  std::array<QRadioButton*, kPatronOptionCount> patronButtons_{};
+  QRadioButton* bishopYes_ = nullptr;
+  QRadioButton* bishopNo_ = nullptr;
+  QPlainTextEdit* box_ = nullptr;
+  std::array<QLabel*, 3> boxLabels_{};
+};
+
+}  // namespace corvane

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "output/text_layout.h"
+#include "platform/open_file.h"
+#include "settings/temple_settings.h"
+#include "state/dismissal_state.h"
+
+namespace corvane {
+
+// The two outputs of the main window, with what they need of the platform.
+struct OutputServices {
+  std::filesystem::path dataFolder;
+  LongDateFormat longDate;
+  // Open a file without waiting; a failure may be reported later, from another thread.
+  std::function<void(const std::filesystem::path&, OpenFailure)> openTextFile;
+  std::function<void(const std::filesystem::path&, OpenFailure)> openDocument;
+};
+
+// Composes, writes and opens. Each returns the file written, or a message
+// naming the error and the path; a failed output loses nothing and the user
+// may simply try again.
+struct OutputResult {
+  std::filesystem::path file;
+  std::optional<std::string> problem = {};
+};
+
+// "dismissal.txt", replaced whole, opened in the text editor.
+OutputResult createTextFile(DismissalState& state, const TempleSettings& settings,
+                            const OutputServices& services, OpenFailure onOpenFailure);
+
+// A new document that never replaces an earlier one, opened in the word processor.
+OutputResult createDocument(DismissalState& state, const TempleSettings& settings,
+                            const OutputServices& services, OpenFailure onOpenFailure);
+
+}  // namespace corvane

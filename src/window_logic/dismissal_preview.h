@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "output/text_layout.h"
+#include "output/word_document.h"
+#include "settings/temple_settings.h"
+#include "state/dismissal_state.h"
+
+namespace corvane {
+
+// What the two outputs will contain, for showing before either is written.
+// Composed by CreateDismissal like the outputs, so the three never disagree.
+struct DismissalPreview {
+  std::string plainText;                      // the text file's layout, lines joined by LF
+  std::vector<DocumentParagraph> paragraphs;  // the document's, with its bold clauses
+  // Why each bold clause is there: "feastClause: Nativity of Our Lord".
+  std::vector<std::string> reasons;
+};
+
+DismissalPreview previewDismissal(DismissalState& state, const TempleSettings& settings,
+                                  const LongDateFormat& longDate);
+
+}  // namespace corvane

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "state/date.h"
+#include "state/dismissal_state.h"
+
+namespace corvane {
+
+// The eight options of the service group, top to bottom.
+enum class ServiceOption {
+  greatVespers,
+  dailyVespers,
+  orthros,
+  dailyOrthros,
+  divineLiturgy,  // only opens the three Liturgies below
+  chrysostom,
+  basil,
+  presanctified,
+};
+inline constexpr std::size_t kServiceOptionCount = 8;
+
+// The state of the main window's controls, which the window only shows.
+struct MainWindowControls {
+  ServiceOption selected = ServiceOption::greatVespers;
+  std::array<bool, kServiceOptionCount> optionEnabled = {true, true,  true,  true,
+                                                         true, false, false, false};
+  std::string chrysostomCaption;
+  std::string basilCaption;
+  bool serviceFrameEnabled = true;
+  bool continueEnabled = true;
+  bool dateFrameEnabled = false;  // the frame and the date picker
+  bool vespersNoteVisible = false;
+  bool orthrosNoteVisible = false;
+  bool selectDifferentServiceEnabled = false;
+  bool outputsEnabled = false;  // the two output buttons
+  Date pickerDate{};
+};
+
+// The two stages of the main window: the service, then the date and the
+// outputs. Writes the service flags and the date into the state.
+class MainWindowLogic {
+ public:
+  // Asks a Yes/No question in a modal box: true for Yes.
+  using Ask = std::function<bool(const std::string& title, const std::string& text)>;
+
+  MainWindowLogic(DismissalState& state, Ask ask);
+
+  const MainWindowControls& controls() const { return controls_; }
+
+  // A service option selected by the user.
+  void select(ServiceOption option);
+  // "&Continue": the service is taken, the date stage opens on today's date.
+  void continueToDate(Date today);
+  // The user changed the date in the picker.
+  void changeDate(Date date);
+  // "&Select a Different Service": back to the service stage, Great Vespers selected.
+  void selectDifferentService(Date today);
+  // "Go &Back" leaves the window in its service stage; the outputs stay as they were.
+  void returnToServiceStage(Date today);
+  // The temple window hands over: both outputs wait for a new date stage.
+  void disableOutputs() { controls_.outputsEnabled = false; }
+
+ private:
+  void resetLiturgyCaptions();
+  void askEveningLiturgy(ServiceOption option);
+  void leaveDateStage(Date today);
+
+  DismissalState& state_;
+  Ask ask_;
+  MainWindowControls controls_;
+};
+
+// The texts of the window that the logic decides.
+namespace mainWindowTexts {
+inline constexpr const char* kChrysostom = "St. John Chrysostom";
+inline constexpr const char* kBasil = "St. Basil the Great";
+inline constexpr const char* kChrysostomEvening = "St. John Chrysostom - EDL";
+inline constexpr const char* kBasilEvening = "St. Basil the Great - EDL";
+inline constexpr const char* kEveningTitle = "EDL";
+inline constexpr const char* kEveningQuestion = "Is this an Evening Divine Liturgy?";
+// Lines separated by a carriage return alone.
+inline constexpr const char* kBasilEveningQuestion =
+    "Is this an Evening Divine Liturgy?\r"
+    "\r"
+    "NOTE: Select 'No' if this is the Vesperal Liturgy appointed for\r"
+    "\r"
+    "     Holy Thursday,\r"
+    "     Holy Saturday,\r"
+    "     Paramon of Nativity, or\r"
+    "     Paramon of Theophany";
+}  // namespace mainWindowTexts
+
+}  // namespace corvane

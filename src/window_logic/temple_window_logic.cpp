@@ -1,0 +1,61 @@
+#include "window_logic/temple_window_logic.h"
+
+#include <optional>
+#include <utility>
+
+namespace corvane {
+
+TempleWindowLogic::TempleWindowLogic(TempleSettings& settings, PatronFile file, Report report)
+    : settings_(settings), file_(std::move(file)), report_(std::move(report)) {}
+
+void TempleWindowLogic::shown() {
+  controls_.boxShown = !controls_.boxText.empty();
+  controls_.focusBox = false;
+  std::string problem;
+  if (const std::optional<std::string> stored = file_.read(problem)) {
+    controls_.boxText = *stored;
+    controls_.boxShown = true;
+    controls_.focusBox = true;
+  } else if (!problem.empty()) {
+    report_(problem);
+  }
+}
+
+void TempleWindowLogic::selectPatron(Patron patron) {
+  controls_.selected = patron;
+  if (patron != Patron::typed) controls_.boxShown = false;  // the box keeps its text
+}
+
+TempleWindowLogic::Outcome TempleWindowLogic::continuePressed() {
+  settings_.bishopPresent = controls_.bishopYes;
+  std::string phrase = controls_.boxText;
+  if (const std::optional<std::string> problem = file_.write(phrase)) report_(*problem);
+
+  if (controls_.selected == Patron::typed) {
+    choosePatron(settings_, Patron::typed, phrase);
+  } else {
+    if (file_.exists()) {
+      if (const std::optional<std::string> problem = file_.remove()) report_(*problem);
+    }
+    controls_.boxText.clear();
+    choosePatron(settings_, controls_.selected);
+  }
+
+  if (settings_.patronTyped && settings_.patronText.empty()) {
+    controls_.boxShown = true;
+    controls_.focusBox = true;
+    return Outcome::stay;
+  }
+  controls_.focusBox = false;
+  return Outcome::goOn;
+}
+
+void forgetPatronForGoingBack(TempleSettings& settings) {
+  settings.patronTyped = false;
+  settings.patronChrysostom = false;
+  settings.patronBasil = false;
+  settings.patronGregory = false;
+  settings.patronText.clear();
+}
+
+}  // namespace corvane

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "settings/patron.h"
+#include "settings/temple_settings.h"
+#include "window_logic/patron_file.h"
+
+namespace corvane {
+
+// The state of the temple window's controls, which the window only shows.
+struct TempleWindowControls {
+  Patron selected = Patron::typed;  // "NONE OF THE ABOVE"
+  bool bishopYes = false;
+  std::string boxText;    // the typed phrase, a line break as LF
+  bool boxShown = false;  // the box, enabled, and its three labels
+  bool focusBox = false;  // the box should take the keyboard focus
+};
+
+// The temple window: the patron, the typed phrase and its file, the bishop.
+class TempleWindowLogic {
+ public:
+  // Tells the user of a file that could not be read, written or deleted.
+  using Report = std::function<void(const std::string& message)>;
+
+  TempleWindowLogic(TempleSettings& settings, PatronFile file, Report report);
+
+  const TempleWindowControls& controls() const { return controls_; }
+
+  // The window is shown: at start and after the main window's "Go &Back". The
+  // stored phrase is reloaded then, and only then, so a phrase being typed is
+  // never replaced when the user merely comes back from another window.
+  void shown();
+  void selectPatron(Patron patron);
+  void setBishop(bool present) { controls_.bishopYes = present; }
+  void setBoxText(std::string text) { controls_.boxText = std::move(text); }
+
+  enum class Outcome { stay, goOn };
+  // "&Continue": stores the answers; stays while "NONE OF THE ABOVE" has no phrase.
+  Outcome continuePressed();
+
+ private:
+  TempleSettings& settings_;
+  PatronFile file_;
+  Report report_;
+  TempleWindowControls controls_;
+};
+
+// The main window's "Go &Back" forgets the typed patron and the three saints
+// whose patronage depends on the Liturgy served; the temple window sets them again.
+void forgetPatronForGoingBack(TempleSettings& settings);
+
+}  // namespace corvane

@@ -1,0 +1,101 @@
+#include "calendar/pascha.h"
+
+#include <gtest/gtest.h>
+
+#include "support/independent_calendar.h"
+
+namespace corvane {
+namespace {
+
+using namespace std::chrono;
+using testing::julianEasterAsCivil;
+
+// Pascha and the derived dates, from the worked tables of the computus.
+struct WorkedYear {
+  int year;
+  Date pascha;
+};
+
+TEST(Pascha, WorkedYears) {
+  const WorkedYear rows[] = {
+      {1700, 1700y / April / 11},
+      {2000, 2000y / April / 30},
+      {2005, 2005y / May / 1},
+      {2010, 2010y / April / 4},
+      {2021, 2021y / May / 2},
+      {2024, 2024y / May / 5},
+      {2025, 2025y / April / 20},
+      {2026, 2026y / April / 12},
+      {2100, 2100y / May / 2},
+      // 1600 still takes the plain offset of 10; 1601 and after the century rule.
+      {1600, 1600y / April / 2},
+      {1601, 1601y / April / 22},
+  };
+  for (const auto& row : rows) EXPECT_EQ(paschaOf(row.year), row.pascha) << row.year;
+}
+
+struct WorkedDerived {
+  int year;
+  Date pascha, cleanMonday, meetingLeavetaking, lazarusSaturday, ascension, pentecost;
+};
+
+TEST(Pascha, WorkedDerivedDates) {
+  const WorkedDerived rows[] = {
+      {2005, 2005y / May / 1, 2005y / March / 14, 2005y / February / 9, 2005y / April / 23,
+       2005y / June / 9, 2005y / June / 19},
+      {2010, 2010y / April / 4, 2010y / February / 15, 2010y / February / 9, 2010y / March / 27,
+       2010y / May / 13, 2010y / May / 23},
+      {2025, 2025y / April / 20, 2025y / March / 3, 2025y / February / 9, 2025y / April / 12,
+       2025y / May / 29, 2025y / June / 8},
+      {2029, 2029y / April / 8, 2029y / February / 19, 2029y / February / 8, 2029y / March / 31,
+       2029y / May / 17, 2029y / May / 27},
+      {2037, 2037y / April / 5, 2037y / February / 16, 2037y / February / 5, 2037y / March / 28,
+       2037y / May / 14, 2037y / May / 24},
+      // The edges of the Leavetaking's table: Pascha on 1 April, 9 April.
+      {1668, 1668y / April / 1, 1668y / February / 13, 1668y / February / 7, 1668y / March / 24,
+       1668y / May / 10, 1668y / May / 20},
+      {2034, 2034y / April / 9, 2034y / February / 20, 2034y / February / 9, 2034y / April / 1,
+       2034y / May / 18, 2034y / May / 28},
+      // A leap year: the Leavetaking is counted back from Clean Monday across 29 February.
+      {2048, 2048y / April / 5, 2048y / February / 17, 2048y / February / 6, 2048y / March / 28,
+       2048y / May / 14, 2048y / May / 24},
+  };
+  for (const auto& row : rows) {
+    const MovableDates dates = movableDatesOf(row.year);
+    EXPECT_EQ(dates.pascha, row.pascha) << row.year;
+    EXPECT_EQ(dates.cleanMonday, row.cleanMonday) << row.year;
+    EXPECT_EQ(dates.meetingLeavetaking, row.meetingLeavetaking) << row.year;
+    EXPECT_EQ(dates.lazarusSaturday, row.lazarusSaturday) << row.year;
+    EXPECT_EQ(dates.palmSunday, row.pascha - days{7}) << row.year;
+    EXPECT_EQ(dates.ascension, row.ascension) << row.year;
+    EXPECT_EQ(dates.pentecost, row.pentecost) << row.year;
+  }
+}
+
+TEST(Pascha, AgreesWithTheJulianComputusInEveryYear) {
+  for (int year = 1583; year <= 9999; ++year) {
+    const Date pascha = paschaOf(year);
+    ASSERT_EQ(pascha, julianEasterAsCivil(year)) << year;
+    ASSERT_EQ(weekday{pascha}, Sunday) << year;
+  }
+}
+
+TEST(Pascha, YearsPastTheMonthSplitStayRight) {
+  // From 5243 on, splitting f into a month and day by hand would give 31 June.
+  EXPECT_EQ(paschaOf(5243), 5243y / May / 31);
+  EXPECT_EQ(paschaOf(5243), julianEasterAsCivil(5243));
+  EXPECT_EQ(weekday{paschaOf(5244)}, Sunday);
+}
+
+TEST(Pascha, LeavetakingOfTheMeetingForPaschaInSummer) {
+  // Pascha in June or July happens from 5175 on; the Leavetaking stays on 9 February.
+  for (int year = 5175; year <= 9999; ++year) {
+    const MovableDates dates = movableDatesOf(year);
+    if (year_month_day{dates.pascha}.month() >= June) {
+      ASSERT_EQ(dates.meetingLeavetaking, makeDate(year, 2, 9)) << year;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace corvane

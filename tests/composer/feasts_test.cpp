@@ -1,0 +1,295 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "composer/compose.h"
+#include "support/tsv.h"
+
+namespace corvane {
+namespace {
+
+using namespace std::chrono;
+using testing::compose;
+
+// The clauses of the feasts, from the copy kept apart from the code.
+const std::string& feastClause(const std::string& label) {
+  static const std::map<std::string, std::string> clauses = [] {
+    std::map<std::string, std::string> read;
+    for (const auto& row : testing::readTsv("feast_clauses.tsv")) read[row[0]] = row[1];
+    return read;
+  }();
+  return clauses.at(label);
+}
+
+const std::string_view kNativity = feastClause("Nativity");
+const std::string_view kCircumcision = feastClause("Circumcision");
+const std::string_view kTheophany = feastClause("Theophany");
+const std::string_view kMeeting = feastClause("Meeting");
+const std::string_view kLazarus = feastClause("Lazarus");
+const std::string_view kPalms = feastClause("Palms");
+const std::string_view kPassion = feastClause("Passion");
+const std::string_view kWashing = feastClause("Washing");
+const std::string_view kSpittings = feastClause("Spittings");
+const std::string_view kBurialA = feastClause("Burial A");
+const std::string_view kBurialB = feastClause("Burial B");
+const std::string_view kPaschal = feastClause("Paschal");
+const std::string_view kRisen = feastClause("Risen");
+const std::string_view kAndRisen = feastClause("And-risen");
+const std::string_view kAscension = feastClause("Ascension");
+const std::string_view kSpirit = feastClause("Spirit");
+const std::string_view kTransfiguration = feastClause("Transfiguration");
+
+struct DayRow {
+  Service service;
+  Date picked;
+  std::string_view dayTitle;
+  std::string_view feastClause;
+  std::string_view risenClause;  // after the Sunday filter
+  bool evening = false;
+};
+
+void expectDays(std::initializer_list<DayRow> rows) {
+  for (const DayRow& row : rows) {
+    const auto composed = compose(row.service, row.picked, row.evening);
+    const std::string where =
+        std::string{serviceName(row.service)} + " " + std::to_string((row.picked - Date{}).count());
+    EXPECT_EQ(composed.state.dayTitle, row.dayTitle) << where;
+    EXPECT_EQ(composed.state.feastClause, row.feastClause) << where;
+    EXPECT_EQ(composed.state.risenClause, row.risenClause) << where;
+  }
+}
+
+TEST(FeastsOfTheLord, NativityCircumcisionTheophany) {
+  expectDays({
+      {Service::chrysostom, 2024y / December / 25, "Nativity of Our Lord", kNativity, ""},
+      // Vespers of the eve belongs to the feast.
+      {Service::greatVespers, 2024y / December / 24, "Nativity of Our Lord", kNativity, ""},
+      {Service::orthros, 2024y / December / 20, "Forefeast of the Nativity", "", ""},
+      {Service::orthros, 2024y / December / 24, "Paramon of the Nativity", "", ""},
+      {Service::basil, 2024y / December / 24, "Paramon of the Nativity", kNativity, ""},
+      {Service::basil, 2024y / December / 24, "Nativity of Our Lord", kNativity, "", true},
+      {Service::orthros, 2023y / December / 31, "Leavetaking of the Nativity", kNativity,
+       kAndRisen},
+      {Service::orthros, 2024y / December / 31, "Leavetaking of the Nativity", kNativity, ""},
+      {Service::orthros, 2023y / January / 1, "", kCircumcision, kAndRisen},
+      {Service::orthros, 2025y / January / 1, "", kCircumcision, ""},
+      {Service::orthros, 2025y / January / 2, "", "", ""},
+      {Service::orthros, 2025y / January / 3, "Forefeast of Theophany", "", ""},
+      // A paramon on a Sunday keeps the Sunday's resurrection clause.
+      {Service::basil, 2025y / January / 5, "Paramon of Theophany", kTheophany, kRisen},
+      {Service::orthros, 2025y / January / 5, "Paramon of Theophany", "", kRisen},
+      {Service::orthros, 2025y / January / 6, "Holy Theophany", kTheophany, ""},
+      {Service::orthros, 2025y / January / 12, "Afterfeast of Theophany", kTheophany, kAndRisen},
+      {Service::orthros, 2025y / January / 14, "Leavetaking of Theophany", kTheophany, ""},
+  });
+}
+
+TEST(FeastsOfTheLord, MeetingWithAnEarlyLeavetaking) {
+  // 2037: Pascha 5 April, the Leavetaking of the Meeting on 5 February.
+  expectDays({
+      // A Sunday of the Triodion names the day over the forefeast.
+      {Service::orthros, 2037y / February / 1, "Prodigal Son", "", kRisen},
+      {Service::orthros, 2036y / February / 1, "Forefeast of the Meeting of Our Lord", "", ""},
+      {Service::orthros, 2037y / February / 2, "Meeting of Our Lord in the Temple", kMeeting, ""},
+      {Service::orthros, 2037y / February / 4, "Afterfeast of the Meeting of Our Lord", kMeeting,
+       ""},
+      {Service::orthros, 2037y / February / 5, "Leavetaking of the Meeting of Our Lord", kMeeting,
+       ""},
+      {Service::orthros, 2037y / February / 6, "", kMeeting, ""},
+      {Service::orthros, 2037y / February / 10, "", "", ""},
+      // 2022: Sunday 6 February, in the afterfeast.
+      {Service::orthros, 2022y / February / 6, "Afterfeast of the Meeting of Our Lord", kMeeting,
+       kAndRisen},
+  });
+}
+
+TEST(FeastsOfTheLord, LazarusSaturdayToGreatSaturday) {
+  // 2025: Pascha 20 April.
+  expectDays({
+      {Service::orthros, 2025y / April / 12, "Lazarus Saturday", kLazarus, ""},
+      {Service::greatVespers, 2025y / April / 12, "Palm Sunday", kPalms, ""},
+      {Service::orthros, 2025y / April / 13, "Palm Sunday", kPalms, ""},
+      {Service::orthros, 2025y / April / 14, "Great and Holy Monday", kPassion, ""},
+      // The Presanctified Liturgy keeps the day it is served on.
+      {Service::presanctified, 2025y / April / 14, "Great and Holy Monday", kPassion, ""},
+      {Service::presanctified, 2025y / April / 16, "Great and Holy Wednesday", kPassion, ""},
+      {Service::orthros, 2025y / April / 17, "Great and Holy Thursday", kWashing, ""},
+      {Service::basil, 2025y / April / 17, "Great and Holy Thursday", kWashing, ""},
+      {Service::orthros, 2025y / April / 18, "Great and Holy Friday", kSpittings, ""},
+      {Service::dailyVespers, 2025y / April / 17, "Great and Holy Friday", kBurialA, ""},
+      {Service::orthros, 2025y / April / 19, "Great and Holy Saturday", kBurialA, ""},
+      {Service::basil, 2025y / April / 19, "Great and Holy Saturday", kRisen, ""},
+      {Service::greatVespers, 2025y / April / 18, "Great and Holy Saturday", kBurialB, ""},
+  });
+}
+
+TEST(FeastsOfTheLord, PaschaToAllSaints) {
+  expectDays({
+      {Service::orthros, 2025y / April / 20, "Holy Pascha", kPaschal, ""},
+      {Service::greatVespers, 2025y / April / 19, "Holy Pascha", kPaschal, ""},
+      {Service::orthros, 2025y / April / 21, "Bright Monday", kPaschal, ""},
+      {Service::orthros, 2025y / April / 26, "Bright Saturday", kPaschal, ""},
+      {Service::orthros, 2025y / April / 27, "Thomas Sunday/Antipascha", kRisen, ""},
+      {Service::orthros, 2025y / May / 4, "Holy Myrrh-bearers", kRisen, ""},
+      {Service::orthros, 2025y / May / 14, "Mid-pentecost", kRisen, ""},
+      {Service::orthros, 2025y / May / 28, "Leavetaking of Pascha", kPaschal, ""},
+      {Service::orthros, 2025y / May / 29, "Holy Ascension", kAscension, ""},
+      // The Sunday after the Ascension keeps "and who rose", but not at Vespers of Saturday.
+      {Service::chrysostom, 2025y / June / 1, "Afterfeast of Ascension", kAscension, kAndRisen},
+      {Service::greatVespers, 2025y / May / 31, "Afterfeast of Ascension", kAscension, ""},
+      {Service::orthros, 2025y / June / 6, "Leavetaking of Ascension", kAscension, ""},
+      {Service::orthros, 2025y / June / 7, "", "", ""},
+      // 2024: Pentecost 23 June.
+      {Service::orthros, 2024y / June / 23, "Holy Pentecost", kSpirit, ""},
+      {Service::orthros, 2024y / June / 24, "Day of the Holy Spirit", kSpirit, ""},
+      {Service::greatVespers, 2024y / June / 23, "Kneeling Vespers", "", ""},
+      {Service::orthros, 2024y / June / 26, "Afterfeast of Pentecost", kSpirit, ""},
+      {Service::orthros, 2025y / June / 14, "Leavetaking of Pentecost", kSpirit, ""},
+  });
+}
+
+TEST(FeastsOfTheLord, KneelingVespersIsAWholeTextOfItsOwn) {
+  for (Service vespers : {Service::greatVespers, Service::dailyVespers}) {
+    const auto composed = compose(vespers, 2024y / June / 23);
+    EXPECT_TRUE(composed.state.useWholeText);
+    EXPECT_EQ(composed.sentence().size(), 766u);
+    EXPECT_EQ(composed.sentence(), feastClause("KneelingVespers"));
+  }
+  // Orthros of the same Monday is assembled as every day.
+  EXPECT_TRUE(
+      compose(Service::orthros, 2024y / June / 24).sentence().starts_with("May he who sent"));
+}
+
+TEST(TheotokosCrossForerunner, TransfigurationAndElevation) {
+  expectDays({
+      {Service::orthros, 2025y / August / 5, "Forefeast of the Transfiguration", "", ""},
+      {Service::orthros, 2023y / August / 6, "Transfiguration of Our Lord", kTransfiguration, ""},
+      {Service::orthros, 2023y / August / 13, "Leavetaking of the Transfiguration",
+       kTransfiguration, kAndRisen},
+      {Service::orthros, 2025y / August / 10, "Afterfeast of the Transfiguration", kTransfiguration,
+       kAndRisen},
+      {Service::greatVespers, 2025y / August / 9, "Afterfeast of the Transfiguration",
+       kTransfiguration, ""},
+      {Service::orthros, 2022y / September / 14, "Elevation of the Holy Cross", kRisen, ""},
+      {Service::orthros, 2025y / September / 14, "Elevation of the Holy Cross", "", kRisen},
+      {Service::greatVespers, 2025y / September / 13, "Elevation of the Holy Cross", "", ""},
+      {Service::orthros, 2025y / September / 13, "Forefeast of the Elevation", "", ""},
+      {Service::orthros, 2025y / September / 20, "Afterfeast of the Elevation", "", ""},
+      {Service::orthros, 2025y / September / 21, "Leavetaking of the Elevation", "", kRisen},
+  });
+}
+
+TEST(TheotokosCrossForerunner, ClausesAndTitles) {
+  struct Row {
+    Service service;
+    Date picked;
+    std::string_view dayTitle, theotokos, cross, forerunner, author;
+  };
+  constexpr std::string_view kChrysostom =
+      "of our father among the saints, John Chrysostom, archbishop of Constantinople; ";
+  constexpr std::string_view kGregory = "of our father among the saints, Gregory the Dialogist; ";
+  constexpr std::string_view kNativityOfTheotokos = ", whose nativity we commemorate this day";
+  const Row rows[] = {
+      {Service::orthros, 2025y / March / 26, "Leavetaking of the Annunciation",
+       ", whose annunciation we commemorate this day", "", "", ""},
+      {Service::orthros, 2025y / September / 12, "Leavetaking of the Nativity",
+       kNativityOfTheotokos, "", "", ""},
+      {Service::orthros, 2025y / August / 16, "Afterfeast of the Dormition",
+       ", whose dormition we commemorate this day", "", "", ""},
+      {Service::orthros, 2025y / November / 21, "Entrance of the Theotokos",
+       ", whose entrance into the Temple we commemorate this day", "", "", ""},
+      {Service::orthros, 2025y / December / 26, "Afterfeast of the Nativity",
+       ", whose synaxis we keep this day", "", "", ""},
+      {Service::orthros, 2025y / August / 1, "", "",
+       ", the procession of which we commemorate this day", "", ""},
+      // The Sunday of the Cross, Pascha 2022 on 24 April.
+      {Service::chrysostom, 2022y / March / 27, "Adoration of the Cross", "",
+       ", the adoration of which we commemorate this day", "", kChrysostom},
+      {Service::orthros, 2025y / May / 7, "", "",
+       ", the appearance of which in the heavens over Jerusalem we commemorate this day", "", ""},
+      {Service::orthros, 2025y / June / 25, "", "", "", kNativityOfTheotokos, ""},
+      {Service::orthros, 2025y / January / 7, "Afterfeast of Theophany", "", "",
+       ", whose synaxis we keep this day", ""},
+      {Service::orthros, 2025y / August / 30, "", "", "",
+       ", whose beheading we commemorate this day", ""},
+      {Service::presanctified, 2025y / March / 11, "", "", "", "", kGregory},
+      {Service::greatVespers, 2025y / March / 11, "", "", "", "", ""},
+  };
+  for (const Row& row : rows) {
+    const auto composed = compose(row.service, row.picked);
+    const auto& state = composed.state;
+    EXPECT_EQ(state.dayTitle, row.dayTitle);
+    EXPECT_EQ(state.theotokosClause, row.theotokos);
+    EXPECT_EQ(state.crossClause, row.cross);
+    EXPECT_EQ(state.forerunnerClause, row.forerunner);
+    EXPECT_EQ(state.liturgyAuthorClause, row.author);
+  }
+}
+
+// The ordinary form, joined from its fixed words, for the whole-sentence checks below.
+struct Clauses {
+  std::string_view feast = {}, risen = {}, theotokos = {}, cross = {}, forerunner = {}, author = {};
+};
+std::string ordinarySentence(const Clauses& c) {
+  return std::string{"May "} + std::string{c.feast} + std::string{c.risen} +
+         "Christ our true God, through the intercessions of His all-immaculate and all-blameless "
+         "holy Mother" +
+         std::string{c.theotokos} + "; by the might of the precious and life-giving cross" +
+         std::string{c.cross} +
+         "; by the protection of the honorable bodiless powers of heaven; at the supplication of "
+         "the honorable, glorious Prophet, Forerunner and Baptist John" +
+         std::string{c.forerunner} + "; of the holy, glorious and all-laudable apostles; " +
+         std::string{c.author} +
+         "of the holy, glorious and right-victorious martyrs; of our venerable and God-bearing "
+         "fathers; of the holy and righteous ancestors of God, Joachim and Anna; and of all the "
+         "saints: have mercy on us, and save us, forasmuch as He is good and loveth mankind.";
+}
+
+TEST(FeastsOfTheLord, WholeSentences) {
+  struct Row {
+    Service service;
+    Date picked;
+    Clauses clauses;
+  };
+  constexpr std::string_view kElevation = ", the elevation of which we commemorate this day";
+  const Row rows[] = {
+      {Service::chrysostom,
+       2024y / December / 25,
+       {.feast = kNativity,
+        .author =
+            "of our father among the saints, John Chrysostom, archbishop of Constantinople; "}},
+      // The vesperal Liturgy of St. Basil on the paramon of Theophany.
+      {Service::basil,
+       2024y / January / 5,
+       {.feast = kTheophany,
+        .author = "of our father among the saints, Basil the Great, archbishop of Caesarea; "}},
+      {Service::orthros, 2025y / April / 18, {.feast = kSpittings}},
+      {Service::greatVespers, 2025y / April / 17, {.feast = kBurialA}},
+      {Service::greatVespers, 2025y / April / 18, {.feast = kBurialB}},
+      {Service::orthros, 2025y / April / 20, {.feast = kPaschal}},
+      {Service::orthros, 2023y / August / 6, {.feast = kTransfiguration}},
+      {Service::orthros, 2022y / September / 14, {.feast = kRisen, .cross = kElevation}},
+      {Service::orthros, 2025y / September / 14, {.risen = kRisen, .cross = kElevation}},
+      {Service::greatVespers, 2025y / September / 13, {.cross = kElevation}},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(compose(row.service, row.picked).sentence(), ordinarySentence(row.clauses));
+  }
+}
+
+// The daily services in the week of the Elevation: the Cross, then the weekday's own.
+TEST(TheotokosCrossForerunner, AfterfeastOfTheElevationInTheDailyServices) {
+  const auto wednesday = compose(Service::dailyOrthros, 2025y / September / 17);
+  EXPECT_EQ(wednesday.state.weekdayClause,
+            "by the might of the precious and life-giving cross, the elevation of which we "
+            "commemorate this day; by the might of the precious and life-giving cross, the "
+            "elevation of which we commemorate this day; ");
+  const auto monday = compose(Service::dailyVespers, 2025y / September / 14);
+  EXPECT_EQ(monday.state.weekdayClause,
+            "by the might of the precious and life-giving cross, the elevation of which we "
+            "commemorate this day; by the protection of the honorable bodiless powers of heaven; ");
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,179 @@
+// A regression net: what the composer gives on every picked date of an
+// ordinary year and of the first year when Pascha falls in June, for the nine
+// service variants, with the temples taking turns. The listing is checked in;
+// any change of a text, of a rule's name or of the rule that speaks on a day
+// shows in its diff. Regenerate it only on purpose:
+//
+//   CORVANE_REGENERATE_REFERENCE=1 build/release/tests/corvane_composer_tests
+//       --gtest_filter='ReferenceListing.*'
+//
+// then read `git diff tests/data/reference-*.txt` before committing it.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "composer/compose.h"
+#include "support/independent_calendar.h"
+
+namespace corvane {
+namespace {
+
+using namespace std::chrono;
+
+struct Temple {
+  const char* name;
+  Patron patron;
+  bool bishop;
+};
+// They take turns by the day of the year and the service.
+constexpr Temple kTemples[] = {
+    {"-", Patron::trinity, false},
+    {"nicholas+bishop", Patron::nicholas, true},
+    {"cross", Patron::cross, false},
+    {"forerunner", Patron::forerunner, false},
+    {"archangels", Patron::archangels, false},
+    {"apostles", Patron::apostles, false},
+    {"chrysostom", Patron::chrysostom, false},
+    {"basil", Patron::basil, false},
+    {"gregory", Patron::gregory, false},
+    {"typed", Patron::typed, false},
+};
+
+// Each distinct text and rule name is listed once and referred to by number,
+// so that the listing stays small and a changed text shows as one line.
+class Interned {
+ public:
+  std::string operator()(std::string_view text, char prefix) {
+    auto [at, added] = numbers_.try_emplace(std::string{text}, numbers_.size() + 1);
+    if (added) order_.push_back(&at->first);
+    return prefix + std::to_string(at->second);
+  }
+  // One a line: line breaks inside a text are shown as \r and \n, and a "|"
+  // closes each text so that trailing blanks show.
+  void list(std::ostream& out, char prefix) const {
+    for (std::size_t i = 0; i < order_.size(); ++i) {
+      out << prefix << i + 1 << '\t';
+      for (char c : *order_[i]) {
+        if (c == '\r') {
+          out << "\\r";
+        } else if (c == '\n') {
+          out << "\\n";
+        } else {
+          out << c;
+        }
+      }
+      out << "|\n";
+    }
+  }
+
+ private:
+  std::map<std::string, std::size_t> numbers_;
+  std::vector<const std::string*> order_;
+};
+
+std::string isoText(Date day) {
+  const year_month_day date{day};
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+  return text;
+}
+
+std::string listingOf(int year) {
+  Interned texts, rules;
+  std::ostringstream lines;
+  int dayOfYear = 0;
+  for (Date picked = testing::civilDay(year, 1, 1); picked <= testing::civilDay(year, 12, 31);
+       picked += days{1}, ++dayOfYear) {
+    int variantIndex = 0;
+    for (const ServiceVariant& variant : kNineServiceVariants) {
+      const Temple& temple =
+          kTemples[static_cast<std::size_t>(dayOfYear + variantIndex++) % std::size(kTemples)];
+      TempleSettings settings;
+      choosePatron(settings, temple.patron,
+                   "of our father among the saints Raphael, bishop of Brooklyn");
+      settings.bishopPresent = temple.bishop;
+      const auto composed = testing::compose(variant.service, picked, variant.evening, settings);
+      const Dismissal& result = composed.dismissal;
+      lines << isoText(picked) << ' ' << serviceName(variant.service)
+            << (variant.evening ? "-evening" : "") << ' ' << temple.name;
+      for (std::size_t i = 0; i < kSlotCount; ++i) {
+        const SlotRecord& slot = result.slotRecords[i];
+        if (slot.text.empty()) continue;
+        lines << ' ' << kSlotNames[i] << '=' << texts(slot.text, 't') << ':'
+              << rules(slot.rule, 'r');
+      }
+      lines << " heading=" << texts(result.serviceHeading, 't')
+            << " ending=" << texts(result.endingText, 't') << '\n';
+    }
+  }
+  std::ostringstream listing;
+  listing << "# Every picked date of " << year
+          << ": the nine services, temples in turn; texts (t) and rules (r) by number.\n"
+          << "texts\n";
+  texts.list(listing, 't');
+  listing << "rules\n";
+  rules.list(listing, 'r');
+  listing << "compositions\n" << lines.str();
+  return listing.str();
+}
+
+std::string readFile(const std::string& path) {
+  std::ifstream file{path, std::ios::binary};
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+// The first lines where the two listings part, for the failure message.
+std::string firstDifferences(const std::string& expected, const std::string& actual) {
+  std::istringstream want{expected}, got{actual};
+  std::string wantLine, gotLine, shown;
+  int shownCount = 0;
+  for (int line = 1; shownCount < 5; ++line) {
+    const bool moreWanted = static_cast<bool>(std::getline(want, wantLine));
+    const bool moreGot = static_cast<bool>(std::getline(got, gotLine));
+    if (!moreWanted && !moreGot) break;
+    if (moreWanted && moreGot && wantLine == gotLine) continue;
+    shown += "line " + std::to_string(line) + ":\n  listed: " + (moreWanted ? wantLine : "(end)") +
+             "\n  now:    " + (moreGot ? gotLine : "(end)") + "\n";
+    ++shownCount;
+  }
+  return shown;
+}
+
+void checkListing(int year) {
+  const std::string path =
+      std::string{CORVANE_TEST_DATA} + "/reference-" + std::to_string(year) + ".txt";
+  const std::string actual = listingOf(year);
+  if (std::getenv("CORVANE_REGENERATE_REFERENCE") != nullptr) {
+    std::ofstream{path, std::ios::binary} << actual;
+    GTEST_SKIP() << "regenerated " << path;
+  }
+  const std::string expected = readFile(path);
+  ASSERT_FALSE(expected.empty()) << "no listing at " << path;
+  if (expected != actual) {
+    const std::string written = "reference-" + std::to_string(year) + ".now.txt";
+    std::ofstream{written, std::ios::binary} << actual;
+    FAIL() << "the compositions of " << year << " differ from " << path << " (now written to "
+           << written << "):\n"
+           << firstDifferences(expected, actual);
+  }
+}
+
+TEST(ReferenceListing, AnOrdinaryYear) {
+  checkListing(2026);
+}
+
+// Pascha on 1 June 5175, the first Pascha in June: every Bright Week move,
+// the Meeting's Leavetaking on 9 February, and on 13 July the Fathers of the
+// First and of the Fourth Council together.
+TEST(ReferenceListing, AYearOfPaschaInJune) {
+  checkListing(5175);
+}
+
+}  // namespace
+}  // namespace corvane

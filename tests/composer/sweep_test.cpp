@@ -1,0 +1,122 @@
+// Every picked date from 1583-01-01 to 9999-12-30, for each of the nine
+// service variants: what must hold on every day of the calendar.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "composer/create_dismissal.h"
+#include "state/service.h"
+#include "support/independent_calendar.h"
+
+namespace corvane {
+namespace {
+
+using namespace std::chrono;
+
+using Variant = ServiceVariant;
+
+constexpr std::string_view kEnd =
+    "and of all the saints: have mercy on us, and save us, forasmuch as He is good and loveth "
+    "mankind.";
+constexpr std::string_view kKneelingStart = "May who did empty himself";
+
+bool isEvening(const Variant& variant) {
+  return variant.evening || variant.service == Service::greatVespers ||
+         variant.service == Service::dailyVespers || variant.service == Service::presanctified;
+}
+
+// A double blank stands only after a saint's name before a joined Fathers
+// clause, and after St. Nicholas's memory in the daily services of a
+// Thursday, 6 December.
+bool doubleBlanksAllowed(std::string_view sentence, bool nicholasOnThursday) {
+  for (std::size_t at = sentence.find("  "); at != std::string_view::npos;
+       at = sentence.find("  ", at + 2)) {
+    const bool fathers = sentence.substr(at - 1, 9) == ",  and of";
+    const bool nicholas =
+        nicholasOnThursday && at >= 9 && sentence.substr(at - 9, 11) == "this day,  ";
+    if (!fathers && !nicholas) return false;
+  }
+  return true;
+}
+
+bool endingBlanksAllowed(std::string_view ending) {
+  for (std::size_t at = ending.find("  "); at != std::string_view::npos;
+       at = ending.find("  ", at + 2)) {
+    const bool priest = at >= 7 && ending.substr(at - 7, 9) == "PRIEST:  ";
+    const bool hierarch = at >= 20 && ending.substr(at - 20, 22) == "HIERARCHICAL ENDING:  ";
+    if (!priest && !hierarch) return false;
+  }
+  return true;
+}
+
+// Checks one variant over a span of years; returns the first failure, if any.
+std::string sweep(const Variant& variant, int firstYear, int lastYear, bool bishop) {
+  DismissalState state;
+  TempleSettings settings;
+  settings.bishopPresent = bishop;
+  selectService(state, variant.service, variant.evening);
+  const Date first = std::max(makeDate(firstYear, 1, 1), kFirstSupportedDate);
+  const Date last = std::min(makeDate(lastYear, 12, 31), kLastSupportedDate);
+  Dismissal result;
+  for (Date picked = first; picked <= last; picked += days{1}) {
+    state.serviceDate = picked;
+    CreateDismissal(state, settings, result);
+    const std::string& sentence = result.dismissalText;
+    const Date day = picked + days{isEvening(variant) ? 1 : 0};
+    const year_month_day date{day};
+    const Date pascha = testing::julianEasterAsCivil(static_cast<int>(date.year()));
+    const bool paschal = pascha <= day && day <= pascha + days{38};
+    const bool daily =
+        variant.service == Service::dailyVespers || variant.service == Service::dailyOrthros;
+    const bool nicholasOnThursday =
+        daily && date.month() == December && date.day() == 6d && weekday{day} == Thursday;
+    const bool kneeling = sentence.starts_with(kKneelingStart);
+
+    std::string failure;
+    if (!sentence.starts_with("May "))
+      failure = "does not begin with May";
+    else if (!kneeling && !sentence.ends_with(kEnd))
+      failure = "does not end with all the saints";
+    else if (!doubleBlanksAllowed(sentence, nicholasOnThursday))
+      failure = "a double blank";
+    else if (!endingBlanksAllowed(result.endingText))
+      failure = "a double blank in the ending";
+    else if (result.serviceHeading.empty())
+      failure = "no heading";
+    else if (result.endingText.starts_with("PASCHAL ENDING") != paschal)
+      failure = "Paschal ending";
+    else if (state.serviceDate != picked)
+      failure = "picked date not restored";
+    if (!failure.empty()) {
+      const year_month_day shown{picked};
+      return failure + " on " + std::to_string(static_cast<int>(shown.year())) + "-" +
+             std::to_string(static_cast<unsigned>(shown.month())) + "-" +
+             std::to_string(static_cast<unsigned>(shown.day())) + ", service " +
+             std::string{serviceName(variant.service)} + (variant.evening ? " (evening)" : "") +
+             ": " + sentence;
+    }
+  }
+  return {};
+}
+
+TEST(Sweep, EveryDateOfEveryServiceHoldsItsShape) {
+  // The nine variants over the years, on both cores; the bishop alternates by
+  // variant so that both closing lines are swept.
+  std::vector<std::string> failures(std::size(kNineServiceVariants));
+  std::atomic<std::size_t> next{0};
+  const auto worker = [&] {
+    for (std::size_t i = next++; i < std::size(kNineServiceVariants); i = next++) {
+      failures[i] = sweep(kNineServiceVariants[i], 1583, 9999, i % 2 == 1);
+    }
+  };
+  std::thread second{worker};
+  worker();
+  second.join();
+  for (const std::string& failure : failures) EXPECT_EQ(failure, "");
+}
+
+}  // namespace
+}  // namespace corvane

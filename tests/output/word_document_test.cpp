@@ -1,0 +1,213 @@
+#include "output/word_document.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <pugixml.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "composer/compose.h"
+#include "output/english_date.h"
+#include "support/temporary_folder.h"
+#include "support/zip_reading.h"
+
+namespace corvane {
+namespace {
+
+using namespace std::chrono;
+using testing::compose;
+
+pugi::xml_document parsed(const std::string& xml) {
+  pugi::xml_document document;
+  const pugi::xml_parse_result result =
+      document.load_string(xml.c_str(), pugi::parse_default | pugi::parse_ws_pcdata);
+  EXPECT_TRUE(result) << result.description();
+  return document;
+}
+
+// What a reader of the document sees of one paragraph.
+struct SeenParagraph {
+  std::string text = {};  // a soft break reads as LF
+  std::string boldText = {};
+  pugi::xml_node properties = {};  // the paragraph mark's run properties
+};
+
+std::vector<SeenParagraph> paragraphsOf(const pugi::xml_document& document) {
+  std::vector<SeenParagraph> seen;
+  for (pugi::xml_node p : document.child("w:document").child("w:body").children("w:p")) {
+    SeenParagraph paragraph{.properties = p.child("w:pPr").child("w:rPr")};
+    for (pugi::xml_node r : p.children("w:r")) {
+      std::string text;
+      for (pugi::xml_node piece : r.children()) {
+        if (std::string{piece.name()} == "w:t") text += piece.text().get();
+        if (std::string{piece.name()} == "w:br") text += '\n';
+      }
+      paragraph.text += text;
+      if (r.child("w:rPr").child("w:b")) paragraph.boldText += text;
+    }
+    seen.push_back(paragraph);
+  }
+  return seen;
+}
+
+struct Document {
+  std::string bytes;
+  pugi::xml_document xml;
+  std::vector<SeenParagraph> paragraphs;
+};
+
+Document documentOf(const testing::Composed& composed) {
+  Document document;
+  document.bytes = wordDocumentBytes(composed.dismissal, englishLongDate);
+  document.xml = parsed(testing::zipEntry(document.bytes, "word/document.xml"));
+  document.paragraphs = paragraphsOf(document.xml);
+  return document;
+}
+
+std::string readBytes(const std::filesystem::path& path) {
+  std::ifstream file{path, std::ios::binary};
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+std::string attribute(pugi::xml_node node, const char* child, const char* name = "w:val") {
+  return node.child(child).attribute(name).value();
+}
+
+TEST(WordDocument, PageAndDefaults) {
+  const Document document = documentOf(compose(Service::orthros, 2022y / October / 13));
+  const pugi::xml_node section = document.xml.child("w:document").child("w:body").child("w:sectPr");
+  EXPECT_EQ(attribute(section, "w:pgSz", "w:orient"), "landscape");
+  EXPECT_EQ(attribute(section, "w:pgSz", "w:w"), "15840");  // 11 inches
+  EXPECT_EQ(attribute(section, "w:pgSz", "w:h"), "12240");  // 8.5 inches
+  for (const char* side : {"w:top", "w:right", "w:bottom", "w:left"}) {
+    EXPECT_EQ(attribute(section, "w:pgMar", side), "1080") << side;  // 0.75 inch
+  }
+  EXPECT_EQ(attribute(section, "w:cols", "w:num"), "2");
+
+  const auto styles = parsed(testing::zipEntry(document.bytes, "word/styles.xml"));
+  const pugi::xml_node defaults = styles.child("w:styles").child("w:docDefaults");
+  const pugi::xml_node run = defaults.child("w:rPrDefault").child("w:rPr");
+  EXPECT_EQ(attribute(run, "w:rFonts", "w:ascii"), "Book Antiqua");
+  EXPECT_EQ(attribute(run, "w:sz"), "24");
+  EXPECT_EQ(attribute(defaults.child("w:pPrDefault").child("w:pPr"), "w:jc"), "both");
+
+  const auto fonts = parsed(testing::zipEntry(document.bytes, "word/fontTable.xml"));
+  int serif = 0;
+  for (pugi::xml_node font : fonts.child("w:fonts").children("w:font")) {
+    EXPECT_EQ(attribute(font, "w:family"), "roman") << font.attribute("w:name").value();
+    ++serif;
+  }
+  EXPECT_EQ(serif, 2);
+}
+
+TEST(WordDocument, PaschalDate) {
+  const Document document = documentOf(compose(Service::orthros, 2025y / April / 20));
+  const auto& p = document.paragraphs;
+  ASSERT_EQ(p.size(), 16u);
+  EXPECT_EQ(p[0].text, "Sunday, April 20, 2025 - Holy Pascha");
+  EXPECT_EQ(p[0].boldText, p[0].text);
+  EXPECT_EQ(attribute(p[0].properties, "w:rFonts", "w:ascii"), "Palatino Linotype");
+  EXPECT_TRUE(p[0].properties.child("w:smallCaps"));
+  EXPECT_EQ(attribute(p[0].properties, "w:sz"), "20");
+  EXPECT_FALSE(p[0].properties.child("w:u"));
+  EXPECT_EQ(p[1].text, "-- Orthros --");
+  EXPECT_EQ(attribute(p[1].properties, "w:u"), "single");
+  EXPECT_EQ(p[2].text, "");
+  EXPECT_TRUE(p[3].text.starts_with("May he who rose again from the dead, trampling"));
+  EXPECT_EQ(attribute(p[3].properties, "w:sz"), "28");
+  EXPECT_EQ(p[3].boldText,
+            "he who rose again from the dead, trampling down death by death and upon those in the "
+            "tombs bestowing life, ");
+  EXPECT_EQ(p[5].text, "PASCHAL ENDING");
+  EXPECT_TRUE(p[5].properties.child("w:i"));
+  EXPECT_EQ(attribute(p[5].properties, "w:i"), "");
+  EXPECT_EQ(attribute(p[5].properties, "w:u"), "single");
+  EXPECT_FALSE(p[5].properties.child("w:sz")) << "12 pt, the document's";
+  EXPECT_EQ(p[9].text, "(thrice)");
+  EXPECT_TRUE(p[9].properties.child("w:i"));
+  EXPECT_FALSE(p[8].properties.child("w:i"));
+  EXPECT_EQ(p[15].text, "RESPONSE: . . . bestowing life.");
+}
+
+TEST(WordDocument, OrdinaryEndingAndTheForerunnersIntercessionInBold) {
+  // Daily Vespers on Monday evening, composed for Tuesday 24 June: the Forerunner.
+  const Document document = documentOf(compose(Service::dailyVespers, 2025y / June / 23));
+  const auto& p = document.paragraphs;
+  ASSERT_EQ(p.size(), 6u);
+  EXPECT_EQ(p[0].text, "Monday, June 23, 2025");
+  EXPECT_EQ(p[3].boldText,
+            "at the supplication of the honorable, glorious Prophet, Forerunner and Baptist John, "
+            "whose nativity we commemorate this day; ");
+  EXPECT_EQ(p[5].text, testing::kOrdinaryEnding);
+  EXPECT_EQ(attribute(p[5].properties, "w:i"), "0");
+  EXPECT_EQ(attribute(p[5].properties, "w:u"), "none");
+  EXPECT_EQ(attribute(p[5].properties, "w:sz"), "28");
+
+  // At Great Vespers the weekday's intercession is not in the sentence, nor searched.
+  const Document vespers = documentOf(compose(Service::greatVespers, 2025y / June / 23));
+  EXPECT_EQ(vespers.paragraphs[3].boldText, ", whose nativity we commemorate this day");
+}
+
+TEST(WordDocument, ACrossClauseTwiceInTheWeekOfTheElevation) {
+  // The weekday's intercession holds the Cross twice and is bold whole; the
+  // Cross clause alone would be bold only where first found.
+  const Document document = documentOf(compose(Service::dailyOrthros, 2025y / September / 17));
+  EXPECT_EQ(document.paragraphs[3].boldText,
+            "by the might of the precious and life-giving cross, the elevation of which we "
+            "commemorate this day; by the might of the precious and life-giving cross, the "
+            "elevation of which we commemorate this day; ");
+  Dismissal twice;
+  twice.dismissalText = "May one, two, one, two.";
+  twice.endingText = "end";
+  twice.slotRecords[static_cast<std::size_t>(Slot::feastClause)].text = "one, ";
+  twice.slotRecords[static_cast<std::size_t>(Slot::saintsClause)].text = "absent";
+  const std::vector<DocumentParagraph> paragraphs =
+      documentParagraphs(twice, [](Date) { return std::string{"date"}; });
+  std::string bold;
+  for (std::size_t i = 0; i < paragraphs[3].text.size(); ++i) {
+    if (paragraphs[3].boldAt[i]) bold += paragraphs[3].text[i];
+  }
+  EXPECT_EQ(bold, "one, ");
+  EXPECT_TRUE(paragraphs[3].boldAt[4]);
+  EXPECT_FALSE(paragraphs[3].boldAt[14]);
+}
+
+TEST(WordDocument, TypedPatronCannotCorruptTheDocument) {
+  TempleSettings settings;
+  choosePatron(settings, Patron::typed, "of <St.> Mary & \x01\x1F of\nEgypt");
+  const Document document =
+      documentOf(compose(Service::dailyOrthros, 2022y / October / 13, false, settings));
+  const auto& p = document.paragraphs;
+  ASSERT_EQ(p.size(), 6u) << "the line break stays inside the sentence";
+  EXPECT_NE(p[3].text.find("; of <St.> Mary &  of\nEgypt; of the holy and righteous"),
+            std::string::npos)
+      << p[3].text;
+  EXPECT_NE(p[3].boldText.find("of <St.> Mary &  of\nEgypt; "), std::string::npos) << p[3].boldText;
+}
+
+// A new name for every document, never over an earlier one.
+TEST(WordDocument, NewNamesAndFailuresSaid) {
+  testing::TemporaryFolder folder;
+  const auto composed = compose(Service::chrysostom, 2024y / December / 25);
+  const Date picked = 2024y / December / 25;
+  const auto first = freeDocumentPath(folder.path(), picked, Service::chrysostom, false);
+  EXPECT_EQ(first.filename(), "dismissal-2024-12-25-chrysostom.docx");
+  ASSERT_EQ(writeWordDocument(first, composed.dismissal, englishLongDate), std::nullopt);
+  EXPECT_EQ(testing::zipEntries(readBytes(first)).size(), 9u);
+  EXPECT_EQ(freeDocumentPath(folder.path(), picked, Service::chrysostom, false).filename(),
+            "dismissal-2024-12-25-chrysostom-2.docx");
+  EXPECT_EQ(freeDocumentPath(folder.path(), picked, Service::basil, true).filename(),
+            "dismissal-2024-12-25-basil-evening.docx");
+  const auto missing = folder.path() / "missing" / "a.docx";
+  EXPECT_EQ(writeWordDocument(missing, composed.dismissal, englishLongDate),
+            "Cannot write " + missing.string() + ": No such file or directory");
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,85 @@
+#include "state/service.h"
+
+#include <gtest/gtest.h>
+
+namespace corvane {
+namespace {
+
+// Exactly one service flag, the daily flag for the two daily services, and
+// the evening only for the two Divine Liturgies.
+TEST(Service, SelectingSetsTheFlagsAsTheMainWindowDoes) {
+  struct Row {
+    Service service;
+    std::string_view name;
+    bool DismissalState::*flag;
+    bool daily;
+    bool mayBeEvening;
+  };
+  const Row rows[] = {
+      {Service::greatVespers, "great-vespers", &DismissalState::greatVespers, false, false},
+      {Service::dailyVespers, "daily-vespers", &DismissalState::dailyVespers, true, false},
+      {Service::orthros, "orthros", &DismissalState::orthros, false, false},
+      {Service::dailyOrthros, "daily-orthros", &DismissalState::dailyOrthros, true, false},
+      {Service::chrysostom, "chrysostom", &DismissalState::liturgyChrysostom, false, true},
+      {Service::basil, "basil", &DismissalState::liturgyBasil, false, true},
+      {Service::presanctified, "presanctified", &DismissalState::presanctified, false, false},
+  };
+  bool DismissalState::*const serviceFlags[] = {
+      &DismissalState::greatVespers,      &DismissalState::dailyVespers,
+      &DismissalState::orthros,           &DismissalState::dailyOrthros,
+      &DismissalState::liturgyChrysostom, &DismissalState::liturgyBasil,
+      &DismissalState::presanctified,
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    for (bool evening : {false, true}) {
+      DismissalState state;
+      for (auto flag : serviceFlags) state.*flag = true;
+      state.isDailyService = state.eveningLiturgy = true;
+      selectService(state, row.service, evening);
+      for (auto flag : serviceFlags) EXPECT_EQ(state.*flag, flag == row.flag);
+      EXPECT_EQ(state.isDailyService, row.daily);
+      EXPECT_EQ(state.eveningLiturgy, evening && row.mayBeEvening);
+      EXPECT_EQ(serviceOf(state), row.service);
+    }
+    EXPECT_EQ(mayBeEvening(row.service), row.mayBeEvening);
+    EXPECT_EQ(serviceName(row.service), row.name);
+    EXPECT_EQ(serviceFromName(row.name), row.service);
+  }
+  EXPECT_EQ(serviceFromName("vespers"), std::nullopt);
+}
+
+// A slot's text and the rule that wrote it travel together; emptying forgets the rule.
+TEST(DismissalState, EveryWriteRecordsItsRule) {
+  DismissalState state;
+  state.write(Slot::saintsClause, "of the saint, ", "saints of 1 May");
+  EXPECT_EQ(state.saintsClause, "of the saint, ");
+  EXPECT_EQ(state.rule(Slot::saintsClause), "saints of 1 May");
+  // A piece may be the slot's own text.
+  state.write(Slot::saintsClause, {state.saintsClause, "and ", "of another, "}, "moved");
+  EXPECT_EQ(state.text(Slot::saintsClause), "of the saint, and of another, ");
+  EXPECT_EQ(state.rule(Slot::saintsClause), "moved");
+  state.clear(Slot::saintsClause);
+  EXPECT_EQ(state.saintsClause, "");
+  EXPECT_EQ(state.rule(Slot::saintsClause), "");
+  // Each slot names its own field.
+  for (std::size_t i = 0; i < kSlotCount; ++i) {
+    const auto slot = static_cast<Slot>(i);
+    state.write(slot, kSlotNames[i], kSlotNames[i]);
+  }
+  EXPECT_EQ(state.dayTitle, "dayTitle");
+  EXPECT_EQ(state.feastClause, "feastClause");
+  EXPECT_EQ(state.risenClause, "risenClause");
+  EXPECT_EQ(state.theotokosClause, "theotokosClause");
+  EXPECT_EQ(state.crossClause, "crossClause");
+  EXPECT_EQ(state.forerunnerClause, "forerunnerClause");
+  EXPECT_EQ(state.weekdayClause, "weekdayClause");
+  EXPECT_EQ(state.patronClause, "patronClause");
+  EXPECT_EQ(state.liturgyAuthorClause, "liturgyAuthorClause");
+  EXPECT_EQ(state.saintsClause, "saintsClause");
+  EXPECT_EQ(state.ancestorsClause, "ancestorsClause");
+  EXPECT_EQ(state.wholeText, "wholeText");
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,503 @@
+// The two windows, driven by their controls' object names, without a display.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLocale>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTextBrowser>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "composer/compose.h"
+#include "output/english_date.h"
+#include "output/text_file.h"
+#include "output/windows_1252.h"
+#include "platform/atomic_file.h"
+#include "support/temporary_folder.h"
+#include "widgets/corvane_app.h"
+
+namespace corvane {
+namespace {
+
+using namespace std::chrono;
+
+class Windows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    services.today = [] { return QDate{2022, 10, 8}; };
+    services.ask = [this](QWidget*, const QString& title, const QString& text) {
+      questions.push_back(title + "|" + text);
+      const bool answer = answers.empty() ? false : answers.front();
+      if (!answers.empty()) answers.pop_front();
+      return answer;
+    };
+    services.tell = [this](QWidget*, const QString& text) { messages.push_back(text); };
+    services.outputs = OutputServices{
+        .dataFolder = folder.path(),
+        .longDate = englishLongDate,
+        .openTextFile = [this](const std::filesystem::path& file,
+                               OpenFailure) { opened.push_back(file); },
+        .openDocument = [this](const std::filesystem::path& file,
+                               OpenFailure) { opened.push_back(file); },
+    };
+    services.patronFile = folder.path() / "inpat.txt";
+    services.startSystemInfo = [this] { return systemInfoStarts; };
+    services.inform = [this](QWidget*, const QString& title, const QString& text) {
+      messages.push_back(title + "|" + text);
+    };
+  }
+
+  // Starts the program anew: the records are new, the files stay.
+  void start() {
+    app = std::make_unique<CorvaneApp>(services);
+    app->start();
+  }
+
+  template <typename Widget>
+  Widget& in(QWidget& window, const char* name) {
+    auto* widget = window.findChild<Widget*>(name);
+    if (widget == nullptr) throw std::runtime_error{std::string{"no control "} + name};
+    return *widget;
+  }
+  QAbstractButton& button(QWidget& window, const char* name) {
+    return in<QAbstractButton>(window, name);
+  }
+  void click(QWidget& window, const char* name) { button(window, name).click(); }
+
+  void typePatron(const QString& text) {
+    in<QPlainTextEdit>(app->form2(), "txtInPat").setPlainText(text);
+  }
+  std::string fileBytes(const std::filesystem::path& file) {
+    std::string problem;
+    return readWholeFile(file, problem).value_or("<missing>");
+  }
+  // From the temple window with a listed patron to the main window.
+  void reachMainWindow(const char* patron = "optTrinity") {
+    start();
+    click(app->form2(), patron);
+    click(app->form2(), "cmdContinue");
+  }
+
+  testing::TemporaryFolder folder;
+  AppServices services;
+  std::unique_ptr<CorvaneApp> app;
+  std::deque<bool> answers;
+  QStringList questions;
+  QStringList messages;
+  std::vector<std::filesystem::path> opened;
+  bool systemInfoStarts = false;
+};
+
+TEST_F(Windows, FirstStartWithoutAPatronFile) {
+  start();
+  Form2& temple = app->form2();
+  EXPECT_TRUE(temple.isVisible());
+  EXPECT_EQ(temple.windowTitle(), "CORVANE");
+  EXPECT_FALSE(app->form1().isVisible());
+  EXPECT_FALSE(app->form1().isEnabled());
+  EXPECT_TRUE(button(temple, "optNONE").isChecked());
+  EXPECT_TRUE(button(temple, "optBspNo").isChecked());
+  EXPECT_FALSE(in<QPlainTextEdit>(temple, "txtInPat").isVisible());
+  for (int press = 0; press < 2; ++press) {
+    click(temple, "cmdContinue");
+    EXPECT_TRUE(temple.isVisible()) << "an empty box stays";
+    EXPECT_TRUE(in<QPlainTextEdit>(temple, "txtInPat").isVisible());
+    EXPECT_TRUE(in<QLabel>(temple, "lblInPat2").isVisible());
+    EXPECT_FALSE(app->form1().isVisible());
+  }
+  EXPECT_FALSE(std::filesystem::exists(services.patronFile));
+}
+
+TEST_F(Windows, APhraseIsStoredAndOfferedAgainAtTheNextStart) {
+  start();
+  click(app->form2(), "cmdContinue");
+  typePatron("of our father among the saints Raphael,\nbishop of Brooklyn");
+  click(app->form2(), "cmdContinue");
+  EXPECT_TRUE(app->form1().isVisible());
+  EXPECT_TRUE(app->settings().patronTyped);
+  EXPECT_EQ(app->settings().patronText,
+            "of our father among the saints Raphael,\nbishop of Brooklyn");
+  EXPECT_EQ(fileBytes(services.patronFile),
+            "of our father among the saints Raphael,\r\nbishop of Brooklyn\r\n");
+
+  for (int restart = 0; restart < 3; ++restart) {
+    start();
+    EXPECT_EQ(in<QPlainTextEdit>(app->form2(), "txtInPat").toPlainText(),
+              "of our father among the saints Raphael,\nbishop of Brooklyn");
+    click(app->form2(), "cmdContinue");
+    EXPECT_TRUE(app->form1().isVisible()) << "one press goes on";
+  }
+  EXPECT_EQ(fileBytes(services.patronFile),
+            "of our father among the saints Raphael,\r\nbishop of Brooklyn\r\n");
+}
+
+TEST_F(Windows, APhraseOutsideTheCodePageRoundTrips) {
+  const QString greek = QString::fromUtf8("of the holy Ἀθανάσιος, Evlámpius & <Co>");
+  start();
+  click(app->form2(), "cmdContinue");
+  typePatron(greek);
+  click(app->form2(), "cmdContinue");
+  EXPECT_TRUE(fileBytes(services.patronFile).starts_with(kUtf8ByteOrderMark));
+  start();
+  EXPECT_EQ(in<QPlainTextEdit>(app->form2(), "txtInPat").toPlainText(), greek);
+}
+
+TEST_F(Windows, APhraseIsStoredAsTyped) {
+  start();
+  click(app->form2(), "cmdContinue");
+  const QString typed = QString::fromUtf8("  of St.\u00A0Raphael\u2028of Brooklyn\t ");
+  typePatron(typed);
+  click(app->form2(), "cmdContinue");
+  EXPECT_EQ(app->settings().patronText, "  of St.\u00A0Raphael\nof Brooklyn\t ");
+}
+
+TEST_F(Windows, AListedPatronRemovesTheStoredPhrase) {
+  ASSERT_FALSE(writeFileAtomically(services.patronFile, "of St. Herman\r\n"));
+  start();
+  click(app->form2(), "optCross");
+  EXPECT_FALSE(in<QPlainTextEdit>(app->form2(), "txtInPat").isVisible());
+  click(app->form2(), "optBspYes");
+  click(app->form2(), "cmdContinue");
+  EXPECT_TRUE(app->settings().patronCross);
+  EXPECT_FALSE(app->settings().patronTyped);
+  EXPECT_TRUE(app->settings().bishopPresent);
+  EXPECT_EQ(app->settings().patronText, "");
+  EXPECT_FALSE(std::filesystem::exists(services.patronFile));
+}
+
+TEST_F(Windows, TheHolyTrinitySetsNoFlag) {
+  reachMainWindow("optTrinity");
+  const TempleSettings& s = app->settings();
+  EXPECT_FALSE(s.patronArchangels || s.patronForerunner || s.patronCross || s.patronApostles ||
+               s.patronNicholas || s.patronGregory || s.patronChrysostom || s.patronBasil ||
+               s.patronTyped);
+}
+
+TEST_F(Windows, DivineLiturgyWaitsForOneOfTheThreeLiturgies) {
+  reachMainWindow();
+  Form1& main = app->form1();
+  EXPECT_TRUE(button(main, "optVespers").isChecked());
+  EXPECT_FALSE(button(main, "optStJC").isEnabled());
+  click(main, "optDivineLiturgy");
+  EXPECT_FALSE(button(main, "cmdSelectService").isEnabled());
+  EXPECT_TRUE(button(main, "optStJC").isEnabled());
+  click(main, "optPresanctified");
+  EXPECT_TRUE(questions.isEmpty()) << "the Presanctified Liturgy asks nothing";
+  EXPECT_TRUE(button(main, "cmdSelectService").isEnabled());
+}
+
+TEST_F(Windows, EveningLiturgyCaptionAndItsReset) {
+  reachMainWindow();
+  Form1& main = app->form1();
+  click(main, "optDivineLiturgy");
+  answers = {true, false};
+  click(main, "optStBasil");
+  click(main, "optStBasil");  // already selected: asked nothing anew
+  EXPECT_EQ(button(main, "optStBasil").text(), "St. Basil the Great - EDL");
+  EXPECT_TRUE(app->state().eveningLiturgy);
+  ASSERT_EQ(questions.size(), 1);
+  EXPECT_EQ(questions[0],
+            "EDL|Is this an Evening Divine Liturgy?\n\nNOTE: Select 'No' if this is the Vesperal "
+            "Liturgy appointed for\n\n     Holy Thursday,\n     Holy Saturday,\n     Paramon of "
+            "Nativity, or\n     Paramon of Theophany");
+  click(main, "optStJC");
+  EXPECT_EQ(button(main, "optStBasil").text(), "St. Basil the Great");
+  EXPECT_EQ(button(main, "optStJC").text(), "St. John Chrysostom");
+  EXPECT_EQ(questions[1], "EDL|Is this an Evening Divine Liturgy?");
+  EXPECT_FALSE(app->state().eveningLiturgy);
+
+  // Yes, then Orthros: composed for the chosen date, not the day after.
+  answers = {true};
+  click(main, "optStBasil");
+  EXPECT_EQ(button(main, "optStBasil").text(), "St. Basil the Great - EDL");
+  click(main, "optOrthros");
+  EXPECT_FALSE(app->state().eveningLiturgy);
+  EXPECT_EQ(button(main, "optStBasil").text(), "St. Basil the Great");
+  EXPECT_EQ(questions.size(), 3);
+}
+
+TEST_F(Windows, ContinueTakesTheServiceAndShowsItsNote) {
+  struct Row {
+    const char* option;
+    bool orthrosNote;
+    bool daily;
+  };
+  for (const Row& row : {Row{"optDailyOrthros", true, true}, Row{"optOrthros", true, false},
+                         Row{"optDlyVespers", false, true}, Row{"optVespers", false, false}}) {
+    reachMainWindow();
+    Form1& main = app->form1();
+    click(main, row.option);
+    click(main, "cmdSelectService");
+    EXPECT_EQ(in<QLabel>(main, "lblSelectDate2").isVisible(), row.orthrosNote) << row.option;
+    EXPECT_EQ(in<QLabel>(main, "lblSelectDate").isVisible(), !row.orthrosNote) << row.option;
+    EXPECT_EQ(app->state().isDailyService, row.daily) << row.option;
+    EXPECT_EQ(app->state().serviceDate, Date{2022y / October / 8}) << "today, untouched picker";
+    EXPECT_TRUE(button(main, "cmdTxtFile").isEnabled());
+    EXPECT_FALSE(button(main, row.option).isEnabled()) << "greyed, still selected";
+    EXPECT_TRUE(button(main, row.option).isChecked());
+  }
+}
+
+TEST_F(Windows, SelectADifferentServiceReturnsToGreatVespers) {
+  reachMainWindow();
+  Form1& main = app->form1();
+  click(main, "optDivineLiturgy");
+  answers = {true};
+  click(main, "optStJC");
+  click(main, "cmdSelectService");
+  in<QDateEdit>(main, "DTPicker1").setDate(QDate{2025, 4, 20});
+  click(main, "cmdGoBack");
+  EXPECT_TRUE(button(main, "optVespers").isChecked());
+  EXPECT_EQ(button(main, "optStJC").text(), "St. John Chrysostom");
+  EXPECT_FALSE(app->state().eveningLiturgy);
+  EXPECT_FALSE(in<QDateEdit>(main, "DTPicker1").isEnabled());
+  EXPECT_EQ(in<QDateEdit>(main, "DTPicker1").date(), QDate(2022, 10, 8));
+  EXPECT_FALSE(button(main, "cmdTxtFile").isEnabled());
+  EXPECT_FALSE(button(main, "cmdCreateDismissal").isEnabled());
+}
+
+TEST_F(Windows, GoBackAndContinueShowTheServiceStage) {
+  reachMainWindow();
+  click(app->form1(), "optOrthros");
+  click(app->form1(), "cmdSelectService");
+  click(app->form1(), "cmdOtherForm");
+  EXPECT_FALSE(app->form1().isVisible());
+  EXPECT_TRUE(app->form2().isVisible());
+  click(app->form2(), "cmdContinue");
+  Form1& main = app->form1();
+  EXPECT_TRUE(main.isVisible());
+  EXPECT_TRUE(button(main, "optVespers").isChecked());
+  EXPECT_FALSE(in<QLabel>(main, "lblSelectDate").isVisible());
+  EXPECT_FALSE(in<QLabel>(main, "lblSelectDate2").isVisible());
+  EXPECT_FALSE(button(main, "cmdTxtFile").isEnabled());
+  EXPECT_FALSE(button(main, "cmdCreateDismissal").isEnabled());
+}
+
+TEST_F(Windows, TypedTextIsNotReplacedWhenTheWindowIsActivatedAgain) {
+  ASSERT_FALSE(writeFileAtomically(services.patronFile, "of St. Herman\r\n"));
+  start();
+  typePatron("of St. Innocent");
+  QEvent activate{QEvent::WindowActivate};
+  QApplication::sendEvent(&app->form2(), &activate);
+  EXPECT_EQ(in<QPlainTextEdit>(app->form2(), "txtInPat").toPlainText(), "of St. Innocent");
+}
+
+TEST_F(Windows, TheTextOutputWritesAndOpensTheFile) {
+  reachMainWindow();
+  Form1& main = app->form1();
+  click(main, "cmdSelectService");
+  in<QDateEdit>(main, "DTPicker1").setDate(QDate{2025, 4, 12});
+  click(main, "cmdTxtFile");
+  const std::filesystem::path file = folder.path() / "dismissal.txt";
+  const auto expected = testing::compose(Service::greatVespers, 2025y / April / 12);
+  EXPECT_EQ(fileBytes(file), textFileBytes(expected.dismissal, englishLongDate));
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0], file);
+  EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(Windows, EachDocumentIsANewFile) {
+  reachMainWindow();
+  Form1& main = app->form1();
+  click(main, "cmdSelectService");
+  click(main, "cmdCreateDismissal");
+  click(main, "cmdCreateDismissal");
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[0].filename(), "dismissal-2022-10-08-great-vespers.docx");
+  EXPECT_EQ(opened[1].filename(), "dismissal-2022-10-08-great-vespers-2.docx");
+  EXPECT_TRUE(main.isMinimized());
+}
+
+// A word processor that fails to open, told from another thread: the
+// minimised window comes back and says so.
+TEST_F(Windows, AFailureToOpenIsReportedOnTheWindowsThread) {
+  services.outputs.openDocument = [](const std::filesystem::path& file, OpenFailure onFailure) {
+    std::thread{[file, onFailure] { onFailure("Could not open " + file.string()); }}.join();
+  };
+  reachMainWindow();
+  Form1& main = app->form1();
+  click(main, "cmdSelectService");
+  click(main, "cmdCreateDismissal");
+  QApplication::processEvents();
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("dismissal-2022-10-08-great-vespers.docx"));
+  EXPECT_FALSE(main.isMinimized());
+}
+
+// An opener that fails only after the program has closed its windows: the
+// late report reaches nothing and runs nothing.
+TEST_F(Windows, AFailingOpenerThatEndsAfterTheWindowClosedIsIgnored) {
+  std::mutex mutex;
+  std::condition_variable released;
+  bool release = false;
+  std::thread opener;
+  services.outputs.openDocument = [&](const std::filesystem::path& file, OpenFailure onFailure) {
+    opener = std::thread{[&, file, onFailure] {
+      std::unique_lock lock{mutex};
+      released.wait(lock, [&] { return release; });
+      onFailure("Could not open " + file.string());
+    }};
+  };
+  reachMainWindow();
+  click(app->form1(), "cmdSelectService");
+  click(app->form1(), "cmdCreateDismissal");
+  app.reset();  // the program ends its windows
+  {
+    const std::lock_guard lock{mutex};
+    release = true;
+  }
+  released.notify_all();
+  opener.join();
+  QApplication::processEvents();
+  EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(Windows, AnUnwritableFolderIsReportedAndNothingIsLost) {
+  services.outputs.dataFolder = folder.path() / "missing";
+  services.patronFile = folder.path() / "missing" / "inpat.txt";
+  start();
+  click(app->form2(), "cmdContinue");
+  typePatron("of St. Herman");
+  click(app->form2(), "cmdContinue");
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("inpat.txt")) << messages[0].toStdString();
+  EXPECT_TRUE(app->form1().isVisible()) << "the user goes on";
+  EXPECT_EQ(app->settings().patronText, "of St. Herman");
+
+  click(app->form1(), "cmdSelectService");
+  click(app->form1(), "cmdTxtFile");
+  ASSERT_EQ(messages.size(), 2);
+  EXPECT_TRUE(messages[1].contains("dismissal.txt"));
+  EXPECT_TRUE(opened.empty());
+  EXPECT_TRUE(button(app->form1(), "cmdTxtFile").isEnabled()) << "the user may try again";
+}
+
+TEST_F(Windows, AMissingDataFolderIsSaidAtStart) {
+  services.startupProblem = "Cannot create the folder /home/u/.local/share/corvane";
+  start();
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_EQ(messages[0], services.startupProblem);
+  EXPECT_TRUE(app->form2().isVisible());
+}
+
+TEST_F(Windows, TheDatePickerCoversTheSupportedDates) {
+  start();
+  auto& picker = in<QDateEdit>(app->form1(), "DTPicker1");
+  EXPECT_EQ(picker.displayFormat(), "ddd, MMM dd, yyyy");
+  EXPECT_EQ(picker.minimumDate(), QDate(1583, 1, 1));
+  EXPECT_EQ(picker.maximumDate(), QDate(9999, 12, 30));
+  EXPECT_TRUE(picker.calendarPopup());
+}
+
+// The preview shows what the outputs will hold, for the date and service chosen.
+TEST_F(Windows, ThePreviewIsTheTextOfTheOutputs) {
+  struct Row {
+    const char* option;
+    QDate date;
+    const char* typedPatron;
+  };
+  const Row rows[] = {
+      {"optOrthros", QDate{2025, 4, 20}, nullptr},  // Pascha
+      {"optVespers", QDate{2024, 6, 23}, nullptr},  // Kneeling Vespers
+      {"optDailyOrthros", QDate{2025, 9, 17}, "of St. Herman\nof Alaska"},
+  };
+  for (const Row& row : rows) {
+    start();
+    if (row.typedPatron) {
+      click(app->form2(), "cmdContinue");
+      typePatron(QString::fromUtf8(row.typedPatron));
+    } else {
+      click(app->form2(), "optTrinity");
+    }
+    click(app->form2(), "cmdContinue");
+    Form1& main = app->form1();
+    auto& preview = in<QTextBrowser>(main, "txtPreview");
+    EXPECT_FALSE(preview.isVisible()) << "hidden in the service stage";
+    click(main, row.option);
+    click(main, "cmdSelectService");
+    EXPECT_TRUE(preview.isVisible());
+    in<QDateEdit>(main, "DTPicker1").setDate(row.date);
+    click(main, "cmdTxtFile");
+    std::string text = decodeTextFile(fileBytes(folder.path() / "dismissal.txt"));
+    std::erase(text, '\r');
+    EXPECT_EQ(preview.toPlainText().toStdString(), text) << row.option;
+  }
+}
+
+TEST_F(Windows, ThePreviewFollowsTheDateAndCopiesBothFormats) {
+  reachMainWindow();
+  Form1& main = app->form1();
+  click(main, "cmdSelectService");
+  auto& preview = in<QTextBrowser>(main, "txtPreview");
+  EXPECT_TRUE(preview.toPlainText().startsWith("Saturday, October 8, 2022\n-- Great Vespers --"));
+  in<QDateEdit>(main, "DTPicker1").setDate(QDate{2024, 12, 24});
+  EXPECT_TRUE(preview.toPlainText().startsWith(
+      "Tuesday, December 24, 2024 - Nativity of Our Lord\n-- Great Vespers --\n\nMay he who "
+      "was born in a cave"));
+
+  click(main, "cmdCopy");
+  const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(copied, nullptr);
+  EXPECT_EQ(copied->text(), preview.toPlainText());
+  EXPECT_TRUE(copied->hasHtml());
+  EXPECT_TRUE(copied->html().contains("font-weight:700")) << "the bold clauses stay bold";
+
+  click(main, "cmdWhy");
+  EXPECT_TRUE(in<QLabel>(main, "lblWhy").isVisible());
+  EXPECT_TRUE(in<QLabel>(main, "lblWhy").text().contains("feastClause: Nativity of Our Lord"));
+  click(main, "cmdGoBack");
+  EXPECT_FALSE(preview.isVisible());
+}
+
+TEST_F(Windows, OneAboutBoxFromEitherWindow) {
+  start();
+  in<QAction>(app->form2(), "mnu2HelpAbout").trigger();
+  frmAbout* about = app->aboutBox();
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->isVisible());
+  EXPECT_FALSE(about->isModal());
+  EXPECT_EQ(about->windowTitle(), "About Corvane");
+  EXPECT_EQ(in<QLabel>(*about, "lblTitle").text(), "Corvane");
+  EXPECT_EQ(in<QLabel>(*about, "lblVersion").text(), "Version 1.2.2");
+  EXPECT_FALSE(in<QLabel>(*about, "picIcon").pixmap().isNull());
+  in<QAction>(app->form2(), "mnu2HelpAbout").trigger();
+  in<QAction>(app->form1(), "mnuHelpAbout").trigger();
+  EXPECT_EQ(app->aboutBox(), about);
+  int boxes = 0;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (qobject_cast<frmAbout*>(window) != nullptr) ++boxes;
+  }
+  EXPECT_EQ(boxes, 1);
+
+  // The box stays usable whichever window is disabled meanwhile.
+  click(app->form2(), "cmdContinue");
+  EXPECT_TRUE(about->isEnabled());
+  EXPECT_TRUE(button(*about, "cmdOK").isEnabled());
+
+  click(*about, "cmdSysInfo");
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_EQ(messages[0], "Corvane|System Information Is Unavailable At This Time");
+  systemInfoStarts = true;
+  click(*about, "cmdSysInfo");
+  EXPECT_EQ(messages.size(), 1);
+}
+
+}  // namespace
+}  // namespace corvane
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  QLocale::setDefault(QLocale::c());
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,124 @@
+#include "window_logic/main_window_logic.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace corvane {
+namespace {
+
+using namespace std::chrono;
+
+class MainWindow : public ::testing::Test {
+ protected:
+  MainWindowLogic logic{state, [this](const std::string& title, const std::string& text) {
+                          asked.push_back(title + "|" + text);
+                          const bool yes = !answers.empty() && answers.front();
+                          if (!answers.empty()) answers.pop_front();
+                          return yes;
+                        }};
+  DismissalState state;
+  std::deque<bool> answers;
+  std::vector<std::string> asked;
+  const Date today = 2026y / December / 6;
+};
+
+// Selecting each option: which Liturgies open, whether Continue may be pressed,
+// what the evening flag becomes, and what is asked.
+TEST_F(MainWindow, OptionHandling) {
+  using enum ServiceOption;
+  struct Row {
+    ServiceOption option;
+    bool answer;
+    bool liturgiesEnabled, continueEnabled, evening, asks;
+  };
+  const Row rows[] = {
+      {divineLiturgy, false, true, false, false, false},
+      {chrysostom, true, true, true, true, true},
+      {basil, false, true, true, false, true},
+      {presanctified, false, true, true, false, false},
+      {orthros, false, false, true, false, false},
+      {divineLiturgy, false, true, false, false, false},
+      {basil, true, true, true, true, true},
+      {dailyVespers, false, false, true, false, false},
+  };
+  for (const Row& row : rows) {
+    answers = {row.answer};
+    asked.clear();
+    logic.select(row.option);
+    const auto& controls = logic.controls();
+    SCOPED_TRACE(static_cast<int>(row.option));
+    EXPECT_EQ(controls.selected, row.option);
+    EXPECT_EQ(controls.optionEnabled[static_cast<std::size_t>(chrysostom)], row.liturgiesEnabled);
+    EXPECT_EQ(controls.optionEnabled[static_cast<std::size_t>(presanctified)],
+              row.liturgiesEnabled);
+    EXPECT_EQ(controls.continueEnabled, row.continueEnabled);
+    EXPECT_EQ(state.eveningLiturgy, row.evening);
+    EXPECT_EQ(asked.size(), row.asks ? 1u : 0u);
+  }
+}
+
+// Yes names the Liturgy an evening one; selecting the other Liturgy resets
+// the first one's caption and asks anew.
+TEST_F(MainWindow, EveningLiturgyCaptions) {
+  logic.select(ServiceOption::divineLiturgy);
+  answers = {true};
+  logic.select(ServiceOption::basil);
+  EXPECT_EQ(logic.controls().basilCaption, "St. Basil the Great - EDL");
+  EXPECT_EQ(asked.back(),
+            "EDL|Is this an Evening Divine Liturgy?\r\rNOTE: Select 'No' if this is the Vesperal "
+            "Liturgy appointed for\r\r     Holy Thursday,\r     Holy Saturday,\r     Paramon of "
+            "Nativity, or\r     Paramon of Theophany");
+  answers = {true};
+  logic.select(ServiceOption::chrysostom);
+  EXPECT_EQ(logic.controls().basilCaption, "St. Basil the Great");
+  EXPECT_EQ(logic.controls().chrysostomCaption, "St. John Chrysostom - EDL");
+  EXPECT_EQ(asked.back(), "EDL|Is this an Evening Divine Liturgy?");
+  logic.select(ServiceOption::presanctified);
+  EXPECT_EQ(logic.controls().chrysostomCaption, "St. John Chrysostom");
+  EXPECT_FALSE(state.eveningLiturgy);
+}
+
+// Continue takes the service and opens the date stage on today; the date
+// stage's controls; back to the service stage with Great Vespers.
+TEST_F(MainWindow, StagesAndWhatTheyWrite) {
+  logic.select(ServiceOption::dailyOrthros);
+  logic.continueToDate(today);
+  auto controls = logic.controls();
+  EXPECT_TRUE(state.dailyOrthros);
+  EXPECT_TRUE(state.isDailyService);
+  EXPECT_EQ(state.serviceDate, today);
+  EXPECT_EQ(controls.pickerDate, today);
+  EXPECT_TRUE(controls.orthrosNoteVisible);
+  EXPECT_FALSE(controls.vespersNoteVisible);
+  EXPECT_TRUE(controls.dateFrameEnabled && controls.outputsEnabled &&
+              controls.selectDifferentServiceEnabled);
+  EXPECT_FALSE(controls.serviceFrameEnabled || controls.continueEnabled);
+  for (bool enabled : controls.optionEnabled) EXPECT_FALSE(enabled);
+
+  logic.changeDate(today + days{3});
+  EXPECT_EQ(state.serviceDate, today + days{3});
+
+  logic.selectDifferentService(today - days{1});
+  controls = logic.controls();
+  EXPECT_EQ(controls.selected, ServiceOption::greatVespers);
+  EXPECT_EQ(controls.pickerDate, today - days{1});
+  EXPECT_EQ(state.serviceDate, today + days{3}) << "kept until the next Continue";
+  EXPECT_FALSE(controls.outputsEnabled || controls.dateFrameEnabled ||
+               controls.vespersNoteVisible || controls.orthrosNoteVisible);
+  EXPECT_TRUE(controls.continueEnabled && controls.serviceFrameEnabled);
+
+  logic.select(ServiceOption::presanctified);  // not offered: the Liturgies are closed
+  logic.select(ServiceOption::greatVespers);
+  logic.continueToDate(today);
+  EXPECT_TRUE(logic.controls().vespersNoteVisible);
+  EXPECT_TRUE(state.greatVespers);
+  // Go Back leaves the outputs as they were; the temple window disables them.
+  logic.returnToServiceStage(today);
+  EXPECT_TRUE(logic.controls().outputsEnabled);
+  logic.disableOutputs();
+  EXPECT_FALSE(logic.controls().outputsEnabled);
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,91 @@
+#include "window_logic/temple_window_logic.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/atomic_file.h"
+#include "support/temporary_folder.h"
+
+namespace corvane {
+namespace {
+
+class TempleWindow : public ::testing::Test {
+ protected:
+  testing::TemporaryFolder folder;
+  TempleSettings settings;
+  std::vector<std::string> reports;
+  TempleWindowLogic logicIn(const std::filesystem::path& file) {
+    return TempleWindowLogic{settings, PatronFile{file},
+                             [this](const std::string& message) { reports.push_back(message); }};
+  }
+  std::string stored() {
+    std::string problem;
+    return readWholeFile(folder.path() / "inpat.txt", problem).value_or("<none>");
+  }
+};
+
+// "NONE OF THE ABOVE": the first Continue opens the box, the next one with a
+// phrase stores it and goes on; the next start offers it again.
+TEST_F(TempleWindow, TheTypedPhraseIsAskedForStoredAndOffered) {
+  auto logic = logicIn(folder.path() / "inpat.txt");
+  logic.shown();
+  EXPECT_FALSE(logic.controls().boxShown);
+  EXPECT_EQ(logic.continuePressed(), TempleWindowLogic::Outcome::stay);
+  EXPECT_TRUE(logic.controls().boxShown && logic.controls().focusBox);
+  EXPECT_EQ(stored(), "<none>") << "an empty phrase is never written";
+  logic.setBoxText("of St. Herman\nof Alaska");
+  logic.setBishop(true);
+  EXPECT_EQ(logic.continuePressed(), TempleWindowLogic::Outcome::goOn);
+  EXPECT_TRUE(settings.patronTyped && settings.bishopPresent);
+  EXPECT_EQ(settings.patronText, "of St. Herman\nof Alaska");
+  EXPECT_EQ(stored(), "of St. Herman\r\nof Alaska\r\n");
+
+  auto next = logicIn(folder.path() / "inpat.txt");
+  next.shown();
+  EXPECT_EQ(next.controls().boxText, "of St. Herman\nof Alaska");
+  EXPECT_TRUE(next.controls().boxShown);
+  EXPECT_EQ(next.continuePressed(), TempleWindowLogic::Outcome::goOn);
+  EXPECT_EQ(stored(), "of St. Herman\r\nof Alaska\r\n") << "no terminator accumulates";
+  EXPECT_TRUE(reports.empty());
+}
+
+// A listed patron goes on at once and removes a stored phrase.
+TEST_F(TempleWindow, AListedPatronRemovesTheStoredPhrase) {
+  ASSERT_EQ(writeFileAtomically(folder.path() / "inpat.txt", "of St. Herman\r\n"), std::nullopt);
+  auto logic = logicIn(folder.path() / "inpat.txt");
+  logic.shown();
+  logic.selectPatron(Patron::cross);
+  EXPECT_FALSE(logic.controls().boxShown);
+  EXPECT_EQ(logic.continuePressed(), TempleWindowLogic::Outcome::goOn);
+  EXPECT_TRUE(settings.patronCross);
+  EXPECT_FALSE(settings.patronTyped);
+  EXPECT_EQ(settings.patronText, "");
+  EXPECT_EQ(logic.controls().boxText, "");
+  EXPECT_EQ(stored(), "<none>");
+}
+
+// A file that cannot be written is said, and the user goes on with the phrase.
+TEST_F(TempleWindow, AFileThatCannotBeWrittenIsSaidAndNothingIsLost) {
+  const auto file = folder.path() / "missing" / "inpat.txt";
+  auto logic = logicIn(file);
+  logic.shown();
+  logic.setBoxText("of St. Herman");
+  EXPECT_EQ(logic.continuePressed(), TempleWindowLogic::Outcome::goOn);
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0], "Cannot write " + file.string() + ": No such file or directory");
+  EXPECT_EQ(settings.patronText, "of St. Herman");
+}
+
+TEST(TempleWindowGoBack, ForgetsTheTypedPatronAndTheLiturgysSaints) {
+  TempleSettings settings;
+  settings.patronTyped = settings.patronChrysostom = settings.patronBasil = true;
+  settings.patronGregory = settings.patronNicholas = settings.bishopPresent = true;
+  settings.patronText = "of St. Herman";
+  forgetPatronForGoingBack(settings);
+  EXPECT_FALSE(settings.patronTyped || settings.patronChrysostom || settings.patronBasil ||
+               settings.patronGregory);
+  EXPECT_TRUE(settings.patronNicholas && settings.bishopPresent);
+  EXPECT_EQ(settings.patronText, "");
+}
+
+}  // namespace
+}  // namespace corvane
