@@ -24,6 +24,10 @@ int fromAscension(const S& s) {
 int fromPentecost(const S& s) {
   return daysFrom(s.pentecost, s);
 }
+// The Meeting is kept on 2 February, unless that is Clean Monday.
+bool keptOnItsDate(const S& s) {
+  return s.meeting == s.dayOf(2, 2);
+}
 
 // clang-format off
 constexpr FeastRule kNativityRules[] = {
@@ -70,15 +74,18 @@ constexpr FeastRule kTheophanyRules[] = {
    .dayTitle = "Leavetaking of Theophany"},
 };
 
-// The clause stays from 2 to 9 February, also when the Leavetaking comes earlier.
+// The clause stays from 2 to 9 February, also when the Leavetaking comes
+// earlier, but never into Great Lent. When 2 February is Clean Monday (a
+// Julian Pascha on 22 or 23 March), the feast is kept on Cheesefare Sunday
+// alone, with no forefeast and no afterfeast.
 constexpr FeastRule kMeetingRules[] = {
-  {.name = "Meeting of Our Lord and its afterfeast", .applies = [](const S& s) { return isBetween(s, 2, 2, 9); },
+  {.name = "Meeting of Our Lord and its afterfeast", .applies = [](const S& s) { return (keptOnItsDate(s) ? isBetween(s, 2, 2, 9) : s.serviceDate == s.meeting) && s.serviceDate < s.cleanMonday; },
    .feastClause = kMeeting, .risenClause = kAndRisen},
-  {.name = "Forefeast of the Meeting of Our Lord", .applies = [](const S& s) { return isDate(s, 2, 1); },
+  {.name = "Forefeast of the Meeting of Our Lord", .applies = [](const S& s) { return isDate(s, 2, 1) && keptOnItsDate(s); },
    .dayTitle = "Forefeast of the Meeting of Our Lord"},
-  {.name = "Meeting of Our Lord in the Temple", .applies = [](const S& s) { return isDate(s, 2, 2); },
+  {.name = "Meeting of Our Lord in the Temple", .applies = [](const S& s) { return s.serviceDate == s.meeting; },
    .dayTitle = "Meeting of Our Lord in the Temple"},
-  {.name = "Afterfeast of the Meeting of Our Lord", .applies = [](const S& s) { return s.month == 2 && s.day >= 3 && s.serviceDate < s.meetingLeavetaking; },
+  {.name = "Afterfeast of the Meeting of Our Lord", .applies = [](const S& s) { return s.month == 2 && s.day >= 3 && s.meetingLeavetaking && s.serviceDate < *s.meetingLeavetaking; },
    .dayTitle = "Afterfeast of the Meeting of Our Lord"},
   {.name = "Leavetaking of the Meeting of Our Lord", .applies = [](const S& s) { return s.serviceDate == s.meetingLeavetaking; },
    .dayTitle = "Leavetaking of the Meeting of Our Lord"},

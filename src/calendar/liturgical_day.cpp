@@ -25,16 +25,18 @@ void openLiturgicalDay(DismissalState& state) {
   // The evening shift: an evening service belongs to the next liturgical day.
   if (isEveningService(state)) state.serviceDate += days{1};
 
-  const year_month_day date{state.serviceDate};
-  state.year = static_cast<int>(date.year());
-  state.month = static_cast<int>(static_cast<unsigned>(date.month()));
-  state.day = static_cast<int>(static_cast<unsigned>(date.day()));
+  // The rules read the liturgical day as a date of the temple's calendar.
+  const ChurchDate date = churchDateOf(state.serviceDate, state.calendar);
+  state.year = date.year;
+  state.month = date.month;
+  state.day = date.day;
 }
 
 void fixMovableDates(DismissalState& state) {
-  const MovableDates dates = movableDatesOf(state.year);
+  const MovableDates dates = movableDatesOf(state.year, state.calendar);
   state.pascha = dates.pascha;
   state.cleanMonday = dates.cleanMonday;
+  state.meeting = dates.meeting;
   state.meetingLeavetaking = dates.meetingLeavetaking;
   state.lazarusSaturday = dates.lazarusSaturday;
   state.palmSunday = dates.palmSunday;

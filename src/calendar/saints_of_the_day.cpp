@@ -66,8 +66,7 @@ void moveIntoBrightWeek(DismissalState& state) {
   if (daysAfterPascha < 1 || daysAfterPascha > 3) return;
   for (const BrightWeekMove& move : kBrightWeek) {
     if (move.daysAfterPascha != daysAfterPascha) continue;
-    const Date ownDate =
-        makeDate(state.year, static_cast<unsigned>(move.month), static_cast<unsigned>(move.day));
+    const Date ownDate = state.dayOf(move.month, move.day);  // in the temple's calendar
     if (state.pascha <= ownDate) continue;
     // The text is the one the commemoration has on its own date.
     const std::string_view moved = saintsRowsOf(move.month, move.day).back()->text;

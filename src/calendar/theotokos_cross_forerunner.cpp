@@ -125,11 +125,34 @@ void writeLiturgyAuthor(S& state) {
   }
 }
 
+// From Lazarus Saturday to the Saturday of Bright Week the day keeps the name
+// the paschal cycle gave it: on 25 March the Annunciation is added to that
+// name, and the forefeast and the leavetaking give way.
+bool inHolyAndBrightWeek(const S& state) {
+  const int fromPascha = daysFrom(state.pascha, state);
+  return fromPascha >= -8 && fromPascha <= 6;
+}
+
+constexpr std::string_view kAnnunciation = "Annunciation of the Theotokos";
+
 void writeTheotokos(S& state) {
-  if (const DatedText* row = firstOn(kTheotokosClauses, state)) {
-    state.write(Slot::theotokosClause, row->text, row->name);
+  const DatedText* clause = firstOn(kTheotokosClauses, state);
+  if (clause != nullptr && !(inHolyAndBrightWeek(state) && isDate(state, 3, 26))) {
+    state.write(Slot::theotokosClause, clause->text, clause->name);
   } else {
     state.clear(Slot::theotokosClause);
+  }
+  if (inHolyAndBrightWeek(state) && state.month == 3) {
+    if (isDate(state, 3, 25)) {
+      if (state.dayTitle.empty()) {
+        state.write(Slot::dayTitle, kAnnunciation,
+                    "Annunciation of the Theotokos in Holy or Bright Week");
+      } else {
+        state.write(Slot::dayTitle, {state.dayTitle, "; ", kAnnunciation},
+                    "Annunciation of the Theotokos in Holy or Bright Week");
+      }
+    }
+    return;  // the forefeast and the leavetaking give way
   }
   if (const DatedText* row = firstOn(kTheotokosTitles, state)) {
     state.write(Slot::dayTitle, row->text, row->name);

@@ -33,7 +33,9 @@ constexpr const char* kDescription =
     "   apostles | ancestors | all-saints | chrysostom | basil | gregory | nicholas\n"
     "\n"
     "Dates are as picked in the date picker (an evening service belongs to the next\n"
-    "liturgical day), from 1583-01-01 to 9999-12-30. Without --json each date prints\n"
+    "liturgical day), from 1583-01-01 to 9999-12-30. The temple keeps the new calendar\n"
+    "unless --calendar old says it keeps the old (Julian) one: its fixed feasts fall on\n"
+    "their Julian dates, 13 days later from 1900 to 2099. Without --json each date prints\n"
     "as the text file lays it out; with --json, one JSON object per date and line.\n"
     "--txt FILE writes the text file of a single date to FILE instead (Windows-1252,\n"
     "CR LF), and --docx FILE the formatted document; both print nothing. Bad input prints one line on stderr and exits with\n"
@@ -48,6 +50,7 @@ struct Request {
   Patron patron = Patron::trinity;
   std::string patronText;
   bool bishop = false;
+  TempleCalendar calendar = TempleCalendar::newCalendar;
   bool json = false;
   std::string textFile;      // --txt: write this file instead of printing
   std::string documentFile;  // --docx: likewise, the document
@@ -89,7 +92,7 @@ std::string firstLine(const std::string& text) {
 }
 
 struct Arguments {
-  std::string service, from, to, patron, textFile, documentFile;
+  std::string service, from, to, patron, textFile, documentFile, calendar = "new";
   std::optional<std::string> patronText;
   bool evening = false, bishop = false, json = false, explain = false;
 };
@@ -130,6 +133,11 @@ Request checkedRequest(const Arguments& arguments) {
     request.patronText = normalizeLineBreaks(*patronText);
   }
   request.bishop = arguments.bishop;
+  const std::optional<TempleCalendar> calendar = calendarFromName(arguments.calendar);
+  if (!calendar) {
+    throw BadInput{"--calendar: unknown calendar '" + arguments.calendar + "' (new or old)"};
+  }
+  request.calendar = *calendar;
   request.json = arguments.json;
   for (const auto& [option, file] :
        {std::pair{"--txt", &arguments.textFile}, std::pair{"--docx", &arguments.documentFile}}) {
@@ -165,6 +173,7 @@ Composer composerFor(const Request& request) {
   selectService(composer.state, request.service, request.evening);
   choosePatron(composer.settings, request.patron, request.patronText);
   composer.settings.bishopPresent = request.bishop;
+  composer.settings.calendar = request.calendar;
   return composer;
 }
 
@@ -172,9 +181,14 @@ nlohmann::ordered_json explanationJson(const Dismissal& dismissal) {
   const MovableDates& dates = dismissal.movableDates;
   nlohmann::ordered_json json;
   json["liturgicalDay"] = isoDate(dismissal.liturgicalDay);
+  json["calendar"] = calendarName(dismissal.calendar);
+  json["churchDate"] = isoDate(dismissal.churchDate);
   json["pascha"] = isoDate(dates.pascha);
+  const nlohmann::ordered_json leavetaking =
+      dates.meetingLeavetaking ? nlohmann::ordered_json(isoDate(*dates.meetingLeavetaking))
+                               : nlohmann::ordered_json(nullptr);
   json["derived"] = {{"cleanMonday", isoDate(dates.cleanMonday)},
-                     {"meetingLeavetaking", isoDate(dates.meetingLeavetaking)},
+                     {"meetingLeavetaking", leavetaking},
                      {"lazarusSaturday", isoDate(dates.lazarusSaturday)},
                      {"palmSunday", isoDate(dates.palmSunday)},
                      {"ascension", isoDate(dates.ascension)},
@@ -195,8 +209,12 @@ nlohmann::ordered_json explanationJson(const Dismissal& dismissal) {
 std::string explanationText(const Dismissal& dismissal) {
   const MovableDates& dates = dismissal.movableDates;
   std::string text = "Liturgical day: " + englishLongDate(dismissal.liturgicalDay) + "\n";
+  text += "Church date: " + englishDayMonthYear(dismissal.churchDate) +
+          (dismissal.calendar == TempleCalendar::oldCalendar ? " (Julian calendar)\n"
+                                                             : " (new calendar)\n");
   text += "Pascha: " + isoDate(dates.pascha) + "; Clean Monday " + isoDate(dates.cleanMonday) +
-          ", Leavetaking of the Meeting " + isoDate(dates.meetingLeavetaking) +
+          ", Leavetaking of the Meeting " +
+          (dates.meetingLeavetaking ? isoDate(*dates.meetingLeavetaking) : std::string{"none"}) +
           ", Lazarus Saturday " + isoDate(dates.lazarusSaturday) + ", Palm Sunday " +
           isoDate(dates.palmSunday) + ", Ascension " + isoDate(dates.ascension) + ", Pentecost " +
           isoDate(dates.pentecost) + "\n";
@@ -270,6 +288,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
       app.add_option("--patron-text", patronTextValue,
                      "a typed patron phrase (\"NONE OF THE ABOVE\")"),
       app.add_flag("--bishop", arguments.bishop, "a bishop is present"),
+      app.add_option("--calendar", arguments.calendar,
+                     "the temple's calendar: new (the default) or old (Julian)"),
       app.add_flag("--json", arguments.json, "one JSON object per date and line"),
       app.add_option("--txt", arguments.textFile,
                      "write the text file of the date to FILE; print nothing"),
@@ -288,8 +308,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
       if (option->count() > 1) throw BadInput{option->get_name() + ": given more than once"};
     }
     if (options[5]->count() > 0) arguments.patronText = patronTextValue;
-    if ((options[8]->count() > 0 && arguments.textFile.empty()) ||
-        (options[9]->count() > 0 && arguments.documentFile.empty())) {
+    if ((options[9]->count() > 0 && arguments.textFile.empty()) ||
+        (options[10]->count() > 0 && arguments.documentFile.empty())) {
       throw BadInput{"--txt, --docx: the file name is empty"};
     }
     const Request request = checkedRequest(arguments);

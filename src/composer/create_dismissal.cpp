@@ -52,7 +52,8 @@ constexpr std::string_view kPaschalEnding =
     "\r\n"
     "RESPONSE: . . . bestowing life.";
 
-void initialise(DismissalState& state) {
+void initialise(DismissalState& state, const TempleSettings& settings) {
+  state.calendar = settings.calendar;
   state.useWholeText = false;
   state.suppressSaints = false;
   // weekdayClause is assigned on every run; the trace forgets its last rule.
@@ -138,9 +139,12 @@ void fillResult(const DismissalState& state, Dismissal& result) {
   result.service = serviceOf(state);
   result.eveningLiturgy = state.eveningLiturgy;
   result.liturgicalDay = state.serviceDate;
+  result.calendar = state.calendar;
+  result.churchDate = ChurchDate{state.year, state.month, state.day};
   result.movableDates = MovableDates{
       .pascha = state.pascha,
       .cleanMonday = state.cleanMonday,
+      .meeting = state.meeting,
       .meetingLeavetaking = state.meetingLeavetaking,
       .lazarusSaturday = state.lazarusSaturday,
       .palmSunday = state.palmSunday,
@@ -160,7 +164,7 @@ void fillResult(const DismissalState& state, Dismissal& result) {
 }  // namespace
 
 void CreateDismissal(DismissalState& state, const TempleSettings& settings, Dismissal& result) {
-  initialise(state);
+  initialise(state, settings);
 
   openLiturgicalDay(state);
   fixMovableDates(state);

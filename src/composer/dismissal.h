@@ -25,8 +25,11 @@ struct Dismissal {
   Service service = Service::greatVespers;
   bool eveningLiturgy = false;
 
-  // The liturgical day: the picked date after the evening shift.
+  // The liturgical day: the picked date after the evening shift, and its date
+  // in the temple's calendar, which the rules read.
   Date liturgicalDay{};
+  TempleCalendar calendar = TempleCalendar::newCalendar;
+  ChurchDate churchDate{};
   MovableDates movableDates{};
 
   // The texts.

@@ -32,9 +32,19 @@ std::string englishLongDate(Date date) {
 
 std::string isoDate(Date date) {
   const year_month_day ymd{date};
+  return isoDate(ChurchDate{static_cast<int>(ymd.year()),
+                            static_cast<int>(static_cast<unsigned>(ymd.month())),
+                            static_cast<int>(static_cast<unsigned>(ymd.day()))});
+}
+
+std::string englishDayMonthYear(const ChurchDate& date) {
+  return std::to_string(date.day) + " " + std::string{kMonthNames[date.month - 1]} + " " +
+         std::to_string(date.year);
+}
+
+std::string isoDate(const ChurchDate& date) {
   char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(ymd.year()),
-                static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
   return text;
 }
 

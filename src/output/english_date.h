@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "state/church_date.h"
 #include "state/date.h"
 
 namespace corvane {
@@ -12,5 +13,9 @@ std::string englishLongDate(Date date);
 
 // "2022-10-08".
 std::string isoDate(Date date);
+
+// A date of the temple's calendar: "6 December 2026" and "2026-12-06".
+std::string englishDayMonthYear(const ChurchDate& date);
+std::string isoDate(const ChurchDate& date);
 
 }  // namespace corvane

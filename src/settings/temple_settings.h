@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "settings/temple_calendar.h"
+
 namespace corvane {
 
 // The program-wide answers of the temple window. At most one patron flag is set at a
@@ -19,6 +21,7 @@ struct TempleSettings {
   bool patronBasil = false;
   bool patronTyped = false;  // "NONE OF THE ABOVE": the patron is patronText
   bool bishopPresent = false;
+  TempleCalendar calendar = TempleCalendar::newCalendar;
   std::string patronText;  // as typed, a line break held as LF
 };
 

@@ -4,9 +4,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "settings/temple_calendar.h"
+#include "state/church_date.h"
 #include "state/date.h"
 
 namespace corvane {
@@ -65,7 +68,9 @@ struct DismissalState {
   bool useWholeText = false;    // wholeText replaces the assembled sentence
   bool suppressSaints = false;  // the day's feast displaces the saints and the Forerunner clause
 
-  // The liturgical day (after the evening shift) and its Pascha.
+  // The temple's calendar, and the liturgical day (after the evening shift)
+  // as a date of it: the rules read month, day and year.
+  TempleCalendar calendar = TempleCalendar::newCalendar;
   int month = 0;
   int day = 0;
   int year = 0;
@@ -92,7 +97,8 @@ struct DismissalState {
   Date palmSunday{};
   Date ascension{};
   Date pentecost{};
-  Date meetingLeavetaking{};
+  Date meeting{};  // 2 February, or Cheesefare Sunday when 2 February is Clean Monday
+  std::optional<Date> meetingLeavetaking{};  // none when the feast has no afterfeast
 
   unsigned hierarchsOfTheDay = 0;  // hierarch:: bits, set by the saints of the day
 
@@ -102,6 +108,11 @@ struct DismissalState {
   std::string& text(Slot slot);
   const std::string& text(Slot slot) const;
   RuleName rule(Slot slot) const { return ruleOf[static_cast<std::size_t>(slot)]; }
+
+  // The day of a month and day of `year` in the temple's calendar.
+  Date dayOf(int monthOfYear, int dayOfMonth) const {
+    return corvane::dayOf(ChurchDate{year, monthOfYear, dayOfMonth}, calendar);
+  }
 
   // Replaces the slot's text and records the rule that wrote it.
   void write(Slot slot, std::string_view text, RuleName rule);

@@ -56,6 +56,7 @@ AppServices defaultServices() {
       .openDocument = openWithDefaultApplication,
   };
   services.patronFile = folder / "inpat.txt";
+  services.settingsFile = folder / "corvane.ini";
   services.startSystemInfo = StartSysInfo;
   services.inform = [](QWidget* parent, const QString& title, const QString& text) {
     QMessageBox::information(parent, title, text, QMessageBox::Ok);

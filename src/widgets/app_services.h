@@ -20,7 +20,8 @@ struct AppServices {
   // A message the user must see: a file that could not be written, read or opened.
   std::function<void(QWidget* parent, const QString& text)> tell;
   OutputServices outputs;
-  std::filesystem::path patronFile;  // "inpat.txt" in the data folder
+  std::filesystem::path patronFile;    // "inpat.txt" in the data folder
+  std::filesystem::path settingsFile;  // "corvane.ini" in the data folder: the temple's choices
   // Said to the user when the temple window first shows: the data folder could not be made.
   QString startupProblem;
   // Starts the system-information tool; false when there is none to start.

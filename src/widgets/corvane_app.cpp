@@ -54,8 +54,10 @@ void CorvaneApp::start() {
     form2_->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form2_->size(),
                                             screen->availableGeometry()));
   }
-  form2_->showAndReload();
+  form2_->show();
   if (!services_.startupProblem.isEmpty()) services_.tell(form2_.get(), services_.startupProblem);
+  form2_->restoreChoices();
+  form2_->showAndReload();
 }
 
 void CorvaneApp::enterMainWindow() {

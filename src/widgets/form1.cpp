@@ -296,11 +296,13 @@ void Form1::updatePreview() {
   fillPreview(*preview_->document(), preview);
   previewPlain_ = QString::fromStdString(preview.plainText);
   previewHtml_ = preview_->document()->toHtml();
-  QString reasons;
+  QString reasons =
+      "Church date: " + QString::fromStdString(preview.churchDate).toHtmlEscaped() + "<br/>";
   for (const std::string& reason : preview.reasons) {
     reasons += QString::fromStdString(reason).toHtmlEscaped() + "<br/>";
   }
-  whyList_->setText(reasons.isEmpty() ? "No rule wrote a clause of this day." : reasons);
+  if (preview.reasons.empty()) reasons += "No rule wrote a clause of this day.";
+  whyList_->setText(reasons);
 }
 
 // Plain text in the text file's layout, and rich text that keeps the bold.

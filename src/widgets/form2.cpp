@@ -56,6 +56,7 @@ constexpr PatronOption kPatronOptions[kPatronOptionCount] = {
 constexpr const char* kTempleQuestion =
     "The temple in which the service is to be celebrated is dedicated to (or to a feast of):";
 constexpr const char* kBishopQuestion = "Will a Bishop preside or be present at the service?";
+constexpr const char* kCalendarQuestion = "The temple keeps the:";
 constexpr const char* kTypeThePatron =
     "Type the name of the temple's patron saint in the box above exactly as it should appear in "
     "the dismissal.  Be sure to use the appropriate titles and designations (see pages 11 and 12 "
@@ -89,9 +90,13 @@ std::string typedText(const QPlainTextEdit& box) {
 
 Form2::Form2(TempleSettings& settings, AppServices& services)
     : services_(services),
-      logic_(settings, PatronFile{services.patronFile}, [this](const std::string& message) {
-        services_.tell(this, QString::fromStdString(message));
-      }) {
+      settingsFile_(services.settingsFile),
+      logic_(
+          settings, PatronFile{services.patronFile},
+          [this](const std::string& message) {
+            services_.tell(this, QString::fromStdString(message));
+          },
+          services.settingsFile.empty() ? nullptr : &settingsFile_) {
   setObjectName("Form2");
   setWindowTitle("CORVANE");
   buildControls();
@@ -138,6 +143,23 @@ void Form2::buildControls() {
   bishopLayout->addWidget(bishopNo_, 1, 1);
   grid->addWidget(bishopFrame, 1, 1);
 
+  auto* calendarFrame = new QFrame(central);
+  calendarFrame->setObjectName("frmCalendar");
+  calendarFrame->setFrameShape(QFrame::Box);
+  auto* calendarLayout = new QVBoxLayout(calendarFrame);
+  calendarLayout->addWidget(boldLabel(calendarFrame, "lblCalendar", kCalendarQuestion));
+  newCalendar_ = new QRadioButton("&New (Revised Julian) calendar", calendarFrame);
+  newCalendar_->setObjectName("optNewCalendar");
+  newCalendar_->setToolTip("The fixed feasts on their civil dates: the Nativity on 25 December.");
+  oldCalendar_ = new QRadioButton("O&ld (Julian) calendar", calendarFrame);
+  oldCalendar_->setObjectName("optOldCalendar");
+  oldCalendar_->setToolTip(
+      "The fixed feasts 13 days later on the civil calendar (from 1900 to 2099): the Nativity on "
+      "7 January. Pascha is the same day in both.");
+  calendarLayout->addWidget(newCalendar_);
+  calendarLayout->addWidget(oldCalendar_);
+  grid->addWidget(calendarFrame, 3, 1);
+
   auto* typing = new QVBoxLayout;
   box_ = new QPlainTextEdit(central);
   box_->setObjectName("txtInPat");
@@ -175,11 +197,21 @@ void Form2::buildControls() {
   connect(bishopYes_, &QRadioButton::toggled, this, [this](bool checked) {
     if (!syncing_) logic_.setBishop(checked);
   });
+  connect(oldCalendar_, &QRadioButton::toggled, this, [this](bool checked) {
+    if (!syncing_) {
+      logic_.setCalendar(checked ? TempleCalendar::oldCalendar : TempleCalendar::newCalendar);
+    }
+  });
   connect(box_, &QPlainTextEdit::textChanged, this, [this] {
     if (!syncing_) logic_.setBoxText(typedText(*box_));
   });
   connect(continueButton, &QPushButton::clicked, this, &Form2::onContinue);
   connect(quit, &QPushButton::clicked, qApp, &QApplication::quit, Qt::QueuedConnection);
+}
+
+void Form2::restoreChoices() {
+  logic_.restoreChoices();
+  sync();
 }
 
 void Form2::showAndReload() {
@@ -194,6 +226,8 @@ void Form2::sync() {
   const TempleWindowControls& controls = logic_.controls();
   patronButtons_[static_cast<std::size_t>(controls.selected)]->setChecked(true);
   (controls.bishopYes ? bishopYes_ : bishopNo_)->setChecked(true);
+  (controls.calendar == TempleCalendar::oldCalendar ? oldCalendar_ : newCalendar_)
+      ->setChecked(true);
   const QString text = QString::fromStdString(controls.boxText);
   if (typedText(*box_) != controls.boxText) box_->setPlainText(text);
   box_->setVisible(controls.boxShown);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "widgets/app_services.h"
+#include "widgets/settings_file.h"
 #include "window_logic/temple_window_logic.h"
 
 class QButtonGroup;
@@ -24,6 +25,8 @@ class Form2 : public QMainWindow {
   Form2(TempleSettings& settings, AppServices& services);
 
   TempleWindowLogic& logic() { return logic_; }
+  // At start: the temple's choices of the last start.
+  void restoreChoices();
   // The window is shown: at start and after the main window's "Go &Back".
   void showAndReload();
   void sync();
@@ -40,6 +43,7 @@ class Form2 : public QMainWindow {
   void onContinue();
 
   AppServices& services_;
+  SettingsFile settingsFile_;
   TempleWindowLogic logic_;
   bool syncing_ = false;
 
@@ -47,6 +51,8 @@ class Form2 : public QMainWindow {
   std::array<QRadioButton*, kPatronOptionCount> patronButtons_{};
   QRadioButton* bishopYes_ = nullptr;
   QRadioButton* bishopNo_ = nullptr;
+  QRadioButton* newCalendar_ = nullptr;
+  QRadioButton* oldCalendar_ = nullptr;
   QPlainTextEdit* box_ = nullptr;
   std::array<QLabel*, 3> boxLabels_{};
 };

@@ -15,6 +15,8 @@ namespace corvane {
 struct DismissalPreview {
   std::string plainText;                      // the text file's layout, lines joined by LF
   std::vector<DocumentParagraph> paragraphs;  // the document's, with its bold clauses
+  // The liturgical day in the temple's calendar: "6 December 2026 (Julian calendar)".
+  std::string churchDate;
   // Why each bold clause is there: "feastClause: Nativity of Our Lord".
   std::vector<std::string> reasons;
 };

@@ -5,8 +5,20 @@
 
 namespace corvane {
 
-TempleWindowLogic::TempleWindowLogic(TempleSettings& settings, PatronFile file, Report report)
-    : settings_(settings), file_(std::move(file)), report_(std::move(report)) {}
+TempleWindowLogic::TempleWindowLogic(TempleSettings& settings, PatronFile file, Report report,
+                                     TempleChoicesStore* store)
+    : settings_(settings), file_(std::move(file)), report_(std::move(report)), store_(store) {}
+
+void TempleWindowLogic::restoreChoices() {
+  if (store_ == nullptr) return;
+  std::string problem;
+  if (const std::optional<TempleChoices> choices = store_->load(problem)) {
+    controls_.calendar = choices->calendar;
+    selectPatron(choices->patron);
+  } else if (!problem.empty()) {
+    report_(problem);
+  }
+}
 
 void TempleWindowLogic::shown() {
   controls_.boxShown = !controls_.boxText.empty();
@@ -28,6 +40,7 @@ void TempleWindowLogic::selectPatron(Patron patron) {
 
 TempleWindowLogic::Outcome TempleWindowLogic::continuePressed() {
   settings_.bishopPresent = controls_.bishopYes;
+  settings_.calendar = controls_.calendar;
   std::string phrase = controls_.boxText;
   if (const std::optional<std::string> problem = file_.write(phrase)) report_(*problem);
 
@@ -47,6 +60,12 @@ TempleWindowLogic::Outcome TempleWindowLogic::continuePressed() {
     return Outcome::stay;
   }
   controls_.focusBox = false;
+  if (store_ != nullptr) {
+    if (const std::optional<std::string> problem =
+            store_->save({controls_.calendar, controls_.selected})) {
+      report_(*problem);
+    }
+  }
   return Outcome::goOn;
 }
 

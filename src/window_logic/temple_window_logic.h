@@ -6,6 +6,7 @@
 #include "settings/patron.h"
 #include "settings/temple_settings.h"
 #include "window_logic/patron_file.h"
+#include "window_logic/temple_choices.h"
 
 namespace corvane {
 
@@ -13,6 +14,7 @@ namespace corvane {
 struct TempleWindowControls {
   Patron selected = Patron::typed;  // "NONE OF THE ABOVE"
   bool bishopYes = false;
+  TempleCalendar calendar = TempleCalendar::newCalendar;
   std::string boxText;    // the typed phrase, a line break as LF
   bool boxShown = false;  // the box, enabled, and its three labels
   bool focusBox = false;  // the box should take the keyboard focus
@@ -24,9 +26,16 @@ class TempleWindowLogic {
   // Tells the user of a file that could not be read, written or deleted.
   using Report = std::function<void(const std::string& message)>;
 
-  TempleWindowLogic(TempleSettings& settings, PatronFile file, Report report);
+  // The choices are remembered in `store`, when one is given.
+  TempleWindowLogic(TempleSettings& settings, PatronFile file, Report report,
+                    TempleChoicesStore* store = nullptr);
 
   const TempleWindowControls& controls() const { return controls_; }
+
+  // At start: the calendar and patron option of the last start. A store that
+  // cannot be read is reported once; the window keeps its defaults, and the
+  // store is written again only when the user continues.
+  void restoreChoices();
 
   // The window is shown: at start and after the main window's "Go &Back". The
   // stored phrase is reloaded then, and only then, so a phrase being typed is
@@ -34,16 +43,19 @@ class TempleWindowLogic {
   void shown();
   void selectPatron(Patron patron);
   void setBishop(bool present) { controls_.bishopYes = present; }
+  void setCalendar(TempleCalendar calendar) { controls_.calendar = calendar; }
   void setBoxText(std::string text) { controls_.boxText = std::move(text); }
 
   enum class Outcome { stay, goOn };
-  // "&Continue": stores the answers; stays while "NONE OF THE ABOVE" has no phrase.
+  // "&Continue": stores the answers and, on going on, remembers the choices;
+  // stays while "NONE OF THE ABOVE" has no phrase.
   Outcome continuePressed();
 
  private:
   TempleSettings& settings_;
   PatronFile file_;
   Report report_;
+  TempleChoicesStore* store_;
   TempleWindowControls controls_;
 };
 

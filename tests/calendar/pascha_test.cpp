@@ -61,10 +61,11 @@ TEST(Pascha, WorkedDerivedDates) {
        2048y / May / 14, 2048y / May / 24},
   };
   for (const auto& row : rows) {
-    const MovableDates dates = movableDatesOf(row.year);
+    const MovableDates dates = movableDatesOf(row.year, TempleCalendar::newCalendar);
     EXPECT_EQ(dates.pascha, row.pascha) << row.year;
     EXPECT_EQ(dates.cleanMonday, row.cleanMonday) << row.year;
     EXPECT_EQ(dates.meetingLeavetaking, row.meetingLeavetaking) << row.year;
+    EXPECT_EQ(dates.meeting, makeDate(row.year, 2, 2)) << row.year;
     EXPECT_EQ(dates.lazarusSaturday, row.lazarusSaturday) << row.year;
     EXPECT_EQ(dates.palmSunday, row.pascha - days{7}) << row.year;
     EXPECT_EQ(dates.ascension, row.ascension) << row.year;
@@ -90,10 +91,65 @@ TEST(Pascha, YearsPastTheMonthSplitStayRight) {
 TEST(Pascha, LeavetakingOfTheMeetingForPaschaInSummer) {
   // Pascha in June or July happens from 5175 on; the Leavetaking stays on 9 February.
   for (int year = 5175; year <= 9999; ++year) {
-    const MovableDates dates = movableDatesOf(year);
+    const MovableDates dates = movableDatesOf(year, TempleCalendar::newCalendar);
     if (year_month_day{dates.pascha}.month() >= June) {
       ASSERT_EQ(dates.meetingLeavetaking, makeDate(year, 2, 9)) << year;
     }
+  }
+}
+
+// An old-calendar temple: the Meeting by the number k of days from Julian
+// 2 February (civil 15 February from 1900 to 2099) to a Julian Pascha from 22
+// to 31 March, one year of each row of the table, both ends of each row.
+TEST(Pascha, TheMeetingBeforeLentInAnOldCalendarTemple) {
+  struct Row {
+    int year;
+    int k;
+    Date pascha, cleanMonday, meeting;
+    std::optional<Date> leavetaking;
+  };
+  const Row rows[] = {
+      // 2 February on Clean Monday: the feast on Cheesefare Sunday, no afterfeast.
+      {2010, 48, 2010y / April / 4, 2010y / February / 15, 2010y / February / 14, std::nullopt},
+      // On Cheesefare Sunday: no afterfeast.
+      {2037, 49, 2037y / April / 5, 2037y / February / 16, 2037y / February / 15, std::nullopt},
+      // On Cheesefare Thursday to Saturday: the Leavetaking on Cheesefare Sunday.
+      {2048, 50, 2048y / April / 5, 2048y / February / 17, 2048y / February / 15,
+       2048y / February / 16},
+      {1912, 52, 1912y / April / 7, 1912y / February / 19, 1912y / February / 15,
+       1912y / February / 18},
+      // On Cheesefare Tuesday or Wednesday: on Cheesefare Saturday.
+      {1939, 53, 1939y / April / 9, 1939y / February / 20, 1939y / February / 15,
+       1939y / February / 18},
+      {1966, 54, 1966y / April / 10, 1966y / February / 21, 1966y / February / 15,
+       1966y / February / 19},
+      // On Meatfare Sunday or Cheesefare Monday: on Cheesefare Thursday.
+      {1988, 55, 1988y / April / 10, 1988y / February / 22, 1988y / February / 15,
+       1988y / February / 18},
+      {2004, 56, 2004y / April / 11, 2004y / February / 23, 2004y / February / 15,
+       2004y / February / 19},
+      // On the Friday or Saturday before Meatfare Sunday: on Cheesefare Tuesday.
+      {1958, 57, 1958y / April / 13, 1958y / February / 24, 1958y / February / 15,
+       1958y / February / 18},
+      {2064, 58, 2064y / April / 13, 2064y / February / 25, 2064y / February / 15,
+       2064y / February / 19},
+      // A Julian Pascha on 1 April (civil 14 April 2069): 6 days before Clean Monday, as
+      // for a Pascha of 1 to 4 April; on 5 April (1993), 11 days.
+      {2069, 58, 2069y / April / 14, 2069y / February / 25, 2069y / February / 15,
+       2069y / February / 19},
+      {1993, 62, 1993y / April / 18, 1993y / March / 1, 1993y / February / 15,
+       1993y / February / 18},
+      // On 22 April (2024): Julian 9 February, civil 22 February.
+      {2024, 80, 2024y / May / 5, 2024y / March / 18, 2024y / February / 15, 2024y / February / 22},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.year);
+    const MovableDates dates = movableDatesOf(row.year, TempleCalendar::oldCalendar);
+    EXPECT_EQ(dates.pascha, row.pascha);
+    EXPECT_EQ((dates.pascha - makeDate(row.year, 2, 15)).count(), row.k);
+    EXPECT_EQ(dates.cleanMonday, row.cleanMonday);
+    EXPECT_EQ(dates.meeting, row.meeting);
+    EXPECT_EQ(dates.meetingLeavetaking, row.leavetaking);
   }
 }
 

@@ -246,6 +246,42 @@ TEST(Cli, ExplainNamesTheRules) {
   EXPECT_EQ(range.status, 2);
 }
 
+// An old-calendar temple: the feasts on their Julian dates; the explanation
+// names the calendar and the church date; the date line stays civil.
+TEST(Cli, TheOldCalendar) {
+  const CliRun nativity = runWith({"--service", "chrysostom", "--date", "2027-01-07", "--calendar",
+                                   "old", "--json", "--explain"});
+  ASSERT_EQ(nativity.status, 0) << nativity.err;
+  const auto line = nlohmann::ordered_json::parse(nativity.out);
+  EXPECT_EQ(line["date"], "2027-01-07");
+  EXPECT_EQ(line["dayTitle"], "Nativity of Our Lord");
+  std::vector<std::string> keys;
+  for (const auto& item : line["explain"].items()) keys.push_back(item.key());
+  EXPECT_EQ(keys, (std::vector<std::string>{"liturgicalDay", "calendar", "churchDate", "pascha",
+                                            "derived", "slots"}));
+  EXPECT_EQ(line["explain"]["calendar"], "old");
+  EXPECT_EQ(line["explain"]["churchDate"], "2026-12-25");
+
+  const CliRun plain =
+      runWith({"--service", "orthros", "--date", "2026-12-19", "--calendar", "old", "--explain"});
+  ASSERT_EQ(plain.status, 0) << plain.err;
+  EXPECT_TRUE(plain.out.starts_with("Saturday, December 19, 2026\n-- Orthros --\n"));
+  EXPECT_NE(plain.out.find("\nChurch date: 6 December 2026 (Julian calendar)\n"),
+            std::string::npos);
+  const CliRun civil = runWith({"--service", "orthros", "--date", "2026-12-19", "--explain"});
+  EXPECT_NE(civil.out.find("\nChurch date: 19 December 2026 (new calendar)\n"), std::string::npos);
+
+  // 2010: the Meeting has no Leavetaking in an old-calendar temple.
+  const CliRun meeting = runWith(
+      {"--service", "orthros", "--date", "2010-02-14", "--calendar", "old", "--json", "--explain"});
+  const auto derived = nlohmann::json::parse(meeting.out)["explain"]["derived"];
+  EXPECT_TRUE(derived["meetingLeavetaking"].is_null());
+  const CliRun wrong =
+      runWith({"--service", "orthros", "--date", "2026-12-19", "--calendar", "julian"});
+  EXPECT_EQ(wrong.status, 2);
+  EXPECT_EQ(wrong.err, "corvane-cli: --calendar: unknown calendar 'julian' (new or old)\n");
+}
+
 TEST(Cli, HelpDocumentsTheInterface) {
   const CliRun run = runWith({"--help"});
   EXPECT_EQ(run.status, 0);

@@ -149,6 +149,70 @@ TEST(FeastsOfTheLord, PaschaToAllSaints) {
   });
 }
 
+// Every span of a feast's clause at both edges: the day before, the first
+// day, the last day and the day after (Orthros, which the evening shift
+// leaves alone; 2026 has Pascha on 12 April, so P is 12 April).
+TEST(FeastsOfTheLord, ClauseSpansAtBothEdges) {
+  const Date p = 2026y / April / 12;
+  struct Row {
+    Date day;
+    std::string_view feastClause;
+  };
+  const Row rows[] = {
+      {2026y / December / 24, ""},
+      {2026y / December / 25, kNativity},
+      {2026y / December / 31, kNativity},
+      {2027y / January / 1, kCircumcision},
+      {2027y / January / 2, ""},
+      {2026y / January / 5, ""},
+      {2026y / January / 6, kTheophany},
+      {2026y / January / 14, kTheophany},
+      {2026y / January / 15, ""},
+      {2026y / February / 1, ""},
+      {2026y / February / 2, kMeeting},
+      {2026y / February / 9, kMeeting},
+      {2026y / February / 10, ""},
+      {p - days{9}, ""},
+      {p - days{8}, kLazarus},
+      {p - days{7}, kPalms},
+      {p - days{6}, kPassion},
+      {p - days{4}, kPassion},
+      {p - days{3}, kWashing},
+      {p - days{2}, kSpittings},
+      {p - days{1}, kBurialA},
+      {p, kPaschal},
+      {p + days{6}, kPaschal},
+      {p + days{7}, kRisen},
+      {p + days{37}, kRisen},
+      {p + days{38}, kPaschal},
+      {p + days{39}, kAscension},
+      {p + days{47}, kAscension},
+      {p + days{48}, ""},
+      {p + days{49}, kSpirit},
+      {p + days{55}, kSpirit},
+      {p + days{56}, ""},
+      {2026y / August / 5, ""},
+      {2026y / August / 6, kTransfiguration},
+      {2026y / August / 13, kTransfiguration},
+      {2026y / August / 14, ""},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(compose(Service::orthros, row.day).state.feastClause, row.feastClause)
+        << (row.day - p).count() << " days from Pascha";
+  }
+}
+
+// The Cross first in the daily services of the Elevation's week, 15 to 21
+// September, and not the day before or after (2026: Monday 14 to Tuesday 22).
+TEST(TheotokosCrossForerunner, TheElevationsWeekAtBothEdges) {
+  const std::string_view cross =
+      "by the might of the precious and life-giving cross, the elevation";
+  for (int date = 14; date <= 22; ++date) {
+    const auto composed = compose(Service::dailyOrthros, 2026y / September / date);
+    EXPECT_EQ(composed.state.weekdayClause.starts_with(cross), date >= 15 && date <= 21) << date;
+  }
+}
+
 TEST(FeastsOfTheLord, KneelingVespersIsAWholeTextOfItsOwn) {
   for (Service vespers : {Service::greatVespers, Service::dailyVespers}) {
     const auto composed = compose(vespers, 2024y / June / 23);

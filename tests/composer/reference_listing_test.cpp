@@ -82,7 +82,7 @@ std::string isoText(Date day) {
   return text;
 }
 
-std::string listingOf(int year) {
+std::string listingOf(int year, TempleCalendar calendar) {
   Interned texts, rules;
   std::ostringstream lines;
   int dayOfYear = 0;
@@ -96,6 +96,7 @@ std::string listingOf(int year) {
       choosePatron(settings, temple.patron,
                    "of our father among the saints Raphael, bishop of Brooklyn");
       settings.bishopPresent = temple.bishop;
+      settings.calendar = calendar;
       const auto composed = testing::compose(variant.service, picked, variant.evening, settings);
       const Dismissal& result = composed.dismissal;
       lines << isoText(picked) << ' ' << serviceName(variant.service)
@@ -111,8 +112,8 @@ std::string listingOf(int year) {
     }
   }
   std::ostringstream listing;
-  listing << "# Every picked date of " << year
-          << ": the nine services, temples in turn; texts (t) and rules (r) by number.\n"
+  listing << "# Every picked date of " << year << " in a temple of the " << calendarName(calendar)
+          << " calendar: the nine services, temples in turn; texts (t) and rules (r) by number.\n"
           << "texts\n";
   texts.list(listing, 't');
   listing << "rules\n";
@@ -145,10 +146,11 @@ std::string firstDifferences(const std::string& expected, const std::string& act
   return shown;
 }
 
-void checkListing(int year) {
-  const std::string path =
-      std::string{CORVANE_TEST_DATA} + "/reference-" + std::to_string(year) + ".txt";
-  const std::string actual = listingOf(year);
+void checkListing(int year, TempleCalendar calendar = TempleCalendar::newCalendar) {
+  const std::string name =
+      "reference-" + std::to_string(year) + (calendar == TempleCalendar::oldCalendar ? "-old" : "");
+  const std::string path = std::string{CORVANE_TEST_DATA} + "/" + name + ".txt";
+  const std::string actual = listingOf(year, calendar);
   if (std::getenv("CORVANE_REGENERATE_REFERENCE") != nullptr) {
     std::ofstream{path, std::ios::binary} << actual;
     GTEST_SKIP() << "regenerated " << path;
@@ -156,7 +158,7 @@ void checkListing(int year) {
   const std::string expected = readFile(path);
   ASSERT_FALSE(expected.empty()) << "no listing at " << path;
   if (expected != actual) {
-    const std::string written = "reference-" + std::to_string(year) + ".now.txt";
+    const std::string written = name + ".now.txt";
     std::ofstream{written, std::ios::binary} << actual;
     FAIL() << "the compositions of " << year << " differ from " << path << " (now written to "
            << written << "):\n"
@@ -173,6 +175,12 @@ TEST(ReferenceListing, AnOrdinaryYear) {
 // First and of the Fourth Council together.
 TEST(ReferenceListing, AYearOfPaschaInJune) {
   checkListing(5175);
+}
+
+// An old-calendar temple in the same ordinary year: the feasts on their
+// Julian dates, the Meeting on Meatfare Sunday.
+TEST(ReferenceListing, AnOrdinaryYearInAnOldCalendarTemple) {
+  checkListing(2026, TempleCalendar::oldCalendar);
 }
 
 }  // namespace

@@ -53,10 +53,12 @@ bool endingBlanksAllowed(std::string_view ending) {
 }
 
 // Checks one variant over a span of years; returns the first failure, if any.
-std::string sweep(const Variant& variant, int firstYear, int lastYear, bool bishop) {
+std::string sweep(const Variant& variant, int firstYear, int lastYear, bool bishop,
+                  TempleCalendar calendar) {
   DismissalState state;
   TempleSettings settings;
   settings.bishopPresent = bishop;
+  settings.calendar = calendar;
   selectService(state, variant.service, variant.evening);
   const Date first = std::max(makeDate(firstYear, 1, 1), kFirstSupportedDate);
   const Date last = std::min(makeDate(lastYear, 12, 31), kLastSupportedDate);
@@ -71,8 +73,11 @@ std::string sweep(const Variant& variant, int firstYear, int lastYear, bool bish
     const bool paschal = pascha <= day && day <= pascha + days{38};
     const bool daily =
         variant.service == Service::dailyVespers || variant.service == Service::dailyOrthros;
-    const bool nicholasOnThursday =
-        daily && date.month() == December && date.day() == 6d && weekday{day} == Thursday;
+    const bool oldCalendar = calendar == TempleCalendar::oldCalendar;
+    const testing::JulianMonthDay julian = testing::julianMonthDayOf(day);
+    const bool december6 = oldCalendar ? julian.month == 12 && julian.day == 6
+                                       : date.month() == December && date.day() == 6d;
+    const bool nicholasOnThursday = daily && december6 && weekday{day} == Thursday;
     const bool kneeling = sentence.starts_with(kKneelingStart);
 
     std::string failure;
@@ -96,20 +101,23 @@ std::string sweep(const Variant& variant, int firstYear, int lastYear, bool bish
              std::to_string(static_cast<unsigned>(shown.month())) + "-" +
              std::to_string(static_cast<unsigned>(shown.day())) + ", service " +
              std::string{serviceName(variant.service)} + (variant.evening ? " (evening)" : "") +
-             ": " + sentence;
+             (oldCalendar ? ", old calendar" : "") + ": " + sentence;
     }
   }
   return {};
 }
 
 TEST(Sweep, EveryDateOfEveryServiceHoldsItsShape) {
-  // The nine variants over the years, on both cores; the bishop alternates by
-  // variant so that both closing lines are swept.
-  std::vector<std::string> failures(std::size(kNineServiceVariants));
+  // The nine variants in both calendars over the years, on both cores; the
+  // bishop alternates so that both closing lines are swept.
+  constexpr std::size_t kVariants = std::size(kNineServiceVariants);
+  std::vector<std::string> failures(2 * kVariants);
   std::atomic<std::size_t> next{0};
   const auto worker = [&] {
-    for (std::size_t i = next++; i < std::size(kNineServiceVariants); i = next++) {
-      failures[i] = sweep(kNineServiceVariants[i], 1583, 9999, i % 2 == 1);
+    for (std::size_t i = next++; i < failures.size(); i = next++) {
+      const TempleCalendar calendar =
+          i < kVariants ? TempleCalendar::newCalendar : TempleCalendar::oldCalendar;
+      failures[i] = sweep(kNineServiceVariants[i % kVariants], 1583, 9999, i % 2 == 1, calendar);
     }
   };
   std::thread second{worker};

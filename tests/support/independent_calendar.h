@@ -22,6 +22,19 @@ inline Day julianEasterAsCivil(int year) {
   return Day{std::chrono::days{jdn - 2440588L}};
 }
 
+// The Julian calendar's month and day of a day, from its Julian Day Number
+// (the algorithm of Richards, as the almanacs give it).
+struct JulianMonthDay {
+  int month, day;
+};
+inline JulianMonthDay julianMonthDayOf(Day day) {
+  const long c = day.time_since_epoch().count() + 2440588L + 32082L;
+  const long d = (4 * c + 3) / 1461;
+  const long e = c - (1461 * d) / 4;
+  const long m = (5 * e + 2) / 153;
+  return {static_cast<int>(m + 3 - 12 * (m / 10)), static_cast<int>(e - (153 * m + 2) / 5 + 1)};
+}
+
 inline Day civilDay(int year, int month, int day) {
   return std::chrono::year{year} / std::chrono::month{static_cast<unsigned>(month)} /
          std::chrono::day{static_cast<unsigned>(day)};

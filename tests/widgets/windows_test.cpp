@@ -50,6 +50,7 @@ class Windows : public ::testing::Test {
                                OpenFailure) { opened.push_back(file); },
     };
     services.patronFile = folder.path() / "inpat.txt";
+    services.settingsFile = folder.path() / "corvane.ini";
     services.startSystemInfo = [this] { return systemInfoStarts; };
     services.inform = [this](QWidget*, const QString& title, const QString& text) {
       messages.push_back(title + "|" + text);
@@ -172,6 +173,62 @@ TEST_F(Windows, AListedPatronRemovesTheStoredPhrase) {
   EXPECT_TRUE(app->settings().bishopPresent);
   EXPECT_EQ(app->settings().patronText, "");
   EXPECT_FALSE(std::filesystem::exists(services.patronFile));
+}
+
+// The temple's calendar and patron option are remembered between starts.
+TEST_F(Windows, TheTemplesChoicesAreRememberedBetweenStarts) {
+  start();
+  EXPECT_TRUE(button(app->form2(), "optNewCalendar").isChecked()) << "a first start";
+  EXPECT_EQ(button(app->form2(), "optNewCalendar").text(), "&New (Revised Julian) calendar");
+  EXPECT_EQ(button(app->form2(), "optOldCalendar").text(), "O&ld (Julian) calendar");
+  EXPECT_EQ(in<QLabel>(app->form2(), "lblCalendar").text(), "The temple keeps the:");
+  click(app->form2(), "optOldCalendar");
+  click(app->form2(), "optNicholas");
+  click(app->form2(), "cmdContinue");
+  EXPECT_EQ(app->settings().calendar, TempleCalendar::oldCalendar);
+  EXPECT_EQ(fileBytes(services.settingsFile), "[temple]\ncalendar=old\npatron=nicholas\n");
+
+  start();
+  EXPECT_TRUE(button(app->form2(), "optOldCalendar").isChecked());
+  EXPECT_TRUE(button(app->form2(), "optNicholas").isChecked());
+  EXPECT_TRUE(messages.isEmpty());
+  // The Nativity on civil 7 January, in the preview of the main window.
+  click(app->form2(), "cmdContinue");
+  click(app->form1(), "cmdSelectService");
+  in<QDateEdit>(app->form1(), "DTPicker1").setDate(QDate{2027, 1, 6});
+  EXPECT_TRUE(in<QTextBrowser>(app->form1(), "txtPreview")
+                  .toPlainText()
+                  .startsWith("Wednesday, January 6, 2027 - Nativity of Our Lord"));
+  click(app->form1(), "cmdWhy");
+  EXPECT_TRUE(in<QLabel>(app->form1(), "lblWhy")
+                  .text()
+                  .contains("Church date: 25 December 2026 (Julian calendar)"));
+}
+
+// A damaged settings file is said once, the defaults are used, and the file
+// is kept as it is until the user continues.
+TEST_F(Windows, ADamagedSettingsFileIsSaidOnceAndKeptUntilContinue) {
+  for (const char* damaged : {"[temple]\ncalendar=julian\n", "[temple]\npatron=peter\n"}) {
+    messages.clear();
+    ASSERT_EQ(writeFileAtomically(services.settingsFile, damaged), std::nullopt);
+    start();
+    ASSERT_EQ(messages.size(), 1) << damaged;
+    EXPECT_TRUE(messages[0].startsWith("Cannot read the temple's settings in " +
+                                       QString::fromStdString(services.settingsFile.string())))
+        << messages[0].toStdString();
+    EXPECT_TRUE(button(app->form2(), "optNewCalendar").isChecked());
+    EXPECT_TRUE(button(app->form2(), "optNONE").isChecked());
+    EXPECT_EQ(fileBytes(services.settingsFile), damaged);
+    click(app->form2(), "optTrinity");
+    click(app->form2(), "cmdContinue");
+    EXPECT_EQ(fileBytes(services.settingsFile), "[temple]\ncalendar=new\npatron=trinity\n");
+  }
+  // A folder where the file should be cannot be read either.
+  std::filesystem::remove(services.settingsFile);
+  std::filesystem::create_directories(services.settingsFile);
+  messages.clear();
+  start();
+  EXPECT_EQ(messages.size(), 1);
 }
 
 TEST_F(Windows, TheHolyTrinitySetsNoFlag) {

@@ -1,0 +1,184 @@
+// A temple on the old (Julian) calendar: the fixed feasts and saints on their
+// Julian dates, Pascha on the same day as everywhere, and the Meeting of Our
+// Lord when a Julian Pascha brings it into Cheesefare week.
+#include <gtest/gtest.h>
+
+#include "composer/compose.h"
+
+namespace corvane {
+namespace {
+
+using namespace std::chrono;
+
+TempleSettings oldCalendar() {
+  TempleSettings temple;
+  temple.calendar = TempleCalendar::oldCalendar;
+  return temple;
+}
+
+testing::Composed composeOld(Service service, Date picked, bool evening = false) {
+  return testing::compose(service, picked, evening, oldCalendar());
+}
+
+constexpr std::string_view kNativity =
+    "he who was born in a cave and lay in a manger for our salvation, ";
+constexpr std::string_view kTheophany =
+    "he who deigned to be baptized by John in the Jordan for our salvation, ";
+constexpr std::string_view kMeeting =
+    "he who deigned to be carried in the arms of righteous Simeon for our salvation, ";
+constexpr std::string_view kAndRisen = "and who rose again from the dead, ";
+
+TEST(OldCalendar, TheFixedFeastsOnTheirJulianDates) {
+  struct Row {
+    Service service;
+    Date picked;
+    ChurchDate churchDate;
+    std::string_view dayTitle, feastClause;
+  };
+  const Row rows[] = {
+      {Service::chrysostom, 2027y / January / 7, {2026, 12, 25}, "Nativity of Our Lord", kNativity},
+      // Vespers of the eve belongs to the feast.
+      {Service::greatVespers,
+       2027y / January / 6,
+       {2026, 12, 25},
+       "Nativity of Our Lord",
+       kNativity},
+      {Service::orthros, 2027y / January / 6, {2026, 12, 24}, "Paramon of the Nativity", ""},
+      {Service::orthros, 2027y / January / 19, {2027, 1, 6}, "Holy Theophany", kTheophany},
+      {Service::orthros, 2027y / January / 6, {2026, 12, 24}, "Paramon of the Nativity", ""},
+      {Service::orthros,
+       2026y / August / 19,
+       {2026, 8, 6},
+       "Transfiguration of Our Lord",
+       "he who was transfigured in glory before his holy disciples and apostles on Mount Tabor, "},
+      {Service::orthros, 2026y / September / 27, {2026, 9, 14}, "Elevation of the Holy Cross", ""},
+  };
+  for (const Row& row : rows) {
+    const auto composed = composeOld(row.service, row.picked);
+    SCOPED_TRACE(std::string{serviceName(row.service)} + " " + row.dayTitle.data());
+    EXPECT_EQ(composed.dismissal.churchDate, row.churchDate);
+    EXPECT_EQ(composed.dismissal.calendar, TempleCalendar::oldCalendar);
+    EXPECT_EQ(composed.dismissal.dayTitle, row.dayTitle);
+    EXPECT_EQ(composed.state.feastClause, row.feastClause);
+    EXPECT_EQ(composed.dismissal.pickedDate, row.picked) << "the civil date as picked";
+  }
+  // The vesperal Liturgy of St. Basil on the Julian paramon, headed as such.
+  EXPECT_EQ(composeOld(Service::basil, 2027y / January / 6).dismissal.serviceHeading,
+            "-- Vesperal Divine Liturgy of St. Basil the Great --");
+  EXPECT_EQ(composeOld(Service::basil, 2026y / December / 24).dismissal.serviceHeading,
+            "-- Divine Liturgy of St. Basil the Great --");
+}
+
+TEST(OldCalendar, TheSaintsOnTheirJulianDates) {
+  const auto nicholas = composeOld(Service::orthros, 2026y / December / 19);
+  EXPECT_EQ(nicholas.state.saintsClause,
+            "of our father among the saints, Nicholas the Wonderworker, bishop of Myra in Lycia, "
+            "whose memory we celebrate this day, ");
+  TempleSettings temple = oldCalendar();
+  choosePatron(temple, Patron::nicholas);
+  EXPECT_EQ(
+      testing::compose(Service::orthros, 2026y / December / 19, false, temple).state.patronClause,
+      "")
+      << "named once on his own day";
+  EXPECT_EQ(
+      testing::compose(Service::orthros, 2026y / December / 6, false, temple).state.patronClause,
+      "of our father among the saints, Nicholas the Wonderworker, bishop of Myra in Lycia; ");
+  // The Sunday of the Forefathers, Julian 11 to 17 December: civil 27 December 2026 is
+  // Julian 14 December.
+  EXPECT_EQ(composeOld(Service::orthros, 2026y / December / 27).state.saintsClause,
+            "of the Holy Forefathers of Christ our God, whose memories we celebrate this day, ");
+}
+
+// 2010: Julian Pascha on 22 March (civil 4 April), so Julian 2 February
+// (civil 15 February) is Clean Monday and the feast is kept on Cheesefare
+// Sunday, which keeps its own name.
+TEST(OldCalendar, TheMeetingOnCheesefareSundayIn2010) {
+  const auto sunday = composeOld(Service::orthros, 2010y / February / 14);
+  EXPECT_EQ(sunday.state.feastClause, kMeeting);
+  EXPECT_EQ(sunday.state.risenClause, kAndRisen);
+  EXPECT_EQ(sunday.dismissal.dayTitle, "Forgiveness Sunday/Cheesefare");
+  EXPECT_TRUE(sunday.state.suppressSaints);
+  for (Date day = 2010y / February / 15; day <= 2010y / February / 22; day += days{1}) {
+    const auto composed = composeOld(Service::orthros, day);
+    EXPECT_EQ(composed.state.feastClause, "") << (day - Date{}).count();
+    EXPECT_EQ(composed.dismissal.dayTitle.find("Meeting"), std::string::npos);
+  }
+  EXPECT_EQ(composeOld(Service::orthros, 2010y / February / 13).dismissal.dayTitle, "")
+      << "no forefeast";
+}
+
+// 2037: Julian Pascha on 23 March; Julian 2 February (civil 15 February) is
+// Cheesefare Sunday: the feast, then nothing on Clean Monday.
+TEST(OldCalendar, TheMeetingOnCheesefareSundayIn2037) {
+  EXPECT_EQ(composeOld(Service::orthros, 2037y / February / 14).dismissal.dayTitle,
+            "Forefeast of the Meeting of Our Lord");
+  const auto sunday = composeOld(Service::orthros, 2037y / February / 15);
+  EXPECT_EQ(sunday.state.feastClause, kMeeting);
+  EXPECT_EQ(sunday.dismissal.dayTitle, "Forgiveness Sunday/Cheesefare");
+  const auto monday = composeOld(Service::orthros, 2037y / February / 16);
+  EXPECT_EQ(monday.state.feastClause, "");
+  EXPECT_EQ(monday.dismissal.dayTitle, "");
+}
+
+// 2026: Julian Pascha on 30 March, 2 February on Meatfare Sunday (civil 15
+// February), which keeps its own name: the afterfeast to Cheesefare Thursday,
+// the clause to Cheesefare Sunday (Julian 9 February).
+TEST(OldCalendar, TheMeetingInCheesefareWeekIn2026) {
+  struct Row {
+    Date day;
+    std::string_view dayTitle;
+    std::string_view feastClause;
+  };
+  const Row rows[] = {
+      {2026y / February / 15, "Last Judgement/Meatfare", kMeeting},
+      {2026y / February / 16, "Afterfeast of the Meeting of Our Lord", kMeeting},
+      {2026y / February / 18, "Afterfeast of the Meeting of Our Lord", kMeeting},
+      {2026y / February / 19, "Leavetaking of the Meeting of Our Lord", kMeeting},
+      {2026y / February / 20, "", kMeeting},
+      {2026y / February / 22, "Forgiveness Sunday/Cheesefare", kMeeting},
+      {2026y / February / 23, "", ""},  // Clean Monday, Julian 10 February
+  };
+  for (const Row& row : rows) {
+    const auto composed = composeOld(Service::orthros, row.day);
+    EXPECT_EQ(composed.dismissal.dayTitle, row.dayTitle) << (row.day - Date{}).count();
+    EXPECT_EQ(composed.state.feastClause, row.feastClause) << (row.day - Date{}).count();
+  }
+}
+
+// The Annunciation on Pascha, as in 1991 (civil 7 April is Julian 25 March),
+// and in Holy Week; the forefeast and leavetaking give way in that span.
+TEST(OldCalendar, TheAnnunciationInHolyAndBrightWeek) {
+  const auto kyriopascha = composeOld(Service::orthros, 1991y / April / 7);
+  EXPECT_EQ(kyriopascha.dismissal.dayTitle, "Holy Pascha; Annunciation of the Theotokos");
+  EXPECT_EQ(kyriopascha.state.theotokosClause, ", whose annunciation we commemorate this day");
+  const auto brightMonday = composeOld(Service::orthros, 1991y / April / 8);
+  EXPECT_EQ(brightMonday.dismissal.dayTitle, "Bright Monday");
+  EXPECT_EQ(brightMonday.state.theotokosClause, "");
+  EXPECT_EQ(composeOld(Service::orthros, 1991y / April / 6).dismissal.dayTitle,
+            "Great and Holy Saturday");
+}
+
+// 2051: Julian Pascha on 24 April; St. George (Julian 23 April, Great
+// Saturday) moves to Bright Monday, where St. Mark's own day falls.
+TEST(OldCalendar, StGeorgeMovedIntoBrightWeek) {
+  const auto brightMonday = composeOld(Service::orthros, 2051y / May / 8);
+  EXPECT_EQ(brightMonday.dismissal.churchDate, (ChurchDate{2051, 4, 25}));
+  EXPECT_EQ(brightMonday.state.saintsClause,
+            "of the holy, glorious and all-laudable Apostle and Evangelist Mark, whose memory we "
+            "celebrate this day, and of the holy, glorious and right-victorious Greatmartyr "
+            "George, the Trophy-bearer, whose memory we celebrate this day, ");
+  EXPECT_EQ(brightMonday.state.rule(Slot::saintsClause), "Bright Monday: St. George moved");
+}
+
+// A new-calendar temple: the same days as always, Pascha the same day.
+TEST(OldCalendar, PaschaIsTheSameDayInBothCalendars) {
+  for (int year : {1700, 1900, 2026, 2100, 5175}) {
+    const Date pascha =
+        testing::compose(Service::orthros, makeDate(year, 6, 1)).dismissal.movableDates.pascha;
+    const auto old = composeOld(Service::orthros, pascha);
+    EXPECT_EQ(old.dismissal.dayTitle.substr(0, 11), "Holy Pascha") << year;
+  }
+}
+
+}  // namespace
+}  // namespace corvane
