@@ -1,8 +1,10 @@
-// The outputs: one document and one text file, composed and written.
+// The outputs: one document and one text file, composed and written; a
+// booklet of 1,000 dismissals composed and written as one document.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 
+#include "composer/booklet.h"
 #include "composer/create_dismissal.h"
 #include "output/english_date.h"
 #include "output/text_file.h"
@@ -14,28 +16,53 @@ namespace {
 
 using namespace std::chrono;
 
-template <typename Write>
-void composeAndWrite(benchmark::State& run, const char* name, Write write) {
+enum class Kind { document, textFile };
+
+void composeAndWrite(benchmark::State& run, const char* name, Kind kind) {
   DismissalState state;
   TempleSettings settings;
   selectService(state, Service::orthros, false);
   state.serviceDate = 2025y / April / 20;  // Pascha: the longest document
   const std::filesystem::path file = std::filesystem::temp_directory_path() / name;
   for (auto _ : run) {
-    if (write(file, CreateDismissal(state, settings), englishLongDate)) run.SkipWithError("write");
+    const Dismissal dismissal = CreateDismissal(state, settings);
+    const auto problem = kind == Kind::document
+                             ? writeWordDocument(file, dismissal, englishLongDate)
+                             : writeTextFile(file, dismissal, englishLongDate);
+    if (problem) run.SkipWithError("write");
   }
   std::filesystem::remove(file);
 }
 
 void BM_WriteOneDocument(benchmark::State& run) {
-  composeAndWrite(run, "corvane-bench.docx", writeWordDocument);
+  composeAndWrite(run, "corvane-bench.docx", Kind::document);
 }
 BENCHMARK(BM_WriteOneDocument)->Unit(benchmark::kMicrosecond);
 
 void BM_WriteOneTextFile(benchmark::State& run) {
-  composeAndWrite(run, "corvane-bench.txt", writeTextFile);
+  composeAndWrite(run, "corvane-bench.txt", Kind::textFile);
 }
 BENCHMARK(BM_WriteOneTextFile)->Unit(benchmark::kMicrosecond);
+
+// 1,000 dismissals, every service of 112 days from the first Sunday of the
+// Triodion of 2026, composed and written as one booklet on A4.
+void BM_BookletOfAThousand(benchmark::State& run) {
+  std::vector<BookletEntry> entries;
+  for (Date day = 2026y / February / 1; entries.size() < 1000; day += days{1}) {
+    for (const ServiceVariant& variant : kNineServiceVariants) {
+      if (entries.size() < 1000) entries.push_back({day, variant.service, variant.evening});
+    }
+  }
+  TempleSettings settings;
+  const std::filesystem::path file =
+      std::filesystem::temp_directory_path() / "corvane-bench-booklet.docx";
+  for (auto _ : run) {
+    const std::vector<Dismissal> dismissals = composeBooklet(entries, settings);
+    if (writeWordDocument(file, dismissals, englishLongDate, Paper::a4)) run.SkipWithError("write");
+  }
+  std::filesystem::remove(file);
+}
+BENCHMARK(BM_BookletOfAThousand)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace corvane

@@ -4,5 +4,5 @@
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);  // the output of a range of dates is large
-  return corvane::runCli(argc, argv, std::cout, std::cerr);
+  return corvane::runCli(argc, argv, std::cin, std::cout, std::cerr);
 }

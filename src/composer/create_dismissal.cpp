@@ -135,7 +135,7 @@ std::string_view heading(const DismissalState& state) {
 
 // The outputs read the result alone: the request, the liturgical day, the
 // texts and every slot with its rule.
-void fillResult(const DismissalState& state, Dismissal& result) {
+void fillResult(DismissalState& state, Dismissal& result) {
   result.service = serviceOf(state);
   result.eveningLiturgy = state.eveningLiturgy;
   result.liturgicalDay = state.serviceDate;
@@ -154,10 +154,14 @@ void fillResult(const DismissalState& state, Dismissal& result) {
   result.dayTitle = state.dayTitle;
   result.dailyService = state.isDailyService;
   result.wholeText = state.useWholeText;
+  // The slots' texts move into the result: the state's slots are the
+  // composition's scratch, left empty for the next one.
   for (std::size_t i = 0; i < kSlotCount; ++i) {
     const auto slot = static_cast<Slot>(i);
-    result.slotRecords[i].text = state.text(slot);
-    result.slotRecords[i].rule = state.text(slot).empty() ? RuleName{} : state.rule(slot);
+    std::string& text = state.text(slot);
+    result.slotRecords[i].rule = text.empty() ? RuleName{} : state.rule(slot);
+    result.slotRecords[i].text.swap(text);
+    state.clear(slot);
   }
 }
 

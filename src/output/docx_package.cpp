@@ -65,7 +65,9 @@ std::string run(const DocumentParagraph& paragraph, std::string_view text, bool 
 }
 
 std::string paragraphXml(const DocumentParagraph& paragraph) {
-  std::string properties = paragraph.centred ? "<w:jc w:val=\"center\"/>" : "";
+  // Paragraph properties in the order the schema requires: the page break, then the alignment.
+  std::string properties = paragraph.pageBreakBefore ? "<w:pageBreakBefore/>" : "";
+  if (paragraph.centred) properties += "<w:jc w:val=\"center\"/>";
   properties += runProperties(paragraph, false);
   std::string xml = properties.empty() ? "<w:p>" : "<w:p><w:pPr>" + properties + "</w:pPr>";
   const std::string_view text = paragraph.text;
@@ -130,12 +132,14 @@ std::string appPropertiesPart() {
       "<Application>Corvane</Application></Properties>");
 }
 
-// US Letter landscape (11 by 8.5 inches), margins of 0.75 inch, two columns.
-std::string documentPart(const std::vector<DocumentParagraph>& paragraphs) {
+// One section, landscape, margins of 0.75 inch, two columns.
+std::string documentPart(const std::vector<DocumentParagraph>& paragraphs, Paper paper) {
   std::string body;
   for (const DocumentParagraph& paragraph : paragraphs) body += paragraphXml(paragraph);
+  const PageSize page = landscapePage(paper);
+  body += "<w:sectPr><w:pgSz w:w=\"" + std::to_string(page.width) + "\" w:h=\"" +
+          std::to_string(page.height) + "\" w:orient=\"landscape\"/>";
   body +=
-      "<w:sectPr><w:pgSz w:w=\"15840\" w:h=\"12240\" w:orient=\"landscape\"/>"
       "<w:pgMar w:top=\"1080\" w:right=\"1080\" w:bottom=\"1080\" w:left=\"1080\" "
       "w:header=\"720\" w:footer=\"720\" w:gutter=\"0\"/>"
       "<w:cols w:num=\"2\" w:space=\"720\"/></w:sectPr>";
@@ -157,17 +161,17 @@ struct PartRow {
   std::string_view contentType;
   ReachedBy reachedBy;
   std::string_view relationshipType;
-  std::string (*build)(const std::vector<DocumentParagraph>&);
+  std::string (*build)(const std::vector<DocumentParagraph>&, Paper);
 };
 
 // clang-format off
 const PartRow kParts[] = {
     {"word/document.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml", ReachedBy::package, "http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument", documentPart},
-    {"word/styles.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml", ReachedBy::document, "http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles", [](const auto&) { return stylesPart(); }},
-    {"word/fontTable.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.fontTable+xml", ReachedBy::document, "http://schemas.openxmlformats.org/officeDocument/2006/relationships/fontTable", [](const auto&) { return fontTablePart(); }},
-    {"word/settings.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml", ReachedBy::document, "http://schemas.openxmlformats.org/officeDocument/2006/relationships/settings", [](const auto&) { return settingsPart(); }},
-    {"docProps/core.xml", "application/vnd.openxmlformats-package.core-properties+xml", ReachedBy::package, "http://schemas.openxmlformats.org/package/2006/relationships/metadata/core-properties", [](const auto&) { return corePropertiesPart(); }},
-    {"docProps/app.xml", "application/vnd.openxmlformats-officedocument.extended-properties+xml", ReachedBy::package, "http://schemas.openxmlformats.org/officeDocument/2006/relationships/extended-properties", [](const auto&) { return appPropertiesPart(); }},
+    {"word/styles.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml", ReachedBy::document, "http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles", [](const auto&, Paper) { return stylesPart(); }},
+    {"word/fontTable.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.fontTable+xml", ReachedBy::document, "http://schemas.openxmlformats.org/officeDocument/2006/relationships/fontTable", [](const auto&, Paper) { return fontTablePart(); }},
+    {"word/settings.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml", ReachedBy::document, "http://schemas.openxmlformats.org/officeDocument/2006/relationships/settings", [](const auto&, Paper) { return settingsPart(); }},
+    {"docProps/core.xml", "application/vnd.openxmlformats-package.core-properties+xml", ReachedBy::package, "http://schemas.openxmlformats.org/package/2006/relationships/metadata/core-properties", [](const auto&, Paper) { return corePropertiesPart(); }},
+    {"docProps/app.xml", "application/vnd.openxmlformats-officedocument.extended-properties+xml", ReachedBy::package, "http://schemas.openxmlformats.org/officeDocument/2006/relationships/extended-properties", [](const auto&, Paper) { return appPropertiesPart(); }},
 };
 // clang-format on
 
@@ -249,13 +253,13 @@ std::string documentRelationshipsPart() {
   return relationshipsPart(ReachedBy::document);
 }
 
-std::string docxPackage(const std::vector<DocumentParagraph>& paragraphs) {
+std::string docxPackage(const std::vector<DocumentParagraph>& paragraphs, Paper paper) {
   // Kept alive until the archive is closed, when libzip reads them.
   std::vector<std::pair<std::string_view, std::string>> entries;
   entries.emplace_back("[Content_Types].xml", contentTypesPart());
   entries.emplace_back("_rels/.rels", packageRelationshipsPart());
   for (const PartRow& part : kParts) {
-    entries.emplace_back(part.name, part.build(paragraphs));
+    entries.emplace_back(part.name, part.build(paragraphs, paper));
     if (part.name == "word/document.xml") {
       entries.emplace_back("word/_rels/document.xml.rels", documentRelationshipsPart());
     }

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "output/paper.h"
+
 namespace corvane {
 
 struct DocumentParagraph;
@@ -17,10 +19,10 @@ std::string fontTablePart();
 std::string settingsPart();
 std::string corePropertiesPart();
 std::string appPropertiesPart();
-std::string documentPart(const std::vector<DocumentParagraph>& paragraphs);
+std::string documentPart(const std::vector<DocumentParagraph>& paragraphs, Paper paper);
 
 // The zip container of all parts, every entry stamped 1 January 1980, so that
 // the same paragraphs always give the same bytes.
-std::string docxPackage(const std::vector<DocumentParagraph>& paragraphs);
+std::string docxPackage(const std::vector<DocumentParagraph>& paragraphs, Paper paper);
 
 }  // namespace corvane

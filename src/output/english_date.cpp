@@ -1,7 +1,6 @@
 #include "output/english_date.h"
 
 #include <array>
-#include <cstdio>
 #include <string_view>
 
 namespace corvane {
@@ -30,21 +29,21 @@ std::string englishLongDate(Date date) {
   return text;
 }
 
-std::string isoDate(Date date) {
-  const year_month_day ymd{date};
-  return isoDate(ChurchDate{static_cast<int>(ymd.year()),
-                            static_cast<int>(static_cast<unsigned>(ymd.month())),
-                            static_cast<int>(static_cast<unsigned>(ymd.day()))});
-}
-
 std::string englishDayMonthYear(const ChurchDate& date) {
   return std::to_string(date.day) + " " + std::string{kMonthNames[date.month - 1]} + " " +
          std::to_string(date.year);
 }
 
-std::string isoDate(const ChurchDate& date) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+std::string englishShortDate(Date date) {
+  const year_month_day ymd{date};
+  const unsigned day = static_cast<unsigned>(ymd.day());
+  std::string text{kWeekdayNames[weekday{date}.c_encoding()].substr(0, 3)};
+  text += ", ";
+  text += kMonthNames[static_cast<unsigned>(ymd.month()) - 1].substr(0, 3);
+  text += day < 10 ? " 0" : " ";
+  text += std::to_string(day);
+  text += ", ";
+  text += std::to_string(static_cast<int>(ymd.year()));
   return text;
 }
 

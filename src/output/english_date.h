@@ -4,6 +4,7 @@
 
 #include "state/church_date.h"
 #include "state/date.h"
+#include "state/picked_date.h"
 
 namespace corvane {
 
@@ -11,11 +12,10 @@ namespace corvane {
 // used where the system offers no long date of its own.
 std::string englishLongDate(Date date);
 
-// "2022-10-08".
-std::string isoDate(Date date);
+// "Sat, Dec 05, 2026": the form of the date picker.
+std::string englishShortDate(Date date);
 
-// A date of the temple's calendar: "6 December 2026" and "2026-12-06".
+// A date of the temple's calendar: "6 December 2026".
 std::string englishDayMonthYear(const ChurchDate& date);
-std::string isoDate(const ChurchDate& date);
 
 }  // namespace corvane

@@ -6,13 +6,22 @@
 namespace corvane {
 
 std::string textFileBytes(const Dismissal& dismissal, const LongDateFormat& longDate) {
-  return encodeForTextFile(textLayout(dismissal, longDate, "\r\n"));
+  return textFileBytes(std::span{&dismissal, 1}, longDate);
+}
+
+std::string textFileBytes(std::span<const Dismissal> dismissals, const LongDateFormat& longDate) {
+  std::string text;
+  for (const Dismissal& dismissal : dismissals) {
+    if (!text.empty()) text += "\r\n\r\n";
+    text += textLayout(dismissal, longDate, "\r\n");
+  }
+  return encodeForTextFile(text);
 }
 
 std::optional<std::string> writeTextFile(const std::filesystem::path& path,
-                                         const Dismissal& dismissal,
+                                         std::span<const Dismissal> dismissals,
                                          const LongDateFormat& longDate) {
-  return writeFileAtomically(path, textFileBytes(dismissal, longDate));
+  return writeFileAtomically(path, textFileBytes(dismissals, longDate));
 }
 
 }  // namespace corvane

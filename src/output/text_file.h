@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "output/text_layout.h"
@@ -15,9 +16,18 @@ inline constexpr const char* kTextFileName = "dismissal.txt";
 // typed phrase holds a character the code page lacks.
 std::string textFileBytes(const Dismissal& dismissal, const LongDateFormat& longDate);
 
+// A booklet's text file: each dismissal's text, separated by one empty line,
+// no line break after the last, in one encoding for the whole file.
+std::string textFileBytes(std::span<const Dismissal> dismissals, const LongDateFormat& longDate);
+
 // Replaces the file whole; a message naming the error and the path on failure.
 std::optional<std::string> writeTextFile(const std::filesystem::path& path,
-                                         const Dismissal& dismissal,
+                                         std::span<const Dismissal> dismissals,
                                          const LongDateFormat& longDate);
+inline std::optional<std::string> writeTextFile(const std::filesystem::path& path,
+                                                const Dismissal& dismissal,
+                                                const LongDateFormat& longDate) {
+  return writeTextFile(path, std::span{&dismissal, 1}, longDate);
+}
 
 }  // namespace corvane

@@ -1,17 +1,31 @@
 #include "output/text_layout.h"
 
+#include <algorithm>
+
 namespace corvane {
 
 namespace {
 
-// Appends text with each of its line breaks (LF or CR LF) written as `lineBreak`.
+// Appends text with each of its line breaks (LF or CR LF) written as
+// `lineBreak`, a stretch between breaks at a time.
 void appendLines(std::string& out, std::string_view text, std::string_view lineBreak) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    if (text[i] == '\n') {
+  while (!text.empty()) {
+    // Two searches for one character each: far quicker than a search for either.
+    const std::size_t stop = std::min(text.find('\n'), text.find('\r'));
+    if (stop == std::string_view::npos) {
+      out.append(text);
+      return;
+    }
+    out.append(text.substr(0, stop));
+    if (text[stop] == '\r' && stop + 1 < text.size() && text[stop + 1] == '\n') {
       out.append(lineBreak);
+      text.remove_prefix(stop + 2);
+    } else if (text[stop] == '\n') {
+      out.append(lineBreak);
+      text.remove_prefix(stop + 1);
     } else {
-      out.push_back(text[i]);
+      out.push_back('\r');  // a carriage return alone is not a line break here
+      text.remove_prefix(stop + 1);
     }
   }
 }
@@ -49,11 +63,34 @@ std::vector<std::string_view> boldClauses(const Dismissal& dismissal) {
   return clauses;
 }
 
+std::vector<ExplainedSlot> explainedSlots(const Dismissal& dismissal) {
+  std::vector<ExplainedSlot> slots;
+  for (std::size_t i = 0; i < kSlotCount; ++i) {
+    const SlotRecord& slot = dismissal.slotRecords[i];
+    const auto which = static_cast<Slot>(i);
+    if (slot.text.empty()) continue;
+    if (which == Slot::weekdayClause && !dismissal.dailyService) continue;
+    if (which == Slot::wholeText && !dismissal.wholeText) continue;
+    slots.push_back({kSlotLabels[i], slot.text, slot.rule});
+  }
+  return slots;
+}
+
 std::string textLayout(const Dismissal& dismissal, const LongDateFormat& longDate,
                        std::string_view lineBreak) {
   std::string out;
   out.reserve(dismissal.dismissalText.size() + dismissal.endingText.size() + 160);
-  out.append(dateLine(dismissal, longDate));
+  appendTextLayout(out, dismissal, longDate, lineBreak);
+  return out;
+}
+
+void appendTextLayout(std::string& out, const Dismissal& dismissal, const LongDateFormat& longDate,
+                      std::string_view lineBreak) {
+  out.append(longDate(dismissal.pickedDate));
+  if (!dismissal.dayTitle.empty()) {
+    out.append(" - ");
+    out.append(dismissal.dayTitle);
+  }
   out.append(lineBreak);
   out.append(dismissal.serviceHeading);
   out.append(lineBreak);
@@ -62,7 +99,6 @@ std::string textLayout(const Dismissal& dismissal, const LongDateFormat& longDat
   out.append(lineBreak);
   out.append(lineBreak);
   appendLines(out, dismissal.endingText, lineBreak);
-  return out;
 }
 
 }  // namespace corvane

@@ -21,6 +21,16 @@ std::string dateLine(const Dismissal& dismissal, const LongDateFormat& longDate)
 // in the daily services, where it stands in the sentence.
 std::vector<std::string_view> boldClauses(const Dismissal& dismissal);
 
+// The slots that stand in the dismissal, each with its rule, for a reader
+// who asks why: empty slots left out, and the weekday's intercession only in
+// the daily services, the whole dismissal only when it is one.
+struct ExplainedSlot {
+  std::string_view label;  // "Saints of the day"
+  std::string_view text;
+  RuleName rule;
+};
+std::vector<ExplainedSlot> explainedSlots(const Dismissal& dismissal);
+
 // The text with each line break (LF or CR LF) written as `lineBreak`.
 std::string withLineBreaks(std::string_view text, std::string_view lineBreak);
 
@@ -29,5 +39,8 @@ std::string withLineBreaks(std::string_view text, std::string_view lineBreak);
 // the last. A line break inside the sentence or the ending becomes `lineBreak` too.
 std::string textLayout(const Dismissal& dismissal, const LongDateFormat& longDate,
                        std::string_view lineBreak);
+// The same, appended to `out`, for writing many dismissals into one buffer.
+void appendTextLayout(std::string& out, const Dismissal& dismissal, const LongDateFormat& longDate,
+                      std::string_view lineBreak);
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 #include "output/word_document.h"
 
 #include <exception>
+#include <iterator>
 #include <system_error>
 
 #include "output/docx_package.h"
@@ -54,6 +55,16 @@ void markBoldClauses(std::vector<DocumentParagraph>& paragraphs,
   }
 }
 
+// The stem with ".docx", or "-2", "-3" … when taken: never over an earlier file.
+std::filesystem::path freePath(const std::filesystem::path& folder, const std::string& stem) {
+  std::error_code error;
+  std::filesystem::path path = folder / (stem + ".docx");
+  for (int number = 2; std::filesystem::exists(path, error); ++number) {
+    path = folder / (stem + "-" + std::to_string(number) + ".docx");
+  }
+  return path;
+}
+
 }  // namespace
 
 std::vector<DocumentParagraph> documentParagraphs(const Dismissal& dismissal,
@@ -95,27 +106,44 @@ std::vector<DocumentParagraph> documentParagraphs(const Dismissal& dismissal,
   return paragraphs;
 }
 
-std::string wordDocumentBytes(const Dismissal& dismissal, const LongDateFormat& longDate) {
-  return docxPackage(documentParagraphs(dismissal, longDate));
+std::vector<DocumentParagraph> bookletParagraphs(std::span<const Dismissal> dismissals,
+                                                 const LongDateFormat& longDate) {
+  std::vector<DocumentParagraph> paragraphs;
+  paragraphs.reserve(dismissals.size() * 6);
+  for (const Dismissal& dismissal : dismissals) {
+    std::vector<DocumentParagraph> entry = documentParagraphs(dismissal, longDate);
+    if (!paragraphs.empty()) entry.front().pageBreakBefore = true;
+    std::move(entry.begin(), entry.end(), std::back_inserter(paragraphs));
+  }
+  return paragraphs;
+}
+
+std::string wordDocumentBytes(std::span<const Dismissal> dismissals, const LongDateFormat& longDate,
+                              Paper paper) {
+  return docxPackage(bookletParagraphs(dismissals, longDate), paper);
+}
+
+std::string wordDocumentBytes(const Dismissal& dismissal, const LongDateFormat& longDate,
+                              Paper paper) {
+  return wordDocumentBytes(std::span{&dismissal, 1}, longDate, paper);
 }
 
 std::filesystem::path freeDocumentPath(const std::filesystem::path& folder, Date picked,
                                        Service service, bool evening) {
   std::string stem = "dismissal-" + isoDate(picked) + "-" + std::string{serviceName(service)};
   if (evening) stem += "-evening";
-  std::error_code error;
-  std::filesystem::path path = folder / (stem + ".docx");
-  for (int number = 2; std::filesystem::exists(path, error); ++number) {
-    path = folder / (stem + "-" + std::to_string(number) + ".docx");
-  }
-  return path;
+  return freePath(folder, stem);
+}
+
+std::filesystem::path freeBookletPath(const std::filesystem::path& folder, Date first, Date last) {
+  return freePath(folder, "booklet-" + isoDate(first) + "-to-" + isoDate(last));
 }
 
 std::optional<std::string> writeWordDocument(const std::filesystem::path& path,
-                                             const Dismissal& dismissal,
-                                             const LongDateFormat& longDate) {
+                                             std::span<const Dismissal> dismissals,
+                                             const LongDateFormat& longDate, Paper paper) {
   try {
-    return writeFileAtomically(path, wordDocumentBytes(dismissal, longDate));
+    return writeFileAtomically(path, wordDocumentBytes(dismissals, longDate, paper));
   } catch (const std::exception& packing) {
     return "Cannot write " + path.string() + ": " + packing.what();
   }

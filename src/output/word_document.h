@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "output/paper.h"
 #include "output/text_layout.h"
 #include "state/date.h"
 #include "state/service.h"
@@ -15,7 +17,8 @@ namespace corvane {
 // One paragraph of the document, with the formatting it adds to the
 // document's defaults (Book Antiqua, 12 pt, justified).
 struct DocumentParagraph {
-  std::string text = {};  // a line break inside the paragraph is LF
+  std::string text = {};         // a line break inside the paragraph is LF
+  bool pageBreakBefore = false;  // the first paragraph of a booklet's later dismissals
   bool centred = false;
   std::string_view font = {};  // empty: the document's
   int halfPoints = 0;          // 0: the document's 12 pt
@@ -32,8 +35,17 @@ struct DocumentParagraph {
 std::vector<DocumentParagraph> documentParagraphs(const Dismissal& dismissal,
                                                   const LongDateFormat& longDate);
 
-// The .docx package; the same request gives the same bytes.
-std::string wordDocumentBytes(const Dismissal& dismissal, const LongDateFormat& longDate);
+// A booklet's paragraphs: each dismissal laid out as the single document lays
+// it out, one after another, each after the first starting a new page.
+std::vector<DocumentParagraph> bookletParagraphs(std::span<const Dismissal> dismissals,
+                                                 const LongDateFormat& longDate);
+
+// The .docx package of one dismissal, or of a booklet of several; the same
+// request gives the same bytes. A booklet of one is the single document.
+std::string wordDocumentBytes(std::span<const Dismissal> dismissals, const LongDateFormat& longDate,
+                              Paper paper = Paper::letter);
+std::string wordDocumentBytes(const Dismissal& dismissal, const LongDateFormat& longDate,
+                              Paper paper = Paper::letter);
 
 // "dismissal-2022-10-08-great-vespers.docx" in the folder, "-evening" for an
 // Evening Divine Liturgy, "-2", "-3" … when the name is taken: a document is
@@ -41,9 +53,20 @@ std::string wordDocumentBytes(const Dismissal& dismissal, const LongDateFormat& 
 std::filesystem::path freeDocumentPath(const std::filesystem::path& folder, Date picked,
                                        Service service, bool evening);
 
+// "booklet-2026-12-12-to-2026-12-20.docx" in the folder, by the first and
+// the last picked dates; "-2", "-3" … when the name is taken.
+std::filesystem::path freeBookletPath(const std::filesystem::path& folder, Date first, Date last);
+
 // Writes the document atomically; a message naming the error and the path on failure.
 std::optional<std::string> writeWordDocument(const std::filesystem::path& path,
-                                             const Dismissal& dismissal,
-                                             const LongDateFormat& longDate);
+                                             std::span<const Dismissal> dismissals,
+                                             const LongDateFormat& longDate,
+                                             Paper paper = Paper::letter);
+inline std::optional<std::string> writeWordDocument(const std::filesystem::path& path,
+                                                    const Dismissal& dismissal,
+                                                    const LongDateFormat& longDate,
+                                                    Paper paper = Paper::letter) {
+  return writeWordDocument(path, std::span{&dismissal, 1}, longDate, paper);
+}
 
 }  // namespace corvane

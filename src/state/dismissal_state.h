@@ -36,6 +36,21 @@ inline constexpr std::array<std::string_view, kSlotCount> kSlotNames = {
     "forerunnerClause", "weekdayClause", "patronClause", "liturgyAuthorClause", "saintsClause",
     "ancestorsClause",  "wholeText",
 };
+// The same slots as a reader names them.
+inline constexpr std::array<std::string_view, kSlotCount> kSlotLabels = {
+    "Day's name",
+    "Feast",
+    "Resurrection",
+    "Theotokos",
+    "Cross",
+    "Forerunner",
+    "Weekday intercession",
+    "Temple patron",
+    "Author of the Liturgy",
+    "Saints of the day",
+    "Ancestors",
+    "Whole dismissal",
+};
 
 // The name a liturgist would give the rule ("Nativity of Our Lord", "saints of
 // 26 October"). Names are static texts, so recording one costs a pointer copy.

@@ -7,6 +7,7 @@
 #include "output/english_date.h"
 #include "platform/data_folder.h"
 #include "platform/system_info.h"
+#include "platform/system_paper.h"
 
 namespace corvane {
 
@@ -31,12 +32,19 @@ std::string localeLongDate(Date date) {
   return locale.toString(toQDate(date), QLocale::LongFormat).toStdString();
 }
 
+std::unique_ptr<QMessageBox> askingBox(QWidget* parent, const QString& title, const QString& text) {
+  auto box = std::make_unique<QMessageBox>(QMessageBox::Question, title, text,
+                                           QMessageBox::Yes | QMessageBox::No, parent);
+  // Enter keeps things as they are: No, never a silent move to the next day.
+  box->setDefaultButton(QMessageBox::No);
+  return box;
+}
+
 AppServices defaultServices() {
   AppServices services;
   services.today = [] { return QDate::currentDate(); };
   services.ask = [](QWidget* parent, const QString& title, const QString& text) {
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return askingBox(parent, title, text)->exec() == QMessageBox::Yes;
   };
   services.tell = [](QWidget* parent, const QString& text) {
     QMessageBox::warning(parent, "CORVANE", text);
@@ -49,14 +57,17 @@ AppServices defaultServices() {
         QString::fromStdString(problem + ". The typed patron and the dismissals are kept in " +
                                folder.string() + " for now.");
   }
+  const std::optional<std::string> paper = systemPaperName();
   services.outputs = OutputServices{
       .dataFolder = folder,
       .longDate = localeLongDate,
+      .paper = paper ? paperFromName(*paper).value_or(Paper::letter) : Paper::letter,
       .openTextFile = openInTextEditor,
       .openDocument = openWithDefaultApplication,
   };
   services.patronFile = folder / "inpat.txt";
   services.settingsFile = folder / "corvane.ini";
+  services.bookletFile = folder / "booklet.txt";
   services.startSystemInfo = StartSysInfo;
   services.inform = [](QWidget* parent, const QString& title, const QString& text) {
     QMessageBox::information(parent, title, text, QMessageBox::Ok);

@@ -4,9 +4,11 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "window_logic/dismissal_outputs.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace corvane {
@@ -22,6 +24,7 @@ struct AppServices {
   OutputServices outputs;
   std::filesystem::path patronFile;    // "inpat.txt" in the data folder
   std::filesystem::path settingsFile;  // "corvane.ini" in the data folder: the temple's choices
+  std::filesystem::path bookletFile;   // "booklet.txt" in the data folder
   // Said to the user when the temple window first shows: the data folder could not be made.
   QString startupProblem;
   // Starts the system-information tool; false when there is none to start.
@@ -37,6 +40,10 @@ AppServices defaultServices();
 // A date of the date picker as a calendar date, and back.
 Date toDate(QDate date);
 QDate toQDate(Date date);
+
+// The modal Yes/No question of the windows (the Evening Divine Liturgy's),
+// with No as its default button.
+std::unique_ptr<QMessageBox> askingBox(QWidget* parent, const QString& title, const QString& text);
 
 // The long date of the locale in use; the English form in the C or POSIX locale.
 std::string localeLongDate(Date date);

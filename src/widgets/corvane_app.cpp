@@ -58,6 +58,7 @@ void CorvaneApp::start() {
   if (!services_.startupProblem.isEmpty()) services_.tell(form2_.get(), services_.startupProblem);
   form2_->restoreChoices();
   form2_->showAndReload();
+  form1_->loadBooklet();
 }
 
 void CorvaneApp::enterMainWindow() {

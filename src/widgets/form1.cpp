@@ -10,11 +10,14 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -113,6 +116,13 @@ void fillPreview(QTextDocument& document, const DismissalPreview& preview) {
   }
 }
 
+// Kept in the layout while hidden, so the window keeps one size in both stages.
+void keepPlaceWhenHidden(QWidget* widget) {
+  QSizePolicy policy = widget->sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  widget->setSizePolicy(policy);
+}
+
 }  // namespace
 
 Form1::Form1(DismissalState& state, TempleSettings& settings, AppServices& services)
@@ -126,10 +136,14 @@ Form1::Form1(DismissalState& state, TempleSettings& settings, AppServices& servi
                shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
                return services_.ask(this, QString::fromStdString(title), shown);
              }),
-      openFailures_(this, [this](const QString& message) {
-        // The word processor did not open: the minimised window comes back to say so.
-        if (isMinimized()) showNormal();
-        services_.tell(this, message);
+      openFailures_(this,
+                    [this](const QString& message) {
+                      // The word processor did not open: the minimised window comes back to say so.
+                      if (isMinimized()) showNormal();
+                      services_.tell(this, message);
+                    }),
+      booklet_(services.bookletFile, [this](const std::string& message) {
+        services_.tell(this, QString::fromStdString(message));
       }) {
   setObjectName("Form1");
   setWindowTitle("CORVANE");
@@ -141,7 +155,9 @@ Form1::Form1(DismissalState& state, TempleSettings& settings, AppServices& servi
 
 void Form1::buildControls() {
   auto* central = new QWidget(this);
-  auto* grid = new QGridLayout(central);
+  auto* rows = new QVBoxLayout(central);
+  auto* columns = new QHBoxLayout;
+  rows->addLayout(columns, 1);
 
   serviceFrame_ = new QGroupBox("FIRST -- Select Service", central);
   serviceFrame_->setObjectName("frmServiceSelect");
@@ -164,8 +180,10 @@ void Form1::buildControls() {
   serviceLayout->addStretch();
   continueButton_ = button(serviceFrame_, "cmdSelectService", "&Continue");
   serviceLayout->addWidget(continueButton_);
-  grid->addWidget(serviceFrame_, 0, 0, 5, 1);
+  columns->addWidget(serviceFrame_);
 
+  // The date, its note and the commands, one under the other.
+  auto* dateColumn = new QVBoxLayout;
   dateFrame_ = new QGroupBox("SECOND -- Select Date of Service", central);
   dateFrame_->setObjectName("frmSelectDate");
   auto* dateLayout = new QVBoxLayout(dateFrame_);
@@ -175,32 +193,32 @@ void Form1::buildControls() {
   picker_->setCalendarPopup(true);
   picker_->setDateRange(toQDate(kFirstSupportedDate), toQDate(kLastSupportedDate));
   dateLayout->addWidget(picker_);
-  grid->addWidget(dateFrame_, 0, 1);
+  dateColumn->addWidget(dateFrame_);
 
+  auto* notes = new QGridLayout;
   vespersNote_ = note(central, "lblSelectDate", kVespersNote);
   orthrosNote_ = note(central, "lblSelectDate2", kOrthrosNote);
-  grid->addWidget(vespersNote_, 1, 1);
-  grid->addWidget(orthrosNote_, 1, 1);  // the same place: at most one is shown
+  notes->addWidget(vespersNote_, 0, 0);
+  notes->addWidget(orthrosNote_, 0, 0);  // the same place: at most one is shown
+  keepPlaceWhenHidden(vespersNote_);
+  keepPlaceWhenHidden(orthrosNote_);
+  dateColumn->addLayout(notes);
 
   selectDifferentService_ = button(central, "cmdGoBack", "&Select a Different Service");
   wordButton_ = button(central, "cmdCreateDismissal", "CREATE DISMISSAL in MS &Word");
   wordButton_->setToolTip(kWordTip);
   textButton_ = button(central, "cmdTxtFile", "CREATE DISMISSAL in &Text File");
   textButton_->setToolTip(kTextTip);
-  grid->addWidget(selectDifferentService_, 2, 1);
-  grid->addWidget(wordButton_, 3, 1);
-  grid->addWidget(textButton_, 4, 1);
+  dateColumn->addWidget(selectDifferentService_);
+  dateColumn->addWidget(wordButton_);
+  dateColumn->addWidget(textButton_);
+  dateColumn->addStretch();
+  auto* dateColumnWidget = new QWidget(central);
+  dateColumnWidget->setLayout(dateColumn);
+  dateColumnWidget->setFixedWidth(340);
+  columns->addWidget(dateColumnWidget);
 
-  auto* bottom = new QHBoxLayout;
-  QPushButton* goBack = button(central, "cmdOtherForm", "Go &Back");
-  QPushButton* quit = button(central, "cmdEnd", "&Quit");
-  bottom->addWidget(goBack);
-  bottom->addWidget(quit);
-  bottom->addStretch();
-  grid->addLayout(bottom, 5, 0, 1, 2);
-  grid->setColumnMinimumWidth(1, 320);
-
-  // The preview of the date stage: what the outputs will contain.
+  // The preview of the date stage: what the outputs will contain, and why.
   auto* previewColumn = new QVBoxLayout;
   preview_ = new QTextBrowser(central);
   preview_->setObjectName("txtPreview");
@@ -212,28 +230,77 @@ void Form1::buildControls() {
       "Copies the dismissal, with its bold clauses, to the clipboard (Ctrl+Shift+C).");
   whyButton_ = button(central, "cmdWhy", "Wh&y?");
   whyButton_->setCheckable(true);
-  whyButton_->setToolTip("Lists the rule behind each bold clause.");
-  whyList_ = new QLabel(central);
+  whyButton_->setToolTip("Lists the church date and the rule behind each of the day's clauses.");
+  whyList_ = new QLabel;
   whyList_->setObjectName("lblWhy");
   whyList_->setWordWrap(true);
+  whyList_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   whyList_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  whyArea_ = new QScrollArea(central);
+  whyArea_->setObjectName("areaWhy");
+  whyArea_->setWidget(whyList_);
+  whyArea_->setWidgetResizable(true);
+  whyArea_->setFixedHeight(120);  // opening it never changes the window's size
   auto* previewButtons = new QHBoxLayout;
   previewButtons->addWidget(copyButton_);
   previewButtons->addWidget(whyButton_);
   previewButtons->addStretch();
   previewColumn->addWidget(preview_, 1);
   previewColumn->addLayout(previewButtons);
-  previewColumn->addWidget(whyList_);
-  grid->addLayout(previewColumn, 0, 2, 6, 1);
-  grid->setColumnStretch(2, 1);
+  previewColumn->addWidget(whyArea_);
+  for (QWidget* widget : {static_cast<QWidget*>(preview_), static_cast<QWidget*>(copyButton_),
+                          static_cast<QWidget*>(whyButton_), static_cast<QWidget*>(whyArea_)}) {
+    keepPlaceWhenHidden(widget);
+  }
+  columns->addLayout(previewColumn, 1);
+
+  // The booklet: the dismissals collected for one document.
+  bookletFrame_ = new QGroupBox("Booklet", central);
+  bookletFrame_->setObjectName("frmBooklet");
+  auto* bookletLayout = new QVBoxLayout(bookletFrame_);
+  bookletView_ = new QListWidget(bookletFrame_);
+  bookletView_->setObjectName("lstBooklet");
+  bookletView_->setToolTip(
+      "The services of the booklet, in the order they are served. Delete removes the selected "
+      "one.");
+  addButton_ = button(bookletFrame_, "cmdAddToBooklet", "&Add to Booklet");
+  addButton_->setToolTip("Adds this service and date to the booklet.");
+  clearButton_ = button(bookletFrame_, "cmdClearBooklet", "C&lear Booklet");
+  clearButton_->setToolTip("Empties the booklet.");
+  createBookletButton_ = button(bookletFrame_, "cmdCreateBooklet", "Create Boo&klet");
+  createBookletButton_->setToolTip(
+      "Opens the booklet as a new document: each dismissal on a page of its own, for the temple "
+      "as it is now set.");
+  bookletLayout->addWidget(bookletView_, 1);
+  bookletLayout->addWidget(addButton_);
+  bookletLayout->addWidget(clearButton_);
+  bookletLayout->addWidget(createBookletButton_);
+  bookletFrame_->setFixedWidth(260);
+  keepPlaceWhenHidden(bookletFrame_);
+  columns->addWidget(bookletFrame_);
+
+  auto* bottom = new QHBoxLayout;
+  QPushButton* goBack = button(central, "cmdOtherForm", "Go &Back");
+  QPushButton* quit = button(central, "cmdEnd", "&Quit");
+  bottom->addWidget(goBack);
+  bottom->addWidget(quit);
+  bottom->addStretch();
+  rows->addLayout(bottom);
   setCentralWidget(central);
 
+  connect(addButton_, &QPushButton::clicked, this, &Form1::addToBooklet);
+  connect(clearButton_, &QPushButton::clicked, this, [this] {
+    booklet_.clear();
+    showBooklet();
+  });
+  connect(createBookletButton_, &QPushButton::clicked, this, &Form1::createBooklet);
+  bookletView_->installEventFilter(this);  // the Delete key removes the selected entry
   connect(copyButton_, &QPushButton::clicked, this, &Form1::copyPreview);
   auto* copyShortcut = new QShortcut(QKeySequence("Ctrl+Shift+C"), this);
   connect(copyShortcut, &QShortcut::activated, this, [this] {
     if (copyButton_->isVisible()) copyPreview();
   });
-  connect(whyButton_, &QPushButton::toggled, whyList_, &QLabel::setVisible);
+  connect(whyButton_, &QPushButton::toggled, whyArea_, &QWidget::setVisible);
 
   connect(options_, &QButtonGroup::idClicked, this, &Form1::onOptionClicked);
   connect(continueButton_, &QPushButton::clicked, this, [this] {
@@ -285,7 +352,8 @@ void Form1::updatePreview() {
   preview_->setVisible(dateStage);
   copyButton_->setVisible(dateStage);
   whyButton_->setVisible(dateStage);
-  whyList_->setVisible(dateStage && whyButton_->isChecked());
+  whyArea_->setVisible(dateStage && whyButton_->isChecked());
+  bookletFrame_->setVisible(dateStage);
   if (!dateStage) {
     preview_->clear();
     previewPlain_.clear();
@@ -335,6 +403,49 @@ void Form1::createTextFile() {
 void Form1::createDocument() {
   const OutputResult result =
       corvane::createDocument(state_, settings_, services_.outputs, openFailures_.sender());
+  if (result.problem) {
+    services_.tell(this, QString::fromStdString(*result.problem));
+    return;
+  }
+  showMinimized();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == bookletView_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    const int row = bookletView_->currentRow();
+    if (row >= 0) {
+      booklet_.remove(static_cast<std::size_t>(row));
+      showBooklet();
+      bookletView_->setCurrentRow(std::min(row, bookletView_->count() - 1));
+    }
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::loadBooklet() {
+  booklet_.load();
+  showBooklet();
+}
+
+void Form1::addToBooklet() {
+  booklet_.add({state_.serviceDate, serviceOf(state_), state_.eveningLiturgy});
+  showBooklet();
+}
+
+void Form1::showBooklet() {
+  bookletView_->clear();
+  for (const std::string& label : booklet_.labels()) {
+    bookletView_->addItem(QString::fromStdString(label));
+  }
+  clearButton_->setEnabled(!booklet_.entries().empty());
+  createBookletButton_->setEnabled(!booklet_.entries().empty());
+}
+
+void Form1::createBooklet() {
+  const OutputResult result = corvane::createBooklet(booklet_.entries(), settings_,
+                                                     services_.outputs, openFailures_.sender());
   if (result.problem) {
     services_.tell(this, QString::fromStdString(*result.problem));
     return;

@@ -5,6 +5,7 @@
 
 #include "widgets/app_services.h"
 #include "widgets/cross_thread_report.h"
+#include "window_logic/booklet_list.h"
 #include "window_logic/main_window_logic.h"
 
 class QAbstractButton;
@@ -12,8 +13,10 @@ class QButtonGroup;
 class QDateEdit;
 class QGroupBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTextBrowser;
 
 namespace corvane {
@@ -29,6 +32,8 @@ class Form1 : public QMainWindow {
   MainWindowLogic& logic() { return logic_; }
   // Shows the controls as the logic left them.
   void sync();
+  // At start: the booklet of the last start.
+  void loadBooklet();
 
  signals:
   void goBackRequested();
@@ -36,6 +41,7 @@ class Form1 : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildControls();
@@ -45,6 +51,9 @@ class Form1 : public QMainWindow {
   void createDocument();
   void updatePreview();
   void copyPreview();
+  void addToBooklet();
+  void showBooklet();
+  void createBooklet();
 
   DismissalState& state_;
   TempleSettings& settings_;
@@ -52,6 +61,7 @@ class Form1 : public QMainWindow {
   MainWindowLogic logic_;
   bool syncing_ = false;            // programmatic changes are not the user's
   CrossThreadReport openFailures_;  // a written file that did not open, told later
+  BookletList booklet_;
 
   QButtonGroup* options_ = nullptr;
   std::array<QRadioButton*, kServiceOptionCount> optionButtons_{};
@@ -68,6 +78,12 @@ class Form1 : public QMainWindow {
   QPushButton* copyButton_ = nullptr;
   QPushButton* whyButton_ = nullptr;
   QLabel* whyList_ = nullptr;
+  QScrollArea* whyArea_ = nullptr;
+  QGroupBox* bookletFrame_ = nullptr;
+  QListWidget* bookletView_ = nullptr;
+  QPushButton* addButton_ = nullptr;
+  QPushButton* clearButton_ = nullptr;
+  QPushButton* createBookletButton_ = nullptr;
   QString previewPlain_;
   QString previewHtml_;
 };

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "composer/booklet.h"
+#include "output/paper.h"
 #include "output/text_layout.h"
 #include "platform/open_file.h"
 #include "settings/temple_settings.h"
@@ -16,6 +18,7 @@ namespace corvane {
 struct OutputServices {
   std::filesystem::path dataFolder;
   LongDateFormat longDate;
+  Paper paper = Paper::letter;  // the system's default paper
   // Open a file without waiting; a failure may be reported later, from another thread.
   std::function<void(const std::filesystem::path&, OpenFailure)> openTextFile;
   std::function<void(const std::filesystem::path&, OpenFailure)> openDocument;
@@ -36,5 +39,10 @@ OutputResult createTextFile(DismissalState& state, const TempleSettings& setting
 // A new document that never replaces an earlier one, opened in the word processor.
 OutputResult createDocument(DismissalState& state, const TempleSettings& settings,
                             const OutputServices& services, OpenFailure onOpenFailure);
+
+// The booklet: every entry composed for the temple as it stands, one a page,
+// in a new document "booklet-FIRST-to-LAST.docx", opened in the word processor.
+OutputResult createBooklet(const std::vector<BookletEntry>& entries, const TempleSettings& settings,
+                           const OutputServices& services, OpenFailure onOpenFailure);
 
 }  // namespace corvane

@@ -15,14 +15,8 @@ DismissalPreview previewDismissal(DismissalState& state, const TempleSettings& s
                     (dismissal.calendar == TempleCalendar::oldCalendar ? " (Julian calendar)"
                                                                        : " (new calendar)"),
       .reasons = {}};
-  for (std::size_t i = 0; i < kSlotCount; ++i) {
-    const SlotRecord& slot = dismissal.slotRecords[i];
-    if (slot.text.empty()) continue;
-    const auto which = static_cast<Slot>(i);
-    // The weekday's intercession stands in the sentence only at the daily services.
-    if (which == Slot::weekdayClause && !dismissal.dailyService) continue;
-    if (which == Slot::wholeText && !dismissal.wholeText) continue;
-    preview.reasons.push_back(std::string{kSlotNames[i]} + ": " + std::string{slot.rule});
+  for (const ExplainedSlot& slot : explainedSlots(dismissal)) {
+    preview.reasons.push_back(std::string{slot.label} + ": " + std::string{slot.rule});
   }
   return preview;
 }

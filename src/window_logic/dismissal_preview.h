@@ -17,7 +17,7 @@ struct DismissalPreview {
   std::vector<DocumentParagraph> paragraphs;  // the document's, with its bold clauses
   // The liturgical day in the temple's calendar: "6 December 2026 (Julian calendar)".
   std::string churchDate;
-  // Why each bold clause is there: "feastClause: Nativity of Our Lord".
+  // Why each clause of the day is there: "Feast: Nativity of Our Lord".
   std::vector<std::string> reasons;
 };
 

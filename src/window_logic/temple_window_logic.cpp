@@ -41,7 +41,14 @@ void TempleWindowLogic::selectPatron(Patron patron) {
 TempleWindowLogic::Outcome TempleWindowLogic::continuePressed() {
   settings_.bishopPresent = controls_.bishopYes;
   settings_.calendar = controls_.calendar;
-  std::string phrase = controls_.boxText;
+  // The phrase as it is stored: blanks at its ends and control characters left off.
+  const std::string phrase = cleanTypedPhrase(controls_.boxText);
+  if (phrase.empty() && !controls_.boxText.empty() && controls_.selected == Patron::typed) {
+    report_(
+        "The patron phrase held only blanks or control characters. Type the name of the "
+        "temple's patron, as it should stand in the dismissal.");
+  }
+  controls_.boxText = phrase;
   if (const std::optional<std::string> problem = file_.write(phrase)) report_(*problem);
 
   if (controls_.selected == Patron::typed) {

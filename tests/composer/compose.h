@@ -11,9 +11,12 @@
 namespace corvane::testing {
 
 struct Composed {
-  DismissalState state;  // as the composition left it: the slots and the liturgical day
+  DismissalState state;  // as the composition left it: the liturgical day and its dates
   Dismissal dismissal;
   const std::string& sentence() const { return dismissal.dismissalText; }
+  // A slot's text and its rule, as the composition left them.
+  const std::string& text(Slot slot) const { return dismissal.slot(slot).text; }
+  RuleName rule(Slot slot) const { return dismissal.slot(slot).rule; }
 };
 
 inline Composed compose(Service service, Date picked, bool evening = false,

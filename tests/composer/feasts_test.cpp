@@ -54,9 +54,9 @@ void expectDays(std::initializer_list<DayRow> rows) {
     const auto composed = compose(row.service, row.picked, row.evening);
     const std::string where =
         std::string{serviceName(row.service)} + " " + std::to_string((row.picked - Date{}).count());
-    EXPECT_EQ(composed.state.dayTitle, row.dayTitle) << where;
-    EXPECT_EQ(composed.state.feastClause, row.feastClause) << where;
-    EXPECT_EQ(composed.state.risenClause, row.risenClause) << where;
+    EXPECT_EQ(composed.text(Slot::dayTitle), row.dayTitle) << where;
+    EXPECT_EQ(composed.text(Slot::feastClause), row.feastClause) << where;
+    EXPECT_EQ(composed.text(Slot::risenClause), row.risenClause) << where;
   }
 }
 
@@ -197,7 +197,7 @@ TEST(FeastsOfTheLord, ClauseSpansAtBothEdges) {
       {2026y / August / 14, ""},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(compose(Service::orthros, row.day).state.feastClause, row.feastClause)
+    EXPECT_EQ(compose(Service::orthros, row.day).text(Slot::feastClause), row.feastClause)
         << (row.day - p).count() << " days from Pascha";
   }
 }
@@ -209,7 +209,8 @@ TEST(TheotokosCrossForerunner, TheElevationsWeekAtBothEdges) {
       "by the might of the precious and life-giving cross, the elevation";
   for (int date = 14; date <= 22; ++date) {
     const auto composed = compose(Service::dailyOrthros, 2026y / September / date);
-    EXPECT_EQ(composed.state.weekdayClause.starts_with(cross), date >= 15 && date <= 21) << date;
+    EXPECT_EQ(composed.text(Slot::weekdayClause).starts_with(cross), date >= 15 && date <= 21)
+        << date;
   }
 }
 
@@ -282,12 +283,11 @@ TEST(TheotokosCrossForerunner, ClausesAndTitles) {
   };
   for (const Row& row : rows) {
     const auto composed = compose(row.service, row.picked);
-    const auto& state = composed.state;
-    EXPECT_EQ(state.dayTitle, row.dayTitle);
-    EXPECT_EQ(state.theotokosClause, row.theotokos);
-    EXPECT_EQ(state.crossClause, row.cross);
-    EXPECT_EQ(state.forerunnerClause, row.forerunner);
-    EXPECT_EQ(state.liturgyAuthorClause, row.author);
+    EXPECT_EQ(composed.text(Slot::dayTitle), row.dayTitle);
+    EXPECT_EQ(composed.text(Slot::theotokosClause), row.theotokos);
+    EXPECT_EQ(composed.text(Slot::crossClause), row.cross);
+    EXPECT_EQ(composed.text(Slot::forerunnerClause), row.forerunner);
+    EXPECT_EQ(composed.text(Slot::liturgyAuthorClause), row.author);
   }
 }
 
@@ -345,12 +345,12 @@ TEST(FeastsOfTheLord, WholeSentences) {
 // The daily services in the week of the Elevation: the Cross, then the weekday's own.
 TEST(TheotokosCrossForerunner, AfterfeastOfTheElevationInTheDailyServices) {
   const auto wednesday = compose(Service::dailyOrthros, 2025y / September / 17);
-  EXPECT_EQ(wednesday.state.weekdayClause,
+  EXPECT_EQ(wednesday.text(Slot::weekdayClause),
             "by the might of the precious and life-giving cross, the elevation of which we "
             "commemorate this day; by the might of the precious and life-giving cross, the "
             "elevation of which we commemorate this day; ");
   const auto monday = compose(Service::dailyVespers, 2025y / September / 14);
-  EXPECT_EQ(monday.state.weekdayClause,
+  EXPECT_EQ(monday.text(Slot::weekdayClause),
             "by the might of the precious and life-giving cross, the elevation of which we "
             "commemorate this day; by the protection of the honorable bodiless powers of heaven; ");
 }

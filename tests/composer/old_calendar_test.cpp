@@ -59,7 +59,7 @@ TEST(OldCalendar, TheFixedFeastsOnTheirJulianDates) {
     EXPECT_EQ(composed.dismissal.churchDate, row.churchDate);
     EXPECT_EQ(composed.dismissal.calendar, TempleCalendar::oldCalendar);
     EXPECT_EQ(composed.dismissal.dayTitle, row.dayTitle);
-    EXPECT_EQ(composed.state.feastClause, row.feastClause);
+    EXPECT_EQ(composed.text(Slot::feastClause), row.feastClause);
     EXPECT_EQ(composed.dismissal.pickedDate, row.picked) << "the civil date as picked";
   }
   // The vesperal Liturgy of St. Basil on the Julian paramon, headed as such.
@@ -71,21 +71,21 @@ TEST(OldCalendar, TheFixedFeastsOnTheirJulianDates) {
 
 TEST(OldCalendar, TheSaintsOnTheirJulianDates) {
   const auto nicholas = composeOld(Service::orthros, 2026y / December / 19);
-  EXPECT_EQ(nicholas.state.saintsClause,
+  EXPECT_EQ(nicholas.text(Slot::saintsClause),
             "of our father among the saints, Nicholas the Wonderworker, bishop of Myra in Lycia, "
             "whose memory we celebrate this day, ");
   TempleSettings temple = oldCalendar();
   choosePatron(temple, Patron::nicholas);
-  EXPECT_EQ(
-      testing::compose(Service::orthros, 2026y / December / 19, false, temple).state.patronClause,
-      "")
+  EXPECT_EQ(testing::compose(Service::orthros, 2026y / December / 19, false, temple)
+                .text(Slot::patronClause),
+            "")
       << "named once on his own day";
-  EXPECT_EQ(
-      testing::compose(Service::orthros, 2026y / December / 6, false, temple).state.patronClause,
-      "of our father among the saints, Nicholas the Wonderworker, bishop of Myra in Lycia; ");
+  EXPECT_EQ(testing::compose(Service::orthros, 2026y / December / 6, false, temple)
+                .text(Slot::patronClause),
+            "of our father among the saints, Nicholas the Wonderworker, bishop of Myra in Lycia; ");
   // The Sunday of the Forefathers, Julian 11 to 17 December: civil 27 December 2026 is
   // Julian 14 December.
-  EXPECT_EQ(composeOld(Service::orthros, 2026y / December / 27).state.saintsClause,
+  EXPECT_EQ(composeOld(Service::orthros, 2026y / December / 27).text(Slot::saintsClause),
             "of the Holy Forefathers of Christ our God, whose memories we celebrate this day, ");
 }
 
@@ -94,13 +94,13 @@ TEST(OldCalendar, TheSaintsOnTheirJulianDates) {
 // Sunday, which keeps its own name.
 TEST(OldCalendar, TheMeetingOnCheesefareSundayIn2010) {
   const auto sunday = composeOld(Service::orthros, 2010y / February / 14);
-  EXPECT_EQ(sunday.state.feastClause, kMeeting);
-  EXPECT_EQ(sunday.state.risenClause, kAndRisen);
+  EXPECT_EQ(sunday.text(Slot::feastClause), kMeeting);
+  EXPECT_EQ(sunday.text(Slot::risenClause), kAndRisen);
   EXPECT_EQ(sunday.dismissal.dayTitle, "Forgiveness Sunday/Cheesefare");
   EXPECT_TRUE(sunday.state.suppressSaints);
   for (Date day = 2010y / February / 15; day <= 2010y / February / 22; day += days{1}) {
     const auto composed = composeOld(Service::orthros, day);
-    EXPECT_EQ(composed.state.feastClause, "") << (day - Date{}).count();
+    EXPECT_EQ(composed.text(Slot::feastClause), "") << (day - Date{}).count();
     EXPECT_EQ(composed.dismissal.dayTitle.find("Meeting"), std::string::npos);
   }
   EXPECT_EQ(composeOld(Service::orthros, 2010y / February / 13).dismissal.dayTitle, "")
@@ -113,10 +113,10 @@ TEST(OldCalendar, TheMeetingOnCheesefareSundayIn2037) {
   EXPECT_EQ(composeOld(Service::orthros, 2037y / February / 14).dismissal.dayTitle,
             "Forefeast of the Meeting of Our Lord");
   const auto sunday = composeOld(Service::orthros, 2037y / February / 15);
-  EXPECT_EQ(sunday.state.feastClause, kMeeting);
+  EXPECT_EQ(sunday.text(Slot::feastClause), kMeeting);
   EXPECT_EQ(sunday.dismissal.dayTitle, "Forgiveness Sunday/Cheesefare");
   const auto monday = composeOld(Service::orthros, 2037y / February / 16);
-  EXPECT_EQ(monday.state.feastClause, "");
+  EXPECT_EQ(monday.text(Slot::feastClause), "");
   EXPECT_EQ(monday.dismissal.dayTitle, "");
 }
 
@@ -141,7 +141,7 @@ TEST(OldCalendar, TheMeetingInCheesefareWeekIn2026) {
   for (const Row& row : rows) {
     const auto composed = composeOld(Service::orthros, row.day);
     EXPECT_EQ(composed.dismissal.dayTitle, row.dayTitle) << (row.day - Date{}).count();
-    EXPECT_EQ(composed.state.feastClause, row.feastClause) << (row.day - Date{}).count();
+    EXPECT_EQ(composed.text(Slot::feastClause), row.feastClause) << (row.day - Date{}).count();
   }
 }
 
@@ -150,10 +150,11 @@ TEST(OldCalendar, TheMeetingInCheesefareWeekIn2026) {
 TEST(OldCalendar, TheAnnunciationInHolyAndBrightWeek) {
   const auto kyriopascha = composeOld(Service::orthros, 1991y / April / 7);
   EXPECT_EQ(kyriopascha.dismissal.dayTitle, "Holy Pascha; Annunciation of the Theotokos");
-  EXPECT_EQ(kyriopascha.state.theotokosClause, ", whose annunciation we commemorate this day");
+  EXPECT_EQ(kyriopascha.text(Slot::theotokosClause),
+            ", whose annunciation we commemorate this day");
   const auto brightMonday = composeOld(Service::orthros, 1991y / April / 8);
   EXPECT_EQ(brightMonday.dismissal.dayTitle, "Bright Monday");
-  EXPECT_EQ(brightMonday.state.theotokosClause, "");
+  EXPECT_EQ(brightMonday.text(Slot::theotokosClause), "");
   EXPECT_EQ(composeOld(Service::orthros, 1991y / April / 6).dismissal.dayTitle,
             "Great and Holy Saturday");
 }
@@ -163,11 +164,11 @@ TEST(OldCalendar, TheAnnunciationInHolyAndBrightWeek) {
 TEST(OldCalendar, StGeorgeMovedIntoBrightWeek) {
   const auto brightMonday = composeOld(Service::orthros, 2051y / May / 8);
   EXPECT_EQ(brightMonday.dismissal.churchDate, (ChurchDate{2051, 4, 25}));
-  EXPECT_EQ(brightMonday.state.saintsClause,
+  EXPECT_EQ(brightMonday.text(Slot::saintsClause),
             "of the holy, glorious and all-laudable Apostle and Evangelist Mark, whose memory we "
             "celebrate this day, and of the holy, glorious and right-victorious Greatmartyr "
             "George, the Trophy-bearer, whose memory we celebrate this day, ");
-  EXPECT_EQ(brightMonday.state.rule(Slot::saintsClause), "Bright Monday: St. George moved");
+  EXPECT_EQ(brightMonday.rule(Slot::saintsClause), "Bright Monday: St. George moved");
 }
 
 // A new-calendar temple: the same days as always, Pascha the same day.

@@ -23,9 +23,9 @@ TempleSettings templeOf(Patron patron) {
 
 void expectPatron(const PatronCase& row) {
   const auto composed = compose(row.service, row.picked, false, templeOf(row.patron));
-  EXPECT_EQ(composed.state.rule(Slot::patronClause), row.rule)
+  EXPECT_EQ(composed.rule(Slot::patronClause), row.rule)
       << static_cast<int>(row.service) << " " << (row.picked - Date{}).count() << ": "
-      << composed.state.patronClause;
+      << composed.text(Slot::patronClause);
 }
 
 // The daily services add the patron except on the weekday whose intercession names it;
@@ -63,12 +63,14 @@ TEST(TemplePatron, PatronByServiceAndWeekday) {
 
   // The day's clause of the feast follows the invocation.
   const TempleSettings cross = templeOf(Patron::cross);
-  EXPECT_EQ(compose(Service::dailyOrthros, 2025y / September / 14, false, cross).state.patronClause,
-            "by the might of the precious and life-giving cross, the elevation of which we "
-            "commemorate this day; ");
+  EXPECT_EQ(
+      compose(Service::dailyOrthros, 2025y / September / 14, false, cross).text(Slot::patronClause),
+      "by the might of the precious and life-giving cross, the elevation of which we "
+      "commemorate this day; ");
   const TempleSettings forerunner = templeOf(Patron::forerunner);
   EXPECT_EQ(
-      compose(Service::dailyOrthros, 2025y / August / 29, false, forerunner).state.patronClause,
+      compose(Service::dailyOrthros, 2025y / August / 29, false, forerunner)
+          .text(Slot::patronClause),
       "at the supplication of the honorable, glorious Prophet, Forerunner and Baptist John, whose "
       "beheading we commemorate this day; ");
 }
@@ -88,7 +90,7 @@ TEST(TemplePatron, OwnFeastNamesThePatronOnce) {
   for (const auto& [service, picked] : {std::pair{Service::chrysostom, 2022y / November / 13},
                                         std::pair{Service::basil, 2023y / January / 1},
                                         std::pair{Service::basil, 2023y / January / 30}}) {
-    EXPECT_EQ(compose(service, picked).state.liturgyAuthorClause, "");
+    EXPECT_EQ(compose(service, picked).text(Slot::liturgyAuthorClause), "");
   }
 }
 

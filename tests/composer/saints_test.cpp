@@ -26,7 +26,7 @@ TEST(CreateDismissal, GreatVespersOnTheEveOfTheApostleJames) {
                 "Anna; of the holy, glorious and all-laudable Apostle James, son of Alphaeus, "
                 "whose memory we celebrate this day, and of all the saints: have mercy on us, and "
                 "save us, forasmuch as He is good and loveth mankind.");
-  EXPECT_EQ(composed.state.rule(Slot::saintsClause), "saints of 9 October");
+  EXPECT_EQ(composed.rule(Slot::saintsClause), "saints of 9 October");
   EXPECT_EQ(composed.state.serviceDate, Date{2022y / October / 8});
 }
 
@@ -46,7 +46,7 @@ TEST(CreateDismissal, SundayAfterTheAscensionWithTheFathersOfTheFirstCouncil) {
             "God-bearing Fathers of the First Oecumenical Council in Nicaea, whose memories we "
             "celebrate this day, and of all the saints: have mercy on us, and save us, forasmuch "
             "as He is good and loveth mankind.");
-  EXPECT_EQ(composed.state.rule(Slot::saintsClause), "Sunday of the Fathers of the First Council");
+  EXPECT_EQ(composed.rule(Slot::saintsClause), "Sunday of the Fathers of the First Council");
 }
 
 struct SaintsCase {
@@ -58,13 +58,13 @@ struct SaintsCase {
 // The rule that wrote saintsClause names the row: "" when none did.
 void expectSaintsRule(const SaintsCase& row) {
   const auto composed = compose(row.service, row.picked);
-  EXPECT_EQ(composed.state.rule(Slot::saintsClause), row.expected)
-      << (row.picked - Date{}).count() << ": " << composed.state.saintsClause;
+  EXPECT_EQ(composed.rule(Slot::saintsClause), row.expected)
+      << (row.picked - Date{}).count() << ": " << composed.text(Slot::saintsClause);
 }
 
 void expectSaints(const SaintsCase& row) {
   const auto composed = compose(row.service, row.picked);
-  EXPECT_EQ(composed.state.saintsClause, row.expected) << (row.picked - Date{}).count();
+  EXPECT_EQ(composed.text(Slot::saintsClause), row.expected) << (row.picked - Date{}).count();
 }
 
 TEST(SaintsOfTheDay, ConditionsOfTheFixedCalendar) {
@@ -79,9 +79,10 @@ TEST(SaintsOfTheDay, ConditionsOfTheFixedCalendar) {
   };
   for (const SaintsCase& row : rows) expectSaintsRule(row);
 
-  EXPECT_EQ(compose(Service::orthros, 2022y / July / 25).state.ancestorsClause,
+  EXPECT_EQ(compose(Service::orthros, 2022y / July / 25).text(Slot::ancestorsClause),
             ", whose dormition we commemorate this day");
-  EXPECT_EQ(compose(Service::orthros, 2025y / June / 29).state.dayTitle, "Ss. Peter and Paul");
+  EXPECT_EQ(compose(Service::orthros, 2025y / June / 29).text(Slot::dayTitle),
+            "Ss. Peter and Paul");
 }
 
 // A commemoration that falls before Pascha moves into Bright Week; on Pascha it is lost.

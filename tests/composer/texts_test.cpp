@@ -83,10 +83,10 @@ TEST(Texts, EverySaintOnHisOwnDay) {
       ASSERT_NE(day, Date{}) << "no day found";
     }
     const auto composed = compose(Service::orthros, day);
-    EXPECT_EQ(composed.state.saintsClause, row[3]) << shown(day);
-    EXPECT_EQ(composed.state.ancestorsClause, row[4]) << shown(day);
+    EXPECT_EQ(composed.text(Slot::saintsClause), row[3]) << shown(day);
+    EXPECT_EQ(composed.text(Slot::ancestorsClause), row[4]) << shown(day);
     if (!row[5].empty()) {
-      EXPECT_EQ(composed.state.dayTitle, row[5]) << shown(day);
+      EXPECT_EQ(composed.text(Slot::dayTitle), row[5]) << shown(day);
     }
   }
 }
@@ -97,11 +97,12 @@ TEST(Texts, ASaintsConditionThatDoesNotHoldLeavesTheDayEmpty) {
   // 26 March on a Thursday; George on 23 April before Pascha (2025: Pascha 20
   // April, so 23 April falls in Bright Week, where his row does not apply and
   // he is not moved: the saints are those of Bright Wednesday).
-  EXPECT_EQ(compose(Service::orthros, 2026y / March / 26).state.saintsClause, "");
-  EXPECT_EQ(compose(Service::orthros, 2024y / April / 23).state.saintsClause, "");  // Lent 2024
-  EXPECT_EQ(compose(Service::orthros, 2024y / November / 2).state.rule(Slot::saintsClause),
+  EXPECT_EQ(compose(Service::orthros, 2026y / March / 26).text(Slot::saintsClause), "");
+  EXPECT_EQ(compose(Service::orthros, 2024y / April / 23).text(Slot::saintsClause),
+            "");  // Lent 2024
+  EXPECT_EQ(compose(Service::orthros, 2024y / November / 2).rule(Slot::saintsClause),
             "saints of 2 November");  // the first Saturday yields to the day's own row
-  EXPECT_EQ(compose(Service::orthros, 2023y / November / 4).state.rule(Slot::saintsClause),
+  EXPECT_EQ(compose(Service::orthros, 2023y / November / 4).rule(Slot::saintsClause),
             "saints of 4 November");
 }
 
@@ -222,15 +223,15 @@ TEST(Texts, TheAuthorOfTheLiturgyAndTheSundayOfTheCross) {
   const auto texts = testing::rowsWith(readTsv("commemorations.tsv"), "liturgyAuthorClause");
   ASSERT_EQ(texts.size(), 3u);
   const Date tuesday = 2026y / October / 6;
-  EXPECT_EQ(compose(Service::chrysostom, tuesday).state.liturgyAuthorClause, texts[0][7]);
-  EXPECT_EQ(compose(Service::basil, tuesday).state.liturgyAuthorClause, texts[1][7]);
-  EXPECT_EQ(compose(Service::presanctified, tuesday).state.liturgyAuthorClause, texts[2][7]);
-  EXPECT_EQ(compose(Service::orthros, tuesday).state.liturgyAuthorClause, "");
+  EXPECT_EQ(compose(Service::chrysostom, tuesday).text(Slot::liturgyAuthorClause), texts[0][7]);
+  EXPECT_EQ(compose(Service::basil, tuesday).text(Slot::liturgyAuthorClause), texts[1][7]);
+  EXPECT_EQ(compose(Service::presanctified, tuesday).text(Slot::liturgyAuthorClause), texts[2][7]);
+  EXPECT_EQ(compose(Service::orthros, tuesday).text(Slot::liturgyAuthorClause), "");
 
   const auto cross = testing::rowsWith(readTsv("commemorations.tsv"), "crossClause");
   const Date sundayOfTheCross = julianEasterAsCivil(2026) - days{28};
-  EXPECT_EQ(compose(Service::orthros, sundayOfTheCross).state.crossClause, cross[1][7]);
-  EXPECT_EQ(compose(Service::orthros, sundayOfTheCross - days{7}).state.crossClause, "");
+  EXPECT_EQ(compose(Service::orthros, sundayOfTheCross).text(Slot::crossClause), cross[1][7]);
+  EXPECT_EQ(compose(Service::orthros, sundayOfTheCross - days{7}).text(Slot::crossClause), "");
 }
 
 // The saints of a day with their own memory phrase cut off: what precedes
@@ -278,10 +279,10 @@ TEST(Texts, SundaysOfTheFathersAtBothEdgesOfTheirWindows) {
       }
       // Outside the window another rule may speak; only inside is the row's text required.
       if (inside) {
-        EXPECT_EQ(composed.state.saintsClause, expected) << shown(sunday);
+        EXPECT_EQ(composed.text(Slot::saintsClause), expected) << shown(sunday);
         EXPECT_EQ(composed.state.suppressSaints, row[5] == "yes") << shown(sunday);
       } else if (row[6] != "none") {
-        EXPECT_EQ(composed.state.saintsClause.find(row[6] == "fathers" ? row[8] : row[7]),
+        EXPECT_EQ(composed.text(Slot::saintsClause).find(row[6] == "fathers" ? row[8] : row[7]),
                   std::string::npos)
             << shown(sunday);
       }
@@ -299,10 +300,10 @@ TEST(Texts, DaysOfTheTriodion) {
       const auto composed = compose(Service::orthros, day);
       EXPECT_EQ(composed.state.suppressSaints, row[5] == "yes");
       if (row[6] == "replace") {
-        EXPECT_EQ(composed.state.saintsClause, row[7]);
+        EXPECT_EQ(composed.text(Slot::saintsClause), row[7]);
       }
       if (row[5] == "yes") {
-        EXPECT_EQ(composed.state.saintsClause, "");
+        EXPECT_EQ(composed.text(Slot::saintsClause), "");
       }
       if (!row[9].empty()) {
         EXPECT_EQ(composed.dismissal.dayTitle, row[9]);
@@ -339,16 +340,16 @@ TEST(Texts, EveryPatronsClause) {
     choosePatron(temple, day.patron, typed);
     // The clause is the text, the slot it names (empty on these days), and the closing.
     const std::string expected = (row[5] == "patronText" ? typed : row[4]) + row[6];
-    EXPECT_EQ(compose(day.service, day.picked, false, temple).state.patronClause, expected);
+    EXPECT_EQ(compose(day.service, day.picked, false, temple).text(Slot::patronClause), expected);
   }
 }
 
 // The fixed words of the sentence, filled with the composition's own slots.
-std::string filledForm(std::string form, const DismissalState& state) {
+std::string filledForm(std::string form, const Dismissal& dismissal) {
   for (std::size_t i = 0; i < kSlotCount; ++i) {
     const std::string name = "{" + std::string{kSlotNames[i]} + "}";
     for (std::size_t at = form.find(name); at != std::string::npos; at = form.find(name)) {
-      form.replace(at, name.size(), state.text(static_cast<Slot>(i)));
+      form.replace(at, name.size(), dismissal.slotRecords[i].text);
     }
   }
   return form;
@@ -375,7 +376,7 @@ TEST(Texts, TheSentenceIsTheFormFilledWithTheSlots) {
     TempleSettings temple;
     choosePatron(temple, Patron::typed, "of the holy new martyrs");
     const auto composed = compose(row.service, row.picked, false, temple);
-    EXPECT_EQ(composed.sentence(), filledForm(form.at(row.form), composed.state))
+    EXPECT_EQ(composed.sentence(), filledForm(form.at(row.form), composed.dismissal))
         << shown(row.picked);
   }
 }
@@ -391,7 +392,7 @@ TEST(Texts, WeekdayIntercessions) {
     if (row[0] == "weekday") weekdays[row[1]] = row[3];
     if (row[0] == "weekdayCase") cases[row[1]] = row[3];
   }
-  const auto filled = [&](std::string text, const DismissalState& state,
+  const auto filled = [&](std::string text, const Dismissal& state,
                           const std::string& scratch = "") {
     phrase["{weekdayScratch}"] = scratch;
     for (const auto& [name, value] : phrase) {
@@ -404,19 +405,20 @@ TEST(Texts, WeekdayIntercessions) {
   // 4 to 10 October 2026: Sunday to Saturday (weekday numbers 1 to 7).
   for (int number = 1; number <= 7; ++number) {
     const auto composed = compose(Service::dailyOrthros, 2026y / October / (3 + number));
-    EXPECT_EQ(composed.state.weekdayClause,
-              filled(weekdays.at(std::to_string(number)), composed.state))
+    EXPECT_EQ(composed.text(Slot::weekdayClause),
+              filled(weekdays.at(std::to_string(number)), composed.dismissal))
         << number;
   }
   // St. Nicholas on a Thursday (2029); the week of the Elevation on a Wednesday (2025).
   const auto nicholas = compose(Service::dailyOrthros, 2029y / December / 6);
-  EXPECT_EQ(nicholas.state.weekdayClause, filled(cases.at("dec6"), nicholas.state));
-  EXPECT_EQ(nicholas.state.saintsClause, "");
+  EXPECT_EQ(nicholas.text(Slot::weekdayClause), filled(cases.at("dec6"), nicholas.dismissal));
+  EXPECT_EQ(nicholas.text(Slot::saintsClause), "");
   const auto elevation = compose(Service::dailyOrthros, 2025y / September / 17);
-  EXPECT_EQ(elevation.state.weekdayClause, filled(cases.at("sep15to21"), elevation.state,
-                                                  filled(weekdays.at("4"), elevation.state)));
+  EXPECT_EQ(elevation.text(Slot::weekdayClause),
+            filled(cases.at("sep15to21"), elevation.dismissal,
+                   filled(weekdays.at("4"), elevation.dismissal)));
   // The Elevation itself on a Wednesday in the daily services: no saints of the day.
-  EXPECT_EQ(compose(Service::dailyOrthros, 2027y / September / 14).state.saintsClause, "");
+  EXPECT_EQ(compose(Service::dailyOrthros, 2027y / September / 14).text(Slot::saintsClause), "");
 }
 
 // The closing lines and the service headings, each from the copy.

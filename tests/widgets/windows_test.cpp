@@ -7,9 +7,13 @@
 #include <QClipboard>
 #include <QDateEdit>
 #include <QLabel>
+#include <QListWidget>
 #include <QLocale>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QTextBrowser>
 #include <condition_variable>
 #include <deque>
@@ -51,6 +55,7 @@ class Windows : public ::testing::Test {
     };
     services.patronFile = folder.path() / "inpat.txt";
     services.settingsFile = folder.path() / "corvane.ini";
+    services.bookletFile = folder.path() / "booklet.txt";
     services.startSystemInfo = [this] { return systemInfoStarts; };
     services.inform = [this](QWidget*, const QString& title, const QString& text) {
       messages.push_back(title + "|" + text);
@@ -152,13 +157,24 @@ TEST_F(Windows, APhraseOutsideTheCodePageRoundTrips) {
   EXPECT_EQ(in<QPlainTextEdit>(app->form2(), "txtInPat").toPlainText(), greek);
 }
 
-TEST_F(Windows, APhraseIsStoredAsTyped) {
+// A phrase loses the blanks at its ends and its control characters before it
+// is stored; one that held nothing else is said, and the window stays.
+TEST_F(Windows, APhraseIsStoredCleaned) {
   start();
   click(app->form2(), "cmdContinue");
-  const QString typed = QString::fromUtf8("  of St.\u00A0Raphael\u2028of Brooklyn\t ");
-  typePatron(typed);
+  typePatron(QString::fromUtf8("  of St.\u00A0Raphael\u2028of\x01 Brooklyn\t \x7F"));
   click(app->form2(), "cmdContinue");
-  EXPECT_EQ(app->settings().patronText, "  of St.\u00A0Raphael\nof Brooklyn\t ");
+  EXPECT_EQ(app->settings().patronText, "of St.\u00A0Raphael\nof Brooklyn");
+  EXPECT_EQ(fileBytes(services.patronFile), "of St.\xA0Raphael\r\nof Brooklyn\r\n");
+  EXPECT_TRUE(messages.isEmpty());
+
+  start();
+  typePatron(" \t\x01 ");
+  click(app->form2(), "cmdContinue");
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].startsWith("The patron phrase held only blanks or control characters."));
+  EXPECT_TRUE(app->form2().isVisible());
+  EXPECT_FALSE(app->form1().isVisible());
 }
 
 TEST_F(Windows, AListedPatronRemovesTheStoredPhrase) {
@@ -510,9 +526,109 @@ TEST_F(Windows, ThePreviewFollowsTheDateAndCopiesBothFormats) {
 
   click(main, "cmdWhy");
   EXPECT_TRUE(in<QLabel>(main, "lblWhy").isVisible());
-  EXPECT_TRUE(in<QLabel>(main, "lblWhy").text().contains("feastClause: Nativity of Our Lord"));
+  EXPECT_TRUE(in<QLabel>(main, "lblWhy").text().contains("Feast: Nativity of Our Lord"));
   click(main, "cmdGoBack");
   EXPECT_FALSE(preview.isVisible());
+}
+
+// The question of the Evening Divine Liturgy opens with No as its default
+// button: Enter keeps the ordinary Liturgy.
+TEST_F(Windows, TheEveningLiturgyQuestionDefaultsToNo) {
+  const auto box = askingBox(nullptr, "EDL", "Is this an Evening Divine Liturgy?");
+  ASSERT_NE(box->defaultButton(), nullptr);
+  EXPECT_EQ(box->defaultButton(), qobject_cast<QPushButton*>(box->button(QMessageBox::No)));
+  EXPECT_EQ(box->text(), "Is this an Evening Divine Liturgy?");
+  EXPECT_EQ(box->windowTitle(), "EDL");
+  EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+}
+
+// One size for the main window: the service stage, the date stage and "Why?".
+TEST_F(Windows, TheMainWindowKeepsOneSize) {
+  reachMainWindow();
+  Form1& main = app->form1();
+  QApplication::processEvents();
+  const QSize size = main.size(), hint = main.sizeHint();
+  const auto sameSize = [&](const char* when) {
+    QApplication::processEvents();
+    EXPECT_EQ(main.size(), size) << when;
+    EXPECT_EQ(main.sizeHint(), hint) << when;
+  };
+  click(main, "cmdSelectService");
+  sameSize("in the date stage");
+  click(main, "cmdWhy");
+  sameSize("with Why? open");
+  click(main, "cmdGoBack");
+  sameSize("back in the service stage");
+}
+
+// The booklet: entries in the order they are served, each once; Delete
+// removes the selected one; it survives a restart.
+TEST_F(Windows, TheBookletCollectsServicesInTheOrderServed) {
+  reachMainWindow();
+  Form1& main = app->form1();
+  const auto addOn = [&](const char* option, QDate date, std::deque<bool> evening = {}) {
+    click(main, "cmdGoBack");
+    if (std::string_view{option}.starts_with("optSt")) click(main, "optDivineLiturgy");
+    answers = std::move(evening);
+    click(main, option);
+    click(main, "cmdSelectService");
+    in<QDateEdit>(main, "DTPicker1").setDate(date);
+    click(main, "cmdAddToBooklet");
+  };
+  addOn("optStJC", QDate{2026, 12, 13});
+  addOn("optVespers", QDate{2026, 12, 12});
+  addOn("optOrthros", QDate{2026, 12, 13});
+  addOn("optStJC", QDate{2026, 12, 13}, {true});  // the evening Liturgy of the same day
+  addOn("optOrthros", QDate{2026, 12, 13});       // already there: nothing
+  auto& list = in<QListWidget>(main, "lstBooklet");
+  QStringList labels;
+  for (int row = 0; row < list.count(); ++row) labels << list.item(row)->text();
+  EXPECT_EQ(labels, (QStringList{"Sat, Dec 12, 2026 - Great Vespers", "Sun, Dec 13, 2026 - Orthros",
+                                 "Sun, Dec 13, 2026 - Divine Liturgy of St. John Chrysostom",
+                                 "Sun, Dec 13, 2026 - Evening Divine Liturgy of St. John "
+                                 "Chrysostom"}));
+  EXPECT_EQ(fileBytes(folder.path() / "booklet.txt"),
+            "# Corvane booklet: YYYY-MM-DD SERVICE [evening], one dismissal a line\n"
+            "2026-12-12 great-vespers\n2026-12-13 orthros\n2026-12-13 chrysostom\n"
+            "2026-12-13 chrysostom evening\n");
+
+  list.setCurrentRow(1);
+  QTest::keyClick(&list, Qt::Key_Delete);
+  EXPECT_EQ(list.count(), 3);
+  EXPECT_EQ(list.item(1)->text(), "Sun, Dec 13, 2026 - Divine Liturgy of St. John Chrysostom");
+
+  // The booklet document: one page each, named by the first and last dates.
+  click(main, "cmdCreateBooklet");
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0].filename(), "booklet-2026-12-12-to-2026-12-13.docx");
+  EXPECT_TRUE(main.isMinimized());
+  EXPECT_EQ(list.count(), 3) << "the list stays as it is";
+
+  start();  // a restart keeps the list
+  click(app->form2(), "cmdContinue");
+  click(app->form1(), "cmdSelectService");
+  EXPECT_EQ(in<QListWidget>(app->form1(), "lstBooklet").count(), 3);
+  click(app->form1(), "cmdClearBooklet");
+  EXPECT_EQ(in<QListWidget>(app->form1(), "lstBooklet").count(), 0);
+  EXPECT_FALSE(button(app->form1(), "cmdCreateBooklet").isEnabled());
+  EXPECT_TRUE(messages.isEmpty());
+}
+
+// A list that cannot be read is said once with its line, kept under another
+// name, and the booklet starts empty: nothing the user wrote is lost.
+TEST_F(Windows, AnUnreadableBookletIsKeptAndSaid) {
+  const std::string written = "2026-12-12 great-vespers\n2026-12-13 vesper\n";
+  ASSERT_EQ(writeFileAtomically(folder.path() / "booklet.txt", written), std::nullopt);
+  start();
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].startsWith(QString::fromStdString(
+      (folder.path() / "booklet.txt").string() + ":2: unknown service 'vesper'")))
+      << messages[0].toStdString();
+  EXPECT_TRUE(messages[0].contains("booklet-unreadable.txt"));
+  EXPECT_EQ(fileBytes(folder.path() / "booklet-unreadable.txt"), written);
+  click(app->form2(), "cmdContinue");
+  click(app->form1(), "cmdSelectService");
+  EXPECT_EQ(in<QListWidget>(app->form1(), "lstBooklet").count(), 0);
 }
 
 TEST_F(Windows, OneAboutBoxFromEitherWindow) {

@@ -1,0 +1,243 @@
+#include "cli/command_line.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cctype>
+
+#include "output/utf8.h"
+#include "settings/patron.h"
+#include "state/picked_date.h"
+
+namespace corvane {
+
+const char* const kHelpText =
+    "Usage: corvane-cli --service SERVICE --date YYYY-MM-DD [OPTION]...\n"
+    "  or:  corvane-cli --booklet FILE [OPTION]...\n"
+    "Compose the dismissal of an Orthodox service: for one date, for every date of\n"
+    "a range, or for every service of a booklet list.\n"
+    "\n"
+    "The services:\n"
+    "  --service SERVICE    the service, one of the SERVICES below\n"
+    "  --date YYYY-MM-DD    the date on which the service is served; an evening\n"
+    "                       service belongs to the next liturgical day\n"
+    "  --to YYYY-MM-DD      compose every date from --date to this one\n"
+    "  --evening            an Evening Divine Liturgy (chrysostom or basil)\n"
+    "  --booklet FILE       compose every service of the list in FILE (- reads\n"
+    "                       standard input), instead of --service, --date, --to,\n"
+    "                       --evening and --explain\n"
+    "\n"
+    "The temple:\n"
+    "  --patron PATRON      the temple's patron, one of the PATRONS below\n"
+    "  --patron-text TEXT   a patron phrase of the temple's own, as it should stand\n"
+    "                       in the dismissal (\"NONE OF THE ABOVE\")\n"
+    "  --bishop             a bishop presides or is present\n"
+    "  --calendar CALENDAR  new (the default) or old: a temple of the old (Julian)\n"
+    "                       calendar keeps the fixed feasts 13 days later (from\n"
+    "                       1900 to 2099); Pascha is the same day in both\n"
+    "\n"
+    "What is written (by default the text of each dismissal, with an empty line\n"
+    "between two):\n"
+    "  --json               one JSON object a line: date, dayTitle, serviceHeading,\n"
+    "                       dismissalText, endingText\n"
+    "  --explain            also the liturgical day, the church date, Pascha and\n"
+    "                       the rule behind each clause (a single date only)\n"
+    "  --txt FILE           write the text file to FILE instead: CR LF lines,\n"
+    "                       Windows-1252, or UTF-8 with a byte-order mark\n"
+    "  --docx FILE          write the document (.docx) to FILE instead\n"
+    "  --paper PAPER        letter (the default) or a4, for --docx\n"
+    "  --help               show this help and end\n"
+    "  --version            show the version and end\n"
+    "\n"
+    "SERVICES: great-vespers, daily-vespers, orthros, daily-orthros, chrysostom,\n"
+    "  basil, presanctified\n"
+    "PATRONS: trinity, lord, holy-spirit, theotokos, cross, archangels, forerunner,\n"
+    "  apostles, ancestors, all-saints, chrysostom, basil, gregory, nicholas\n"
+    "Names may be written in any letter case. Dates run from 1583-01-01 to\n"
+    "9999-12-30.\n"
+    "\n"
+    "A booklet list has one service a line, YYYY-MM-DD SERVICE or YYYY-MM-DD\n"
+    "SERVICE evening; empty lines and lines starting with # are left out.\n"
+    "\n"
+    "Exit status: 0 when done; 1 when a file cannot be written; 2 for bad input,\n"
+    "with one line on standard error that says what is wrong.\n";
+
+namespace {
+
+// What the parser fills, before it is checked.
+struct Arguments {
+  std::string service, from, to, patron, patronText, calendar, paper, textFile, documentFile,
+      booklet;
+  bool evening = false, bishop = false, json = false, explain = false;
+  bool help = false, version = false;
+};
+
+std::string lowered(std::string_view text) {
+  std::string lower{text};
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return lower;
+}
+
+std::string allServiceNames() {
+  std::string names;
+  for (Service service : kAllServices) {
+    if (!names.empty()) names += ", ";
+    names += serviceName(service);
+  }
+  return names;
+}
+
+// A name of a list, in any letter case; otherwise the list of valid names.
+template <typename Value>
+Value checkedName(const std::string& option, const std::string& what, const std::string& given,
+                  std::optional<Value> (*fromName)(std::string_view), const std::string& valid) {
+  if (given.empty()) throw BadInput{option + ": give a " + what + " (one of " + valid + ")"};
+  const std::optional<Value> value = fromName(lowered(given));
+  if (!value) {
+    throw BadInput{option + ": unknown " + what + " '" + given + "' (one of " + valid + ")"};
+  }
+  return *value;
+}
+
+Date checkedDate(const std::string& option, const std::string& text) {
+  const PickedDate picked = readPickedDate(text);
+  if (!picked.date) throw BadInput{option + ": " + picked.problem};
+  return *picked.date;
+}
+
+void checkService(const Arguments& arguments, const CLI::App& app, Request& request) {
+  const bool booklet = app.count("--booklet") > 0;
+  if (booklet) {
+    for (const char* option : {"--service", "--date", "--to", "--evening", "--explain"}) {
+      if (app.count(option) > 0) {
+        throw BadInput{std::string{"--booklet: composes the services of its list; leave out "} +
+                       option};
+      }
+    }
+    if (arguments.booklet.empty())
+      throw BadInput{"--booklet: give a FILE, or - for standard input"};
+    request.bookletFile = arguments.booklet;
+    return;
+  }
+  if (app.count("--service") == 0) {
+    throw BadInput{"--service: give the service (one of " + allServiceNames() +
+                   "), or --booklet FILE"};
+  }
+  request.service = checkedName<Service>("--service", "service", arguments.service, serviceFromName,
+                                         allServiceNames());
+  if (arguments.evening && !mayBeEvening(request.service)) {
+    throw BadInput{
+        "--evening: only the Divine Liturgies (chrysostom, basil) are served in the evening"};
+  }
+  request.evening = arguments.evening;
+  if (app.count("--date") == 0) {
+    throw BadInput{"--date: give the date on which the service is served, as YYYY-MM-DD"};
+  }
+  request.from = checkedDate("--date", arguments.from);
+  request.to = app.count("--to") == 0 ? request.from : checkedDate("--to", arguments.to);
+  if (request.to < request.from) {
+    throw BadInput{"--to: " + arguments.to + " is before --date " + arguments.from};
+  }
+}
+
+void checkTemple(const Arguments& arguments, const CLI::App& app, Request& request) {
+  const bool listed = app.count("--patron") > 0, typed = app.count("--patron-text") > 0;
+  if (listed && typed) throw BadInput{"--patron and --patron-text: give one of them, not both"};
+  if (listed) {
+    choosePatron(request.temple, checkedName<Patron>("--patron", "patron", arguments.patron,
+                                                     patronFromName, allPatronNames()));
+  }
+  if (typed) {
+    if (!isValidUtf8(arguments.patronText)) {
+      throw BadInput{"--patron-text: the text is not valid UTF-8"};
+    }
+    std::string phrase = cleanTypedPhrase(arguments.patronText);
+    if (phrase.empty()) {
+      throw BadInput{"--patron-text: the patron phrase is empty; type the patron's name"};
+    }
+    choosePatron(request.temple, Patron::typed, std::move(phrase));
+  }
+  request.temple.bishopPresent = arguments.bishop;
+  if (app.count("--calendar") > 0) {
+    request.temple.calendar = checkedName<TempleCalendar>(
+        "--calendar", "calendar", arguments.calendar, calendarFromName, "new, old");
+  }
+}
+
+void checkOutput(const Arguments& arguments, const CLI::App& app, Request& request) {
+  request.json = arguments.json;
+  request.explain = arguments.explain;
+  const bool range = request.to != request.from;
+  for (const auto& [option, file] :
+       {std::pair{"--txt", &arguments.textFile}, std::pair{"--docx", &arguments.documentFile}}) {
+    if (app.count(option) == 0) continue;
+    if (file->empty()) throw BadInput{std::string{option} + ": give a FILE to write"};
+    if (range) throw BadInput{std::string{option} + ": writes a single date; leave out --to"};
+    if (request.json) throw BadInput{std::string{option} + ": writes a file; leave out --json"};
+  }
+  if (app.count("--txt") > 0 && app.count("--docx") > 0) {
+    throw BadInput{"--txt and --docx: give one of them, not both"};
+  }
+  request.textFile = arguments.textFile;
+  request.documentFile = arguments.documentFile;
+  if (request.explain) {
+    if (range) throw BadInput{"--explain: explains a single date; leave out --to"};
+    if (!request.textFile.empty() || !request.documentFile.empty()) {
+      throw BadInput{"--explain: prints its answer; leave out --txt and --docx"};
+    }
+  }
+  if (app.count("--paper") > 0) {
+    request.paper =
+        checkedName<Paper>("--paper", "paper", arguments.paper, paperFromName, "letter, a4");
+    if (request.documentFile.empty()) throw BadInput{"--paper: lays out --docx; give --docx FILE"};
+  }
+}
+
+}  // namespace
+
+std::variant<Request, Asked> readCommandLine(int argc, const char* const* argv) {
+  CLI::App app{"", "corvane-cli"};
+  app.set_help_flag();  // the help is kHelpText
+  Arguments arguments;
+  const std::vector<CLI::Option*> options = {
+      app.add_option("--service", arguments.service),
+      app.add_option("--date", arguments.from),
+      app.add_option("--to", arguments.to),
+      app.add_flag("--evening", arguments.evening),
+      app.add_option("--booklet", arguments.booklet),
+      app.add_option("--patron", arguments.patron),
+      app.add_option("--patron-text", arguments.patronText),
+      app.add_flag("--bishop", arguments.bishop),
+      app.add_option("--calendar", arguments.calendar),
+      app.add_flag("--json", arguments.json),
+      app.add_flag("--explain", arguments.explain),
+      app.add_option("--txt", arguments.textFile),
+      app.add_option("--docx", arguments.documentFile),
+      app.add_option("--paper", arguments.paper),
+      app.add_flag("--help", arguments.help),
+      app.add_flag("--version", arguments.version),
+  };
+  // Every option may be given once; the check after parsing says which one.
+  for (CLI::Option* option : options) {
+    option->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  }
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    const std::string what = error.what();
+    throw BadInput{what.substr(0, what.find('\n')) + " (corvane-cli --help lists the options)"};
+  }
+  for (const CLI::Option* option : options) {
+    if (option->count() > 1) throw BadInput{option->get_name() + ": given more than once"};
+  }
+  if (arguments.help) return Asked::help;
+  if (arguments.version) return Asked::version;
+
+  Request request;
+  checkService(arguments, app, request);
+  checkTemple(arguments, app, request);
+  checkOutput(arguments, app, request);
+  return request;
+}
+
+}  // namespace corvane

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "composer/booklet.h"
+#include "output/paper.h"
+#include "settings/temple_settings.h"
+#include "state/date.h"
+#include "state/service.h"
+
+namespace corvane {
+
+// What the command line asks for, once checked whole.
+struct Request {
+  // One service over a range of dates, or a booklet's list.
+  Service service = Service::greatVespers;
+  bool evening = false;
+  Date from{};
+  Date to{};
+  std::optional<std::string> bookletFile;  // "-" reads standard input
+  TempleSettings temple;
+  bool json = false;
+  bool explain = false;
+  std::string textFile;      // --txt: write this file instead of printing
+  std::string documentFile;  // --docx: likewise, the document
+  Paper paper = Paper::letter;
+};
+
+// Bad input: one line that says what is wrong and what to type.
+struct BadInput {
+  std::string message;
+};
+
+// What the user asked for instead of a composition.
+enum class Asked { help, version };
+
+// The request, or --help or --version; throws BadInput.
+std::variant<Request, Asked> readCommandLine(int argc, const char* const* argv);
+
+// "Usage: corvane-cli …", every option and name, in 80 columns.
+extern const char* const kHelpText;
+
+}  // namespace corvane

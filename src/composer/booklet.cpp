@@ -1,0 +1,147 @@
+#include "composer/booklet.h"
+
+#include <algorithm>
+
+#include "composer/create_dismissal.h"
+#include "state/picked_date.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kBlanks = " \t";
+
+// The fields of a line, split at runs of blanks and tabs.
+std::vector<std::string_view> fieldsOf(std::string_view line) {
+  std::vector<std::string_view> fields;
+  std::size_t start = line.find_first_not_of(kBlanks);
+  while (start != std::string_view::npos) {
+    const std::size_t end = line.find_first_of(kBlanks, start);
+    fields.push_back(line.substr(start, end - start));
+    start = end == std::string_view::npos ? end : line.find_first_not_of(kBlanks, end);
+  }
+  return fields;
+}
+
+std::string quoted(std::string_view text) {
+  std::string quoted{"'"};
+  quoted += text;
+  quoted += '\'';
+  return quoted;
+}
+
+std::string allServiceNames() {
+  std::string names;
+  for (Service service : kAllServices) {
+    if (!names.empty()) names += ", ";
+    names += serviceName(service);
+  }
+  return names;
+}
+
+// Where a service stands among those of one day.
+int servedRank(const BookletEntry& entry) {
+  switch (entry.service) {
+    case Service::orthros:
+      return 0;
+    case Service::dailyOrthros:
+      return 1;
+    case Service::chrysostom:
+      return entry.evening ? 5 : 2;
+    case Service::basil:
+      return entry.evening ? 6 : 3;
+    case Service::presanctified:
+      return 4;
+    case Service::greatVespers:
+      return 7;
+    case Service::dailyVespers:
+      return 8;
+  }
+  return 9;
+}
+
+}  // namespace
+
+std::variant<std::vector<BookletEntry>, BookletProblem> readBookletList(std::string_view text,
+                                                                        std::string_view fileName) {
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  std::vector<BookletEntry> entries;
+  int number = 0;
+  const auto problem = [&](const std::string& what) {
+    return BookletProblem{std::string{fileName} + ":" + std::to_string(number) + ": " + what,
+                          number};
+  };
+  while (!text.empty() || number == 0) {
+    ++number;
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    const std::vector<std::string_view> fields = fieldsOf(line);
+    if (fields.empty() || fields[0].starts_with('#')) continue;
+
+    const PickedDate date = readPickedDate(fields[0]);
+    if (!date.date) return problem(date.problem);
+    if (fields.size() < 2)
+      return problem("no service after the date (one of " + allServiceNames() + ")");
+    const std::optional<Service> service = serviceFromName(fields[1]);
+    if (!service) {
+      return problem("unknown service " + quoted(fields[1]) + " (one of " + allServiceNames() +
+                     ")");
+    }
+    bool evening = false;
+    if (fields.size() >= 3) {
+      if (fields[2] != "evening") {
+        return problem(quoted(fields[2]) + " after the service: only 'evening' may stand there");
+      }
+      if (!mayBeEvening(*service)) {
+        return problem("'evening' only after chrysostom or basil");
+      }
+      evening = true;
+    }
+    if (fields.size() > 3) return problem(quoted(fields[3]) + " at the end of the line");
+    if (entries.size() == kMostBookletEntries) {
+      return problem("more than " + std::to_string(kMostBookletEntries) + " dismissals");
+    }
+    entries.push_back({*date.date, *service, evening});
+  }
+  return entries;
+}
+
+std::string bookletListText(const std::vector<BookletEntry>& entries) {
+  std::string text = "# Corvane booklet: YYYY-MM-DD SERVICE [evening], one dismissal a line\n";
+  for (const BookletEntry& entry : entries) {
+    text += isoDate(entry.picked);
+    text += ' ';
+    text += serviceName(entry.service);
+    if (entry.evening) text += " evening";
+    text += '\n';
+  }
+  return text;
+}
+
+bool servedBefore(const BookletEntry& first, const BookletEntry& second) {
+  if (first.picked != second.picked) return first.picked < second.picked;
+  return servedRank(first) < servedRank(second);
+}
+
+bool addToBooklet(std::vector<BookletEntry>& entries, const BookletEntry& entry) {
+  if (std::find(entries.begin(), entries.end(), entry) != entries.end()) return false;
+  entries.insert(std::upper_bound(entries.begin(), entries.end(), entry, servedBefore), entry);
+  return true;
+}
+
+std::vector<Dismissal> composeBooklet(const std::vector<BookletEntry>& entries,
+                                      const TempleSettings& settings) {
+  std::vector<Dismissal> dismissals(entries.size());
+  DismissalState state;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    selectService(state, entries[i].service, entries[i].evening);
+    state.serviceDate = entries[i].picked;
+    CreateDismissal(state, settings, dismissals[i]);
+  }
+  return dismissals;
+}
+
+}  // namespace corvane

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "composer/dismissal.h"
+#include "settings/temple_settings.h"
+#include "state/date.h"
+#include "state/service.h"
+
+namespace corvane {
+
+// One dismissal of a booklet: a service on a date as picked.
+struct BookletEntry {
+  Date picked{};
+  Service service = Service::greatVespers;
+  bool evening = false;  // an Evening Divine Liturgy
+  friend bool operator==(const BookletEntry&, const BookletEntry&) = default;
+};
+
+inline constexpr std::size_t kMostBookletEntries = 5000;
+
+// The booklet list, the one format of the windows, the command line and the
+// user's editor: UTF-8 (a byte-order mark allowed), LF or CR LF, one
+// dismissal a line, "YYYY-MM-DD SERVICE" or "YYYY-MM-DD SERVICE evening",
+// fields separated by blanks or tabs; empty lines and lines starting with
+// '#' are ignored. A bad line is "FILE:LINE: what is wrong".
+struct BookletProblem {
+  std::string message;  // "booklet.txt:3: unknown service 'vesper'"
+  int line = 0;
+};
+std::variant<std::vector<BookletEntry>, BookletProblem> readBookletList(std::string_view text,
+                                                                        std::string_view fileName);
+
+// The list as the windows keep it: a comment line, then one entry a line.
+std::string bookletListText(const std::vector<BookletEntry>& entries);
+
+// The order in which the services are served: by picked date, then Orthros,
+// Daily Orthros, the Liturgies, the Presanctified Liturgy, the Evening
+// Liturgies, Great Vespers, Daily Vespers.
+bool servedBefore(const BookletEntry& first, const BookletEntry& second);
+
+// Adds the entry in its place; an entry already there is not added twice.
+// False when it was there already.
+bool addToBooklet(std::vector<BookletEntry>& entries, const BookletEntry& entry);
+
+// Every entry composed for the one temple.
+std::vector<Dismissal> composeBooklet(const std::vector<BookletEntry>& entries,
+                                      const TempleSettings& settings);
+
+}  // namespace corvane

@@ -1,0 +1,55 @@
+#include "state/picked_date.h"
+
+#include <cctype>
+
+namespace corvane {
+
+using namespace std::chrono;
+
+// By hand: this compiler's library has no chrono parsing.
+PickedDate readPickedDate(std::string_view text) {
+  const std::string quoted = "'" + std::string{text} + "'";
+  const bool digitsWhereDue = text.size() == 10 && text[4] == '-' && text[7] == '-' && [&] {
+    for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+      if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+    }
+    return true;
+  }();
+  if (!digitsWhereDue) return {std::nullopt, quoted + " is not a date of the form YYYY-MM-DD"};
+  const auto number = [&text](std::size_t at, std::size_t length) {
+    unsigned value = 0;
+    for (char digit : text.substr(at, length))
+      value = value * 10 + static_cast<unsigned>(digit - '0');
+    return value;
+  };
+  const year_month_day date{year{static_cast<int>(number(0, 4))}, month{number(5, 2)},
+                            day{number(8, 2)}};
+  if (!date.ok()) return {std::nullopt, quoted + " is not a real date"};
+  if (!isSupportedPickedDate(Date{date})) {
+    return {std::nullopt,
+            std::string{text} + " is outside the supported dates 1583-01-01 to 9999-12-30"};
+  }
+  return {Date{date}, {}};
+}
+
+std::string isoDate(Date date) {
+  const year_month_day ymd{date};
+  return isoDate(ChurchDate{static_cast<int>(ymd.year()),
+                            static_cast<int>(static_cast<unsigned>(ymd.month())),
+                            static_cast<int>(static_cast<unsigned>(ymd.day()))});
+}
+
+std::string isoDate(const ChurchDate& date) {
+  // By hand: it is written for every line of a long range.
+  std::string text = "0000-00-00";
+  int year = date.year;
+  for (int i = 3; i >= 0; --i, year /= 10)
+    text[static_cast<std::size_t>(i)] = static_cast<char>('0' + year % 10);
+  text[5] = static_cast<char>('0' + date.month / 10);
+  text[6] = static_cast<char>('0' + date.month % 10);
+  text[8] = static_cast<char>('0' + date.day / 10);
+  text[9] = static_cast<char>('0' + date.day % 10);
+  return text;
+}
+
+}  // namespace corvane

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "state/church_date.h"
+#include "state/date.h"
+
+namespace corvane {
+
+// A date typed as YYYY-MM-DD (on the command line, in a booklet list): the
+// date, or what is wrong with it in words that say what to type.
+struct PickedDate {
+  std::optional<Date> date;
+  std::string problem;  // "'2026-02-30' is not a real date"
+};
+
+PickedDate readPickedDate(std::string_view text);
+
+// "2022-10-08": a civil date, or a date of the temple's calendar.
+std::string isoDate(Date date);
+std::string isoDate(const ChurchDate& date);
+
+}  // namespace corvane

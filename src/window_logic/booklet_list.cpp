@@ -1,0 +1,117 @@
+#include "window_logic/booklet_list.h"
+
+#include <system_error>
+
+#include "output/english_date.h"
+#include "platform/atomic_file.h"
+
+namespace corvane {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// "booklet-unreadable.txt", "-2", "-3" … beside the list: never over a file.
+fs::path setAsideName(const fs::path& file) {
+  const std::string stem = file.stem().string() + "-unreadable";
+  std::error_code error;
+  fs::path aside = file.parent_path() / (stem + ".txt");
+  for (int number = 2; fs::exists(aside, error); ++number) {
+    aside = file.parent_path() / (stem + "-" + std::to_string(number) + ".txt");
+  }
+  return aside;
+}
+
+}  // namespace
+
+BookletList::BookletList(fs::path file, Report report)
+    : file_(std::move(file)), report_(std::move(report)) {}
+
+void BookletList::load() {
+  entries_.clear();
+  std::error_code error;
+  if (!fs::exists(file_, error)) return;
+  std::string problem;
+  const std::optional<std::string> bytes = readWholeFile(file_, problem);
+  if (bytes) {
+    auto read = readBookletList(*bytes, file_.string());
+    if (auto* entries = std::get_if<std::vector<BookletEntry>>(&read)) {
+      for (const BookletEntry& entry : *entries) addToBooklet(entries_, entry);
+      return;
+    }
+    problem = std::get<BookletProblem>(read).message;
+  }
+  const fs::path aside = setAsideName(file_);
+  fs::rename(file_, aside, error);
+  if (error) {
+    mayWrite_ = false;
+    report_(problem + ". The booklet starts empty and is not saved, so that " + file_.string() +
+            " stays as it is (it could not be renamed: " + error.message() + ").");
+    return;
+  }
+  report_(problem + ". The list was kept as " + aside.string() + "; the booklet starts empty.");
+}
+
+std::vector<std::string> BookletList::labels() const {
+  std::vector<std::string> labels;
+  labels.reserve(entries_.size());
+  for (const BookletEntry& entry : entries_) {
+    labels.push_back(englishShortDate(entry.picked) + " - " +
+                     serviceTitle(entry.service, entry.evening));
+  }
+  return labels;
+}
+
+bool BookletList::add(const BookletEntry& entry) {
+  if (entries_.size() >= kMostBookletEntries) {
+    report_("A booklet holds at most " + std::to_string(kMostBookletEntries) +
+            " dismissals; create it, or clear it first.");
+    return false;
+  }
+  if (!addToBooklet(entries_, entry)) return false;
+  save();
+  return true;
+}
+
+void BookletList::remove(std::size_t index) {
+  if (index >= entries_.size()) return;
+  entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+  save();
+}
+
+void BookletList::clear() {
+  entries_.clear();
+  save();
+}
+
+void BookletList::save() {
+  if (!mayWrite_) return;
+  if (const std::optional<std::string> problem =
+          writeFileAtomically(file_, bookletListText(entries_))) {
+    report_(*problem);
+  }
+}
+
+std::string serviceTitle(Service service, bool evening) {
+  switch (service) {
+    case Service::greatVespers:
+      return "Great Vespers";
+    case Service::dailyVespers:
+      return "Daily Vespers";
+    case Service::orthros:
+      return "Orthros";
+    case Service::dailyOrthros:
+      return "Daily Orthros";
+    case Service::chrysostom:
+      return evening ? "Evening Divine Liturgy of St. John Chrysostom"
+                     : "Divine Liturgy of St. John Chrysostom";
+    case Service::basil:
+      return evening ? "Evening Divine Liturgy of St. Basil the Great"
+                     : "Divine Liturgy of St. Basil the Great";
+    case Service::presanctified:
+      return "Liturgy of the Presanctified Gifts";
+  }
+  return {};
+}
+
+}  // namespace corvane

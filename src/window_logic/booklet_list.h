@@ -1,0 +1,50 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "composer/booklet.h"
+
+namespace corvane {
+
+// The booklet the main window collects: its entries in the order they are
+// served, kept in "booklet.txt" in the data folder, written again on every
+// change and read at start, so it survives a restart and can be edited by
+// hand or given to corvane-cli.
+class BookletList {
+ public:
+  // Tells the user of a list that could not be read or written.
+  using Report = std::function<void(const std::string& message)>;
+
+  BookletList(std::filesystem::path file, Report report);
+
+  // At start. A list that cannot be read is reported once, with its line,
+  // and kept untouched under another name in the same folder; the booklet
+  // then starts empty, and nothing the user wrote is lost.
+  void load();
+
+  const std::vector<BookletEntry>& entries() const { return entries_; }
+  // "Sat, Dec 12, 2026 - Great Vespers", one an entry.
+  std::vector<std::string> labels() const;
+
+  // Adds in its place; false when it is there already or the booklet is full.
+  bool add(const BookletEntry& entry);
+  void remove(std::size_t index);
+  void clear();
+
+ private:
+  void save();
+
+  std::filesystem::path file_;
+  Report report_;
+  std::vector<BookletEntry> entries_;
+  bool mayWrite_ = true;  // false while an unreadable list could not be set aside
+};
+
+// The service as the booklet's list names it: "Great Vespers",
+// "Evening Divine Liturgy of St. Basil the Great".
+std::string serviceTitle(Service service, bool evening);
+
+}  // namespace corvane

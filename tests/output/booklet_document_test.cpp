@@ -1,0 +1,148 @@
+// A booklet as one document and one text file: each dismissal laid out as
+// the single document lays it out, each after the first on a new page.
+#include <gtest/gtest.h>
+
+#include <pugixml.hpp>
+
+#include "composer/booklet.h"
+#include "composer/compose.h"
+#include "output/english_date.h"
+#include "output/text_file.h"
+#include "output/word_document.h"
+#include "support/zip_reading.h"
+
+namespace corvane {
+namespace {
+
+using namespace std::chrono;
+
+// What a reader of the document sees of one paragraph.
+struct Seen {
+  std::string text, boldText;
+  bool pageBreak = false;
+  pugi::xml_node properties;
+};
+
+std::vector<Seen> paragraphsOf(const std::string& package, pugi::xml_document& xml) {
+  const std::string document = testing::zipEntry(package, "word/document.xml");
+  EXPECT_TRUE(xml.load_string(document.c_str(), pugi::parse_default | pugi::parse_ws_pcdata));
+  std::vector<Seen> seen;
+  for (pugi::xml_node p : xml.child("w:document").child("w:body").children("w:p")) {
+    Seen paragraph{.pageBreak = static_cast<bool>(p.child("w:pPr").child("w:pageBreakBefore")),
+                   .properties = p.child("w:pPr").child("w:rPr")};
+    for (pugi::xml_node r : p.children("w:r")) {
+      std::string text;
+      for (pugi::xml_node piece : r.children()) {
+        if (std::string_view{piece.name()} == "w:t") text += piece.text().get();
+        if (std::string_view{piece.name()} == "w:br") text += '\n';
+      }
+      paragraph.text += text;
+      if (r.child("w:rPr").child("w:b")) paragraph.boldText += text;
+    }
+    seen.push_back(paragraph);
+  }
+  return seen;
+}
+
+TEST(BookletDocument, EachDismissalAsTheSingleDocumentOnAPageOfItsOwn) {
+  TempleSettings temple;
+  choosePatron(temple, Patron::typed, "of <St.> Mary & Martha\nof Bethany");
+  const std::vector<BookletEntry> entries = {
+      {2025y / April / 20, Service::orthros, false},      // Pascha: sixteen paragraphs
+      {2025y / April / 16, Service::basil, true},         // an Evening Liturgy
+      {2025y / June / 23, Service::dailyVespers, false},  // the Forerunner's day, a Tuesday
+  };
+  const std::vector<Dismissal> dismissals = composeBooklet(entries, temple);
+  pugi::xml_document xml;
+  const auto seen = paragraphsOf(wordDocumentBytes(dismissals, englishLongDate), xml);
+  ASSERT_EQ(seen.size(), 16u + 6u + 6u);
+  // Page breaks exactly before the first paragraph of the second and third.
+  for (std::size_t i = 0; i < seen.size(); ++i) {
+    EXPECT_EQ(seen[i].pageBreak, i == 16 || i == 22) << i;
+  }
+  // Each entry's paragraphs are those of its own single document.
+  std::size_t at = 0;
+  for (const Dismissal& dismissal : dismissals) {
+    pugi::xml_document single;
+    const auto alone = paragraphsOf(wordDocumentBytes(dismissal, englishLongDate), single);
+    for (std::size_t i = 0; i < alone.size(); ++i, ++at) {
+      EXPECT_EQ(seen[at].text, alone[i].text) << at;
+      EXPECT_EQ(seen[at].boldText, alone[i].boldText) << at;
+      std::ostringstream want, got;
+      alone[i].properties.print(want);
+      seen[at].properties.print(got);
+      EXPECT_EQ(got.str(), want.str()) << at;
+    }
+  }
+  // The bold characters, exactly.
+  EXPECT_EQ(seen[0].text, "Sunday, April 20, 2025 - Holy Pascha");
+  EXPECT_EQ(seen[3].boldText,
+            "he who rose again from the dead, trampling down death by death and upon those in the "
+            "tombs bestowing life, of <St.> Mary & Martha\nof Bethany; ");
+  EXPECT_EQ(seen[17].text, "-- Evening Divine Liturgy of St. Basil the Great --");
+  EXPECT_EQ(
+      seen[19].boldText,
+      "he who showed us the most excellent way of humility when he washed his disciples' feet "
+      "and condescended even unto the cross and burial because of his exceeding goodness, of "
+      "our father among the saints, Basil the Great, archbishop of Caesarea; of <St.> Mary & "
+      "Martha\nof Bethany; ");
+  EXPECT_EQ(seen[25].boldText,
+            "at the supplication of the honorable, glorious Prophet, Forerunner and Baptist John, "
+            "whose nativity we commemorate this day; of <St.> Mary & Martha\nof Bethany; ");
+  // One section.
+  int sections = 0;
+  for ([[maybe_unused]] pugi::xpath_node node : xml.select_nodes("//w:sectPr")) ++sections;
+  EXPECT_EQ(sections, 1);
+}
+
+TEST(BookletDocument, LetterAndA4Landscape) {
+  const auto dismissal = testing::compose(Service::orthros, 2026y / December / 6).dismissal;
+  struct Row {
+    Paper paper;
+    const char* width;
+    const char* height;
+  };
+  for (const Row& row : {Row{Paper::letter, "15840", "12240"}, Row{Paper::a4, "16838", "11906"}}) {
+    pugi::xml_document xml;
+    paragraphsOf(wordDocumentBytes(dismissal, englishLongDate, row.paper), xml);
+    const pugi::xml_node size =
+        xml.child("w:document").child("w:body").child("w:sectPr").child("w:pgSz");
+    EXPECT_STREQ(size.attribute("w:w").value(), row.width);
+    EXPECT_STREQ(size.attribute("w:h").value(), row.height);
+    EXPECT_STREQ(size.attribute("w:orient").value(), "landscape");
+  }
+  EXPECT_EQ(paperFromName("A4"), Paper::a4);
+  EXPECT_EQ(paperFromName("Letter"), Paper::letter);
+  EXPECT_EQ(paperFromName("legal"), std::nullopt);
+}
+
+TEST(BookletTextFile, ByteForByte) {
+  const std::vector<Dismissal> dismissals =
+      composeBooklet({{2026y / December / 12, Service::greatVespers, false},
+                      {2026y / December / 13, Service::orthros, false}},
+                     TempleSettings{});
+  const std::string ending =
+      "Through the prayers of our holy fathers, Lord Jesus Christ our God, have mercy on us, and "
+      "save us.";
+  const std::string bytes = textFileBytes(dismissals, englishLongDate);
+  EXPECT_EQ(bytes, textFileBytes(dismissals[0], englishLongDate) + "\r\n\r\n" +
+                       textFileBytes(dismissals[1], englishLongDate));
+  EXPECT_TRUE(bytes.starts_with("Saturday, December 12, 2026\r\n-- Great Vespers --\r\n\r\nMay "))
+      << bytes.substr(0, 80);
+  EXPECT_NE(bytes.find(ending + "\r\n\r\nSunday, December 13, 2026\r\n-- Orthros --\r\n\r\n"),
+            std::string::npos);
+  EXPECT_TRUE(bytes.ends_with(ending));
+  // One encoding for the whole file: a phrase outside the code page makes it UTF-8.
+  TempleSettings greek;
+  choosePatron(greek, Patron::typed, "of the holy Ἀθανάσιος");
+  const auto mixed = std::vector<Dismissal>{
+      dismissals[0], composeBooklet({{2026y / December / 14, Service::orthros, false}}, greek)[0]};
+  const std::string utf8 = textFileBytes(mixed, englishLongDate);
+  EXPECT_TRUE(
+      utf8.starts_with("\xEF\xBB\xBF"
+                       "Saturday"));
+  EXPECT_EQ(utf8.find("\xEF\xBB\xBF", 3), std::string::npos);
+}
+
+}  // namespace
+}  // namespace corvane
