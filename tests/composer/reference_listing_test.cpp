@@ -158,7 +158,7 @@ void checkListing(int year, TempleCalendar calendar = TempleCalendar::newCalenda
   const std::string expected = readFile(path);
   ASSERT_FALSE(expected.empty()) << "no listing at " << path;
   if (expected != actual) {
-    const std::string written = name + ".now.txt";
+    const std::string written = std::string{CORVANE_TEST_OUTPUT} + "/" + name + ".now.txt";
     std::ofstream{written, std::ios::binary} << actual;
     FAIL() << "the compositions of " << year << " differ from " << path << " (now written to "
            << written << "):\n"
