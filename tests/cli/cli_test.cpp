@@ -86,42 +86,6 @@ TEST(Cli, PaschalEndingInThePlainLayoutHasLineFeedsOnly) {
   EXPECT_EQ(lines[15], "RESPONSE: . . . bestowing life.");
 }
 
-TEST(Cli, BadInputGivesStatusTwoAndNothingOnStdout) {
-  const std::vector<std::vector<std::string>> cases = {
-      {"--service", "matins", "--date", "2022-10-08"},
-      {"--service", "orthros", "--date", "2022-10-08", "--patron", "peter"},
-      {"--service", "orthros", "--date", "2022-10-08", "--patron", "cross", "--patron-text", "x"},
-      {"--service", "orthros", "--date", "2022-10-08", "--patron-text", ""},
-      {"--service", "orthros", "--date", "2022-10-08", "--patron-text", "\xC3\x28"},
-      {"--service", "orthros", "--date", "2022-10-08", "--date", "2022-10-09"},
-      {"--service", "orthros", "--date", "2022-10-08", "--bishop", "--bishop"},
-      {"--service", "orthros", "--date", "2022-10-08", "--json", "--json"},
-      {"--service", "orthros", "--service", "orthros", "--date", "2022-10-08"},
-      {"--service", "orthros", "--date", "2022-10-8"},
-      {"--service", "orthros", "--date", "2022-02-29"},
-      {"--service", "orthros", "--date", "20221008"},
-      {"--service", "orthros", "--date", "1582-12-31"},
-      {"--service", "orthros", "--date", "9999-12-31"},
-      {"--service", "orthros", "--date", "2022-10-08", "--to", "2022-10-07"},
-      {"--service", "orthros", "--date", "2022-10-08", "--to", "10000-01-01"},
-      {"--service", "orthros", "--date", "2022-10-08", "--evening"},
-      {"--service", "presanctified", "--date", "2022-10-08", "--evening"},
-      {"--service", "orthros"},
-      {"--date", "2022-10-08"},
-      {"--service", "orthros", "--date", "2022-10-08", "--unknown"},
-      {"--service", "orthros", "--date", "2022-10-08", "extra"},
-  };
-  for (const auto& args : cases) {
-    const CliRun run = runWith(args);
-    std::string joined;
-    for (const auto& arg : args) joined += arg + ' ';
-    EXPECT_EQ(run.status, 2) << joined;
-    EXPECT_EQ(run.out, "") << joined;
-    EXPECT_FALSE(run.err.empty()) << joined;
-    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
-  }
-}
-
 TEST(Cli, TxtWritesTheTextFileAndPrintsNothing) {
   using namespace std::chrono;
   const std::filesystem::path file = std::filesystem::temp_directory_path() /

@@ -68,6 +68,12 @@ TEST(Messages, BadInputSaysWhatToType) {
            "), or --booklet FILE"},
       {{"--service", "orthros"},
        "--date: give the date on which the service is served, as YYYY-MM-DD"},
+      {with({"--patron", "cross", "--patron-text", "x"}),
+       "--patron and --patron-text: give one of them, not both"},
+      {with({"--patron-text", "\xC3\x28"}), "--patron-text: the text is not valid UTF-8"},
+      {with({"--to", "10000-01-01"}), "--to: '10000-01-01' is not a date of the form YYYY-MM-DD"},
+      {with({"extra"}),
+       "The following argument was not expected: extra (corvane-cli --help lists the options)"},
       {with({"--unknown"}),
        "The following argument was not expected: --unknown (corvane-cli --help lists the options)"},
   };

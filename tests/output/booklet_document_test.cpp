@@ -18,7 +18,7 @@ using namespace std::chrono;
 
 // What a reader of the document sees of one paragraph.
 struct Seen {
-  std::string text, boldText;
+  std::string text = {}, boldText = {};
   bool pageBreak = false;
   pugi::xml_node properties;
 };

@@ -79,62 +79,6 @@ std::string attribute(pugi::xml_node node, const char* child, const char* name =
   return node.child(child).attribute(name).value();
 }
 
-TEST(WordDocument, PageAndDefaults) {
-  const Document document = documentOf(compose(Service::orthros, 2022y / October / 13));
-  const pugi::xml_node section = document.xml.child("w:document").child("w:body").child("w:sectPr");
-  EXPECT_EQ(attribute(section, "w:pgSz", "w:orient"), "landscape");
-  EXPECT_EQ(attribute(section, "w:pgSz", "w:w"), "15840");  // 11 inches
-  EXPECT_EQ(attribute(section, "w:pgSz", "w:h"), "12240");  // 8.5 inches
-  for (const char* side : {"w:top", "w:right", "w:bottom", "w:left"}) {
-    EXPECT_EQ(attribute(section, "w:pgMar", side), "1080") << side;  // 0.75 inch
-  }
-  EXPECT_EQ(attribute(section, "w:cols", "w:num"), "2");
-
-  const auto styles = parsed(testing::zipEntry(document.bytes, "word/styles.xml"));
-  const pugi::xml_node defaults = styles.child("w:styles").child("w:docDefaults");
-  const pugi::xml_node run = defaults.child("w:rPrDefault").child("w:rPr");
-  EXPECT_EQ(attribute(run, "w:rFonts", "w:ascii"), "Book Antiqua");
-  EXPECT_EQ(attribute(run, "w:sz"), "24");
-  EXPECT_EQ(attribute(defaults.child("w:pPrDefault").child("w:pPr"), "w:jc"), "both");
-
-  const auto fonts = parsed(testing::zipEntry(document.bytes, "word/fontTable.xml"));
-  int serif = 0;
-  for (pugi::xml_node font : fonts.child("w:fonts").children("w:font")) {
-    EXPECT_EQ(attribute(font, "w:family"), "roman") << font.attribute("w:name").value();
-    ++serif;
-  }
-  EXPECT_EQ(serif, 2);
-}
-
-TEST(WordDocument, PaschalDate) {
-  const Document document = documentOf(compose(Service::orthros, 2025y / April / 20));
-  const auto& p = document.paragraphs;
-  ASSERT_EQ(p.size(), 16u);
-  EXPECT_EQ(p[0].text, "Sunday, April 20, 2025 - Holy Pascha");
-  EXPECT_EQ(p[0].boldText, p[0].text);
-  EXPECT_EQ(attribute(p[0].properties, "w:rFonts", "w:ascii"), "Palatino Linotype");
-  EXPECT_TRUE(p[0].properties.child("w:smallCaps"));
-  EXPECT_EQ(attribute(p[0].properties, "w:sz"), "20");
-  EXPECT_FALSE(p[0].properties.child("w:u"));
-  EXPECT_EQ(p[1].text, "-- Orthros --");
-  EXPECT_EQ(attribute(p[1].properties, "w:u"), "single");
-  EXPECT_EQ(p[2].text, "");
-  EXPECT_TRUE(p[3].text.starts_with("May he who rose again from the dead, trampling"));
-  EXPECT_EQ(attribute(p[3].properties, "w:sz"), "28");
-  EXPECT_EQ(p[3].boldText,
-            "he who rose again from the dead, trampling down death by death and upon those in the "
-            "tombs bestowing life, ");
-  EXPECT_EQ(p[5].text, "PASCHAL ENDING");
-  EXPECT_TRUE(p[5].properties.child("w:i"));
-  EXPECT_EQ(attribute(p[5].properties, "w:i"), "");
-  EXPECT_EQ(attribute(p[5].properties, "w:u"), "single");
-  EXPECT_FALSE(p[5].properties.child("w:sz")) << "12 pt, the document's";
-  EXPECT_EQ(p[9].text, "(thrice)");
-  EXPECT_TRUE(p[9].properties.child("w:i"));
-  EXPECT_FALSE(p[8].properties.child("w:i"));
-  EXPECT_EQ(p[15].text, "RESPONSE: . . . bestowing life.");
-}
-
 TEST(WordDocument, OrdinaryEndingAndTheForerunnersIntercessionInBold) {
   // Daily Vespers on Monday evening, composed for Tuesday 24 June: the Forerunner.
   const Document document = documentOf(compose(Service::dailyVespers, 2025y / June / 23));

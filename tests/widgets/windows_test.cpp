@@ -103,60 +103,6 @@ class Windows : public ::testing::Test {
   bool systemInfoStarts = false;
 };
 
-TEST_F(Windows, FirstStartWithoutAPatronFile) {
-  start();
-  Form2& temple = app->form2();
-  EXPECT_TRUE(temple.isVisible());
-  EXPECT_EQ(temple.windowTitle(), "CORVANE");
-  EXPECT_FALSE(app->form1().isVisible());
-  EXPECT_FALSE(app->form1().isEnabled());
-  EXPECT_TRUE(button(temple, "optNONE").isChecked());
-  EXPECT_TRUE(button(temple, "optBspNo").isChecked());
-  EXPECT_FALSE(in<QPlainTextEdit>(temple, "txtInPat").isVisible());
-  for (int press = 0; press < 2; ++press) {
-    click(temple, "cmdContinue");
-    EXPECT_TRUE(temple.isVisible()) << "an empty box stays";
-    EXPECT_TRUE(in<QPlainTextEdit>(temple, "txtInPat").isVisible());
-    EXPECT_TRUE(in<QLabel>(temple, "lblInPat2").isVisible());
-    EXPECT_FALSE(app->form1().isVisible());
-  }
-  EXPECT_FALSE(std::filesystem::exists(services.patronFile));
-}
-
-TEST_F(Windows, APhraseIsStoredAndOfferedAgainAtTheNextStart) {
-  start();
-  click(app->form2(), "cmdContinue");
-  typePatron("of our father among the saints Raphael,\nbishop of Brooklyn");
-  click(app->form2(), "cmdContinue");
-  EXPECT_TRUE(app->form1().isVisible());
-  EXPECT_TRUE(app->settings().patronTyped);
-  EXPECT_EQ(app->settings().patronText,
-            "of our father among the saints Raphael,\nbishop of Brooklyn");
-  EXPECT_EQ(fileBytes(services.patronFile),
-            "of our father among the saints Raphael,\r\nbishop of Brooklyn\r\n");
-
-  for (int restart = 0; restart < 3; ++restart) {
-    start();
-    EXPECT_EQ(in<QPlainTextEdit>(app->form2(), "txtInPat").toPlainText(),
-              "of our father among the saints Raphael,\nbishop of Brooklyn");
-    click(app->form2(), "cmdContinue");
-    EXPECT_TRUE(app->form1().isVisible()) << "one press goes on";
-  }
-  EXPECT_EQ(fileBytes(services.patronFile),
-            "of our father among the saints Raphael,\r\nbishop of Brooklyn\r\n");
-}
-
-TEST_F(Windows, APhraseOutsideTheCodePageRoundTrips) {
-  const QString greek = QString::fromUtf8("of the holy Ἀθανάσιος, Evlámpius & <Co>");
-  start();
-  click(app->form2(), "cmdContinue");
-  typePatron(greek);
-  click(app->form2(), "cmdContinue");
-  EXPECT_TRUE(fileBytes(services.patronFile).starts_with(kUtf8ByteOrderMark));
-  start();
-  EXPECT_EQ(in<QPlainTextEdit>(app->form2(), "txtInPat").toPlainText(), greek);
-}
-
 // A phrase loses the blanks at its ends and its control characters before it
 // is stored; one that held nothing else is said, and the window stays.
 TEST_F(Windows, APhraseIsStoredCleaned) {
@@ -175,20 +121,6 @@ TEST_F(Windows, APhraseIsStoredCleaned) {
   EXPECT_TRUE(messages[0].startsWith("The patron phrase held only blanks or control characters."));
   EXPECT_TRUE(app->form2().isVisible());
   EXPECT_FALSE(app->form1().isVisible());
-}
-
-TEST_F(Windows, AListedPatronRemovesTheStoredPhrase) {
-  ASSERT_FALSE(writeFileAtomically(services.patronFile, "of St. Herman\r\n"));
-  start();
-  click(app->form2(), "optCross");
-  EXPECT_FALSE(in<QPlainTextEdit>(app->form2(), "txtInPat").isVisible());
-  click(app->form2(), "optBspYes");
-  click(app->form2(), "cmdContinue");
-  EXPECT_TRUE(app->settings().patronCross);
-  EXPECT_FALSE(app->settings().patronTyped);
-  EXPECT_TRUE(app->settings().bishopPresent);
-  EXPECT_EQ(app->settings().patronText, "");
-  EXPECT_FALSE(std::filesystem::exists(services.patronFile));
 }
 
 // The temple's calendar and patron option are remembered between starts.
@@ -247,95 +179,24 @@ TEST_F(Windows, ADamagedSettingsFileIsSaidOnceAndKeptUntilContinue) {
   EXPECT_EQ(messages.size(), 1);
 }
 
-TEST_F(Windows, TheHolyTrinitySetsNoFlag) {
-  reachMainWindow("optTrinity");
-  const TempleSettings& s = app->settings();
-  EXPECT_FALSE(s.patronArchangels || s.patronForerunner || s.patronCross || s.patronApostles ||
-               s.patronNicholas || s.patronGregory || s.patronChrysostom || s.patronBasil ||
-               s.patronTyped);
-}
-
-TEST_F(Windows, DivineLiturgyWaitsForOneOfTheThreeLiturgies) {
-  reachMainWindow();
-  Form1& main = app->form1();
-  EXPECT_TRUE(button(main, "optVespers").isChecked());
-  EXPECT_FALSE(button(main, "optStJC").isEnabled());
-  click(main, "optDivineLiturgy");
-  EXPECT_FALSE(button(main, "cmdSelectService").isEnabled());
-  EXPECT_TRUE(button(main, "optStJC").isEnabled());
-  click(main, "optPresanctified");
-  EXPECT_TRUE(questions.isEmpty()) << "the Presanctified Liturgy asks nothing";
-  EXPECT_TRUE(button(main, "cmdSelectService").isEnabled());
-}
-
-TEST_F(Windows, EveningLiturgyCaptionAndItsReset) {
+// The question comes with its lines as the window shows them, and a click on
+// the Liturgy already selected asks nothing anew.
+TEST_F(Windows, TheEveningLiturgyIsAskedOnce) {
   reachMainWindow();
   Form1& main = app->form1();
   click(main, "optDivineLiturgy");
   answers = {true, false};
   click(main, "optStBasil");
-  click(main, "optStBasil");  // already selected: asked nothing anew
+  click(main, "optStBasil");
   EXPECT_EQ(button(main, "optStBasil").text(), "St. Basil the Great - EDL");
-  EXPECT_TRUE(app->state().eveningLiturgy);
   ASSERT_EQ(questions.size(), 1);
   EXPECT_EQ(questions[0],
             "EDL|Is this an Evening Divine Liturgy?\n\nNOTE: Select 'No' if this is the Vesperal "
             "Liturgy appointed for\n\n     Holy Thursday,\n     Holy Saturday,\n     Paramon of "
             "Nativity, or\n     Paramon of Theophany");
-  click(main, "optStJC");
-  EXPECT_EQ(button(main, "optStBasil").text(), "St. Basil the Great");
-  EXPECT_EQ(button(main, "optStJC").text(), "St. John Chrysostom");
-  EXPECT_EQ(questions[1], "EDL|Is this an Evening Divine Liturgy?");
-  EXPECT_FALSE(app->state().eveningLiturgy);
-
-  // Yes, then Orthros: composed for the chosen date, not the day after.
-  answers = {true};
-  click(main, "optStBasil");
-  EXPECT_EQ(button(main, "optStBasil").text(), "St. Basil the Great - EDL");
-  click(main, "optOrthros");
-  EXPECT_FALSE(app->state().eveningLiturgy);
-  EXPECT_EQ(button(main, "optStBasil").text(), "St. Basil the Great");
-  EXPECT_EQ(questions.size(), 3);
-}
-
-TEST_F(Windows, ContinueTakesTheServiceAndShowsItsNote) {
-  struct Row {
-    const char* option;
-    bool orthrosNote;
-    bool daily;
-  };
-  for (const Row& row : {Row{"optDailyOrthros", true, true}, Row{"optOrthros", true, false},
-                         Row{"optDlyVespers", false, true}, Row{"optVespers", false, false}}) {
-    reachMainWindow();
-    Form1& main = app->form1();
-    click(main, row.option);
-    click(main, "cmdSelectService");
-    EXPECT_EQ(in<QLabel>(main, "lblSelectDate2").isVisible(), row.orthrosNote) << row.option;
-    EXPECT_EQ(in<QLabel>(main, "lblSelectDate").isVisible(), !row.orthrosNote) << row.option;
-    EXPECT_EQ(app->state().isDailyService, row.daily) << row.option;
-    EXPECT_EQ(app->state().serviceDate, Date{2022y / October / 8}) << "today, untouched picker";
-    EXPECT_TRUE(button(main, "cmdTxtFile").isEnabled());
-    EXPECT_FALSE(button(main, row.option).isEnabled()) << "greyed, still selected";
-    EXPECT_TRUE(button(main, row.option).isChecked());
-  }
-}
-
-TEST_F(Windows, SelectADifferentServiceReturnsToGreatVespers) {
-  reachMainWindow();
-  Form1& main = app->form1();
-  click(main, "optDivineLiturgy");
-  answers = {true};
-  click(main, "optStJC");
   click(main, "cmdSelectService");
-  in<QDateEdit>(main, "DTPicker1").setDate(QDate{2025, 4, 20});
-  click(main, "cmdGoBack");
-  EXPECT_TRUE(button(main, "optVespers").isChecked());
-  EXPECT_EQ(button(main, "optStJC").text(), "St. John Chrysostom");
-  EXPECT_FALSE(app->state().eveningLiturgy);
-  EXPECT_FALSE(in<QDateEdit>(main, "DTPicker1").isEnabled());
-  EXPECT_EQ(in<QDateEdit>(main, "DTPicker1").date(), QDate(2022, 10, 8));
-  EXPECT_FALSE(button(main, "cmdTxtFile").isEnabled());
-  EXPECT_FALSE(button(main, "cmdCreateDismissal").isEnabled());
+  EXPECT_TRUE(app->state().liturgyBasil && app->state().eveningLiturgy);
+  EXPECT_TRUE(in<QLabel>(main, "lblSelectDate").isVisible());
 }
 
 TEST_F(Windows, GoBackAndContinueShowTheServiceStage) {
