@@ -78,15 +78,6 @@ std::string lowered(std::string_view text) {
   return lower;
 }
 
-std::string allServiceNames() {
-  std::string names;
-  for (Service service : kAllServices) {
-    if (!names.empty()) names += ", ";
-    names += serviceName(service);
-  }
-  return names;
-}
-
 // A name of a list, in any letter case; otherwise the list of valid names.
 template <typename Value>
 Value checkedName(const std::string& option, const std::string& what, const std::string& given,

@@ -31,15 +31,6 @@ std::string quoted(std::string_view text) {
   return quoted;
 }
 
-std::string allServiceNames() {
-  std::string names;
-  for (Service service : kAllServices) {
-    if (!names.empty()) names += ", ";
-    names += serviceName(service);
-  }
-  return names;
-}
-
 // Where a service stands among those of one day.
 int servedRank(const BookletEntry& entry) {
   switch (entry.service) {

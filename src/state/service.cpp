@@ -51,4 +51,13 @@ std::optional<Service> serviceFromName(std::string_view name) {
   return valueIn<Service>(kServiceNames, name);
 }
 
+std::string allServiceNames() {
+  std::string names;
+  for (const auto& [service, name] : kServiceNames) {
+    if (!names.empty()) names += ", ";
+    names += name;
+  }
+  return names;
+}
+
 }  // namespace corvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "state/dismissal_state.h"
@@ -49,5 +50,7 @@ Service serviceOf(const DismissalState& state);
 // The short names used on the command line and in file names ("great-vespers").
 std::string_view serviceName(Service service);
 std::optional<Service> serviceFromName(std::string_view name);
+// The seven names, in the order of the main window: "great-vespers, daily-vespers, …".
+std::string allServiceNames();
 
 }  // namespace corvane

@@ -214,6 +214,34 @@ TEST(TheotokosCrossForerunner, TheElevationsWeekAtBothEdges) {
   }
 }
 
+// The great days displace the saints of the day and the Forerunner's clause;
+// the days around them do not. (2026: Pascha on 12 April, so Lazarus
+// Saturday is 4 April, the Ascension 21 May, Pentecost 31 May.)
+TEST(FeastsOfTheLord, TheGreatDaysDisplaceTheSaints) {
+  struct Row {
+    Service service;
+    Date day;
+    bool displaced;
+  };
+  const Date p = 2026y / April / 12;
+  const Row rows[] = {
+      {Service::orthros, p - days{9}, false}, {Service::orthros, p - days{8}, true},
+      {Service::orthros, p - days{7}, true},  {Service::orthros, p - days{6}, false},
+      {Service::orthros, p - days{3}, false}, {Service::orthros, p - days{2}, true},
+      {Service::orthros, p - days{1}, true},  {Service::orthros, p, true},
+      {Service::orthros, p + days{1}, false}, {Service::orthros, p + days{38}, false},
+      {Service::orthros, p + days{39}, true}, {Service::orthros, p + days{40}, false},
+      {Service::orthros, p + days{49}, true}, {Service::orthros, p + days{50}, false},
+      // Great Friday at Orthros and at the other services; Great Saturday's vesperal Liturgy.
+      {Service::basil, p - days{2}, true},    {Service::basil, p - days{1}, true},
+      {Service::chrysostom, p - days{9}, false},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(compose(row.service, row.day).state.suppressSaints, row.displaced)
+        << (row.day - p).count() << " days from Pascha, " << serviceName(row.service);
+  }
+}
+
 TEST(FeastsOfTheLord, KneelingVespersIsAWholeTextOfItsOwn) {
   for (Service vespers : {Service::greatVespers, Service::dailyVespers}) {
     const auto composed = compose(vespers, 2024y / June / 23);

@@ -6,43 +6,17 @@
 
 #include "composer/booklet.h"
 #include "composer/compose.h"
+#include "output/document_reading.h"
 #include "output/english_date.h"
 #include "output/text_file.h"
 #include "output/word_document.h"
-#include "support/zip_reading.h"
 
 namespace corvane {
 namespace {
 
 using namespace std::chrono;
 
-// What a reader of the document sees of one paragraph.
-struct Seen {
-  std::string text = {}, boldText = {};
-  bool pageBreak = false;
-  pugi::xml_node properties;
-};
-
-std::vector<Seen> paragraphsOf(const std::string& package, pugi::xml_document& xml) {
-  const std::string document = testing::zipEntry(package, "word/document.xml");
-  EXPECT_TRUE(xml.load_string(document.c_str(), pugi::parse_default | pugi::parse_ws_pcdata));
-  std::vector<Seen> seen;
-  for (pugi::xml_node p : xml.child("w:document").child("w:body").children("w:p")) {
-    Seen paragraph{.pageBreak = static_cast<bool>(p.child("w:pPr").child("w:pageBreakBefore")),
-                   .properties = p.child("w:pPr").child("w:rPr")};
-    for (pugi::xml_node r : p.children("w:r")) {
-      std::string text;
-      for (pugi::xml_node piece : r.children()) {
-        if (std::string_view{piece.name()} == "w:t") text += piece.text().get();
-        if (std::string_view{piece.name()} == "w:br") text += '\n';
-      }
-      paragraph.text += text;
-      if (r.child("w:rPr").child("w:b")) paragraph.boldText += text;
-    }
-    seen.push_back(paragraph);
-  }
-  return seen;
-}
+using testing::paragraphsOf;
 
 TEST(BookletDocument, EachDismissalAsTheSingleDocumentOnAPageOfItsOwn) {
   TempleSettings temple;

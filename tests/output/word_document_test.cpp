@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "composer/compose.h"
+#include "output/document_reading.h"
 #include "output/english_date.h"
 #include "support/temporary_folder.h"
 #include "support/zip_reading.h"
@@ -21,50 +22,16 @@ namespace {
 using namespace std::chrono;
 using testing::compose;
 
-pugi::xml_document parsed(const std::string& xml) {
-  pugi::xml_document document;
-  const pugi::xml_parse_result result =
-      document.load_string(xml.c_str(), pugi::parse_default | pugi::parse_ws_pcdata);
-  EXPECT_TRUE(result) << result.description();
-  return document;
-}
-
-// What a reader of the document sees of one paragraph.
-struct SeenParagraph {
-  std::string text = {};  // a soft break reads as LF
-  std::string boldText = {};
-  pugi::xml_node properties = {};  // the paragraph mark's run properties
-};
-
-std::vector<SeenParagraph> paragraphsOf(const pugi::xml_document& document) {
-  std::vector<SeenParagraph> seen;
-  for (pugi::xml_node p : document.child("w:document").child("w:body").children("w:p")) {
-    SeenParagraph paragraph{.properties = p.child("w:pPr").child("w:rPr")};
-    for (pugi::xml_node r : p.children("w:r")) {
-      std::string text;
-      for (pugi::xml_node piece : r.children()) {
-        if (std::string{piece.name()} == "w:t") text += piece.text().get();
-        if (std::string{piece.name()} == "w:br") text += '\n';
-      }
-      paragraph.text += text;
-      if (r.child("w:rPr").child("w:b")) paragraph.boldText += text;
-    }
-    seen.push_back(paragraph);
-  }
-  return seen;
-}
-
 struct Document {
   std::string bytes;
   pugi::xml_document xml;
-  std::vector<SeenParagraph> paragraphs;
+  std::vector<testing::SeenParagraph> paragraphs;
 };
 
 Document documentOf(const testing::Composed& composed) {
   Document document;
   document.bytes = wordDocumentBytes(composed.dismissal, englishLongDate);
-  document.xml = parsed(testing::zipEntry(document.bytes, "word/document.xml"));
-  document.paragraphs = paragraphsOf(document.xml);
+  document.paragraphs = testing::paragraphsOf(document.bytes, document.xml);
   return document;
 }
 
