@@ -1,9 +1,12 @@
 #include "cli/json_text.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace corvane {
 
@@ -48,44 +51,53 @@ void appendEscape(std::string& out, unsigned char byte) {
   }
 }
 
-// Whether any of the eight bytes of a word must be escaped: one below 0x20, a
-// quote or a backslash (the classic tests for a zero byte and for a byte less
-// than n; a byte of a UTF-8 sequence, 0x80 or more, never counts).
-constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-constexpr bool hasZeroByte(std::uint64_t word) {
-  return ((word - kOnes) & ~word & kHighBits) != 0;
-}
-constexpr bool needsEscape(std::uint64_t word) {
-  const bool control = ((word - kOnes * 0x20) & ~word & kHighBits) != 0;
-  return control || hasZeroByte(word ^ (kOnes * '"')) || hasZeroByte(word ^ (kOnes * '\\'));
+// How many bytes from the start need no escaping: most text is plain, so it
+// is scanned sixteen bytes at a time where the processor allows, else eight.
+std::size_t plainRun(std::string_view text) {
+  std::size_t i = 0;
+#ifdef __SSE2__
+  const __m128i lastControl = _mm_set1_epi8(0x1F);
+  const __m128i quote = _mm_set1_epi8('"');
+  const __m128i backslash = _mm_set1_epi8('\\');
+  for (; i + 16 <= text.size(); i += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+    // A byte is a control character when the larger of it and 0x1F is 0x1F.
+    const __m128i control = _mm_cmpeq_epi8(_mm_max_epu8(bytes, lastControl), lastControl);
+    const __m128i special = _mm_or_si128(
+        control, _mm_or_si128(_mm_cmpeq_epi8(bytes, quote), _mm_cmpeq_epi8(bytes, backslash)));
+    const int mask = _mm_movemask_epi8(special);
+    if (mask != 0) return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+  }
+#else
+  // The classic tests for a zero byte and for a byte less than n; a byte of a
+  // UTF-8 sequence, 0x80 or more, never counts.
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+  const auto hasZeroByte = [](std::uint64_t word) {
+    return ((word - kOnes) & ~word & kHighBits) != 0;
+  };
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    const bool control = ((word - kOnes * 0x20) & ~word & kHighBits) != 0;
+    if (control || hasZeroByte(word ^ (kOnes * '"')) || hasZeroByte(word ^ (kOnes * '\\'))) break;
+  }
+#endif
+  while (i < text.size() && !kEscaped[static_cast<unsigned char>(text[i])]) ++i;
+  return i;
 }
 
 }  // namespace
 
 void appendJsonString(std::string& out, std::string_view text) {
   out.push_back('"');
-  std::size_t start = 0;
-  std::size_t i = 0;
-  // Eight bytes at a time while none of them needs escaping: most text is plain.
   while (true) {
-    while (i + 8 <= text.size()) {
-      std::uint64_t word;
-      std::memcpy(&word, text.data() + i, 8);
-      if (needsEscape(word)) break;
-      i += 8;
-    }
-    const std::size_t chunkEnd = std::min(i + 8, text.size());
-    for (; i < chunkEnd; ++i) {
-      const auto byte = static_cast<unsigned char>(text[i]);
-      if (!kEscaped[byte]) continue;
-      out.append(text.data() + start, i - start);
-      appendEscape(out, byte);
-      start = i + 1;
-    }
-    if (i >= text.size()) break;
+    const std::size_t plain = plainRun(text);
+    out.append(text.data(), plain);
+    if (plain == text.size()) break;
+    appendEscape(out, static_cast<unsigned char>(text[plain]));
+    text.remove_prefix(plain + 1);
   }
-  out.append(text.data() + start, text.size() - start);
   out.push_back('"');
 }
 

@@ -120,8 +120,37 @@ struct DismissalState {
   // For each slot, the rule whose text it holds (empty when no rule wrote it).
   std::array<RuleName, kSlotCount> ruleOf{};
 
-  std::string& text(Slot slot);
-  const std::string& text(Slot slot) const;
+  // Defined here, so that a call with a known slot comes down to the field.
+  std::string& text(Slot slot) {
+    switch (slot) {
+      case Slot::dayTitle:
+        return dayTitle;
+      case Slot::feastClause:
+        return feastClause;
+      case Slot::risenClause:
+        return risenClause;
+      case Slot::theotokosClause:
+        return theotokosClause;
+      case Slot::crossClause:
+        return crossClause;
+      case Slot::forerunnerClause:
+        return forerunnerClause;
+      case Slot::weekdayClause:
+        return weekdayClause;
+      case Slot::patronClause:
+        return patronClause;
+      case Slot::liturgyAuthorClause:
+        return liturgyAuthorClause;
+      case Slot::saintsClause:
+        return saintsClause;
+      case Slot::ancestorsClause:
+        return ancestorsClause;
+      case Slot::wholeText:
+        return wholeText;
+    }
+    return wholeText;  // unreachable: every slot is listed above
+  }
+  const std::string& text(Slot slot) const { return const_cast<DismissalState*>(this)->text(slot); }
   RuleName rule(Slot slot) const { return ruleOf[static_cast<std::size_t>(slot)]; }
 
   // The day of a month and day of `year` in the temple's calendar.
@@ -130,11 +159,17 @@ struct DismissalState {
   }
 
   // Replaces the slot's text and records the rule that wrote it.
-  void write(Slot slot, std::string_view text, RuleName rule);
+  void write(Slot slot, std::string_view newText, RuleName rule) {
+    text(slot).assign(newText);
+    ruleOf[static_cast<std::size_t>(slot)] = rule;
+  }
   // The same, with the text joined from pieces; a piece may be the slot itself.
   void write(Slot slot, std::initializer_list<std::string_view> pieces, RuleName rule);
   // Empties the slot: an emptied slot names no rule.
-  void clear(Slot slot);
+  void clear(Slot slot) {
+    text(slot).clear();
+    ruleOf[static_cast<std::size_t>(slot)] = {};
+  }
 
  private:
   std::string joinBuffer_;
