@@ -1,0 +1,68 @@
+#include "window_logic/booklet_list.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/atomic_file.h"
+#include "support/temporary_folder.h"
+
+namespace corvane {
+namespace {
+
+using namespace std::chrono;
+
+// An unreadable list is set aside under a name of its own, never over an
+// earlier one; the booklet starts empty and is saved afresh.
+TEST(BookletList, AnUnreadableListIsSetAsideUnderAFreeName) {
+  testing::TemporaryFolder folder;
+  const auto file = folder.path() / "booklet.txt";
+  ASSERT_EQ(writeFileAtomically(folder.path() / "booklet-unreadable.txt", "older"), std::nullopt);
+  ASSERT_EQ(writeFileAtomically(file, "2026-12-12 vespers\n"), std::nullopt);
+  std::vector<std::string> reports;
+  BookletList list{file, [&](const std::string& message) { reports.push_back(message); }};
+  list.load();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0], file.string() +
+                            ":1: unknown service 'vespers' (one of great-vespers, daily-vespers, "
+                            "orthros, daily-orthros, chrysostom, basil, presanctified). The list "
+                            "was kept as " +
+                            (folder.path() / "booklet-unreadable-2.txt").string() +
+                            "; the booklet starts empty.");
+  std::string problem;
+  EXPECT_EQ(readWholeFile(folder.path() / "booklet-unreadable-2.txt", problem),
+            "2026-12-12 vespers\n");
+  EXPECT_EQ(readWholeFile(folder.path() / "booklet-unreadable.txt", problem), "older");
+  EXPECT_TRUE(list.entries().empty());
+  EXPECT_TRUE(list.add({2026y / December / 12, Service::greatVespers, false}));
+  EXPECT_EQ(readWholeFile(file, problem),
+            "# Corvane booklet: YYYY-MM-DD SERVICE [evening], one dismissal a line\n"
+            "2026-12-12 great-vespers\n");
+}
+
+TEST(BookletList, LabelsAndTheLimit) {
+  testing::TemporaryFolder folder;
+  std::vector<std::string> reports;
+  BookletList list{folder.path() / "booklet.txt",
+                   [&](const std::string& message) { reports.push_back(message); }};
+  list.load();
+  EXPECT_TRUE(list.add({2026y / December / 5, Service::basil, true}));
+  EXPECT_TRUE(list.add({2026y / December / 5, Service::presanctified, false}));
+  EXPECT_EQ(list.labels(),
+            (std::vector<std::string>{
+                "Sat, Dec 05, 2026 - Liturgy of the Presanctified Gifts",
+                "Sat, Dec 05, 2026 - Evening Divine Liturgy of St. Basil the Great"}));
+  // A full list, as written by hand: nothing more is added.
+  std::vector<BookletEntry> full;
+  for (int day = 0; full.size() < kMostBookletEntries; ++day) {
+    full.push_back({Date{2027y / January / 1} + days{day}, Service::orthros, false});
+  }
+  ASSERT_EQ(writeFileAtomically(folder.path() / "booklet.txt", bookletListText(full)),
+            std::nullopt);
+  list.load();
+  EXPECT_EQ(list.entries().size(), kMostBookletEntries);
+  EXPECT_FALSE(list.add({2040y / January / 1, Service::orthros, false}));
+  EXPECT_EQ(reports, std::vector<std::string>{
+                         "A booklet holds at most 5000 dismissals; create it, or clear it first."});
+}
+
+}  // namespace
+}  // namespace corvane
