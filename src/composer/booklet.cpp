@@ -63,7 +63,7 @@ std::variant<std::vector<BookletEntry>, BookletProblem> readBookletList(std::str
     return BookletProblem{std::string{fileName} + ":" + std::to_string(number) + ": " + what,
                           number};
   };
-  while (!text.empty() || number == 0) {
+  while (!text.empty()) {
     ++number;
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
