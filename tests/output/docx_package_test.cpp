@@ -105,8 +105,9 @@ TEST(DocxPackage, EveryPartIsThereWithItsTypeAndEveryRelationshipResolves) {
   for (const auto& [rels, folder] :
        {std::pair{"_rels/.rels", ""}, std::pair{"word/_rels/document.xml.rels", "word/"}}) {
     std::set<std::string> ids;
+    const pugi::xml_document relationships = parsed(parts.at(rels));
     for (pugi::xml_node relationship :
-         parsed(parts.at(rels)).child("Relationships").children("Relationship")) {
+         relationships.child("Relationships").children("Relationship")) {
       const std::string target = folder + std::string{relationship.attribute("Target").value()};
       EXPECT_TRUE(parts.contains(target)) << rels << " points at a missing " << target;
       ASSERT_TRUE(kRelationshipTypes.contains(target)) << target;
