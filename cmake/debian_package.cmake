@@ -1,5 +1,5 @@
-# Run by CPack after installing into its staging folder, before packing: what only the
-# system-wide Debian package holds. The font alias is switched on by a link in
+# Run by CPack after installing into its staging folder, before packing: what only a
+# system-wide package holds. The font alias is switched on by a link in
 # /etc/fonts/conf.d, as Debian's font packages do.
 set(name 30-corvane-book-antiqua.conf)
 foreach(staged IN LISTS CPACK_TEMPORARY_INSTALL_DIRECTORY)
