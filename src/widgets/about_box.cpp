@@ -50,7 +50,10 @@ frmAbout::frmAbout(QWidget* parent, StartSystemInfo startSystemInfo, SayUnavaila
           QString("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision)),
       1, 1);
   grid->addWidget(label(this, "lblDescription", {}), 2, 1);
-  grid->addWidget(label(this, "Label1", {}), 3, 1);
+  grid->addWidget(label(this, "Label1",
+                        "Corvane is free software: you may use, copy and share it under the GNU "
+                        "General Public License, version 3 or later. It comes with no warranty."),
+                  3, 1);
 
   auto* line = new QFrame(this);  // the etched separator
   line->setObjectName("Line1");
