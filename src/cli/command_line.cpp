@@ -85,7 +85,8 @@ Value checkedName(const std::string& option, const std::string& what, const std:
   if (given.empty()) throw BadInput{option + ": give a " + what + " (one of " + valid + ")"};
   const std::optional<Value> value = fromName(lowered(given));
   if (!value) {
-    throw BadInput{option + ": unknown " + what + " '" + given + "' (one of " + valid + ")"};
+    throw BadInput{option + ": unknown " + what + " " + inQuotes(given) + " (one of " + valid +
+                   ")"};
   }
   return *value;
 }

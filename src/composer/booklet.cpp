@@ -24,13 +24,6 @@ std::vector<std::string_view> fieldsOf(std::string_view line) {
   return fields;
 }
 
-std::string quoted(std::string_view text) {
-  std::string quoted{"'"};
-  quoted += text;
-  quoted += '\'';
-  return quoted;
-}
-
 // Where a service stands among those of one day.
 int servedRank(const BookletEntry& entry) {
   switch (entry.service) {
@@ -78,20 +71,20 @@ std::variant<std::vector<BookletEntry>, BookletProblem> readBookletList(std::str
       return problem("no service after the date (one of " + allServiceNames() + ")");
     const std::optional<Service> service = serviceFromName(fields[1]);
     if (!service) {
-      return problem("unknown service " + quoted(fields[1]) + " (one of " + allServiceNames() +
+      return problem("unknown service " + inQuotes(fields[1]) + " (one of " + allServiceNames() +
                      ")");
     }
     bool evening = false;
     if (fields.size() >= 3) {
       if (fields[2] != "evening") {
-        return problem(quoted(fields[2]) + " after the service: only 'evening' may stand there");
+        return problem(inQuotes(fields[2]) + " after the service: only 'evening' may stand there");
       }
       if (!mayBeEvening(*service)) {
         return problem("'evening' only after chrysostom or basil");
       }
       evening = true;
     }
-    if (fields.size() > 3) return problem(quoted(fields[3]) + " at the end of the line");
+    if (fields.size() > 3) return problem(inQuotes(fields[3]) + " at the end of the line");
     if (entries.size() == kMostBookletEntries) {
       return problem("more than " + std::to_string(kMostBookletEntries) + " dismissals");
     }

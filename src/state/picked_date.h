@@ -18,6 +18,9 @@ struct PickedDate {
 
 PickedDate readPickedDate(std::string_view text);
 
+// What the user typed, in quotes, for a message: 'vesper'.
+std::string inQuotes(std::string_view text);
+
 // "2022-10-08": a civil date, or a date of the temple's calendar.
 std::string isoDate(Date date);
 std::string isoDate(const ChurchDate& date);
