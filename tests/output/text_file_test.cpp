@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "composer/compose.h"
 #include "output/english_date.h"
+#include "output/text_layout.h"
 #include "output/windows_1252.h"
 #include "platform/atomic_file.h"
 #include "support/temporary_folder.h"
@@ -18,6 +20,16 @@ using testing::compose;
 
 std::string fileOf(const testing::Composed& composed) {
   return textFileBytes(composed.dismissal, englishLongDate);
+}
+
+// Line breaks of either kind become the layout's; a carriage return alone,
+// at any place, is kept as it stands and the text goes on after it.
+TEST(TextFile, LineBreaksOfEitherKind) {
+  const std::pair<std::string_view, std::string_view> rows[] = {
+      {"a\nb", "a|b"}, {"a\r\nb", "a|b"},        {"a\rb", "a\rb"}, {"\ra", "\ra"},
+      {"a\r", "a\r"},  {"a\r\r\nb\n", "a\r|b|"}, {"\n\r\n", "||"}, {"no break", "no break"},
+  };
+  for (const auto& [text, expected] : rows) EXPECT_EQ(withLineBreaks(text, "|"), expected) << text;
 }
 
 // The layout, line by line, of a dismissal put together by hand.
