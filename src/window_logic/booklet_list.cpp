@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "output/english_date.h"
+#include "output/booklet_label.h"
 #include "platform/atomic_file.h"
 
 namespace corvane {
@@ -56,8 +56,7 @@ std::vector<std::string> BookletList::labels() const {
   std::vector<std::string> labels;
   labels.reserve(entries_.size());
   for (const BookletEntry& entry : entries_) {
-    labels.push_back(englishShortDate(entry.picked) + " - " +
-                     serviceTitle(entry.service, entry.evening));
+    labels.push_back(bookletLabel(entry));
   }
   return labels;
 }
@@ -92,26 +91,5 @@ void BookletList::save() {
   }
 }
 
-std::string serviceTitle(Service service, bool evening) {
-  switch (service) {
-    case Service::greatVespers:
-      return "Great Vespers";
-    case Service::dailyVespers:
-      return "Daily Vespers";
-    case Service::orthros:
-      return "Orthros";
-    case Service::dailyOrthros:
-      return "Daily Orthros";
-    case Service::chrysostom:
-      return evening ? "Evening Divine Liturgy of St. John Chrysostom"
-                     : "Divine Liturgy of St. John Chrysostom";
-    case Service::basil:
-      return evening ? "Evening Divine Liturgy of St. Basil the Great"
-                     : "Divine Liturgy of St. Basil the Great";
-    case Service::presanctified:
-      return "Liturgy of the Presanctified Gifts";
-  }
-  return {};
-}
 
 }  // namespace corvane
