@@ -6,8 +6,9 @@
 #include <sstream>
 
 #include "cli/command_line.h"
-#include "cli/json_text.h"
 #include "composer/create_dismissal.h"
+#include "interchange/dismissal_json.h"
+#include "interchange/explanation.h"
 #include "output/english_date.h"
 #include "output/text_file.h"
 #include "output/text_layout.h"
@@ -55,38 +56,10 @@ nlohmann::ordered_json explanationJson(const Dismissal& dismissal) {
   return json;
 }
 
-// The plain explanation: the day, and the rule behind each clause that stands.
-std::string explanationText(const Dismissal& dismissal) {
-  const MovableDates& dates = dismissal.movableDates;
-  std::string text = "Liturgical day: " + englishLongDate(dismissal.liturgicalDay) + "\n";
-  text += "Church date: " + englishDayMonthYear(dismissal.churchDate) +
-          (dismissal.calendar == TempleCalendar::oldCalendar ? " (Julian calendar)\n"
-                                                             : " (new calendar)\n");
-  text += "Pascha: " + isoDate(dates.pascha) + "; Clean Monday " + isoDate(dates.cleanMonday) +
-          ", Leavetaking of the Meeting " +
-          (dates.meetingLeavetaking ? isoDate(*dates.meetingLeavetaking) : std::string{"none"}) +
-          ", Lazarus Saturday " + isoDate(dates.lazarusSaturday) + ", Palm Sunday " +
-          isoDate(dates.palmSunday) + ", Ascension " + isoDate(dates.ascension) + ", Pentecost " +
-          isoDate(dates.pentecost) + "\n";
-  for (const ExplainedSlot& slot : explainedSlots(dismissal)) {
-    text += std::string{slot.label} + ": \"" + std::string{slot.text} + "\" (" +
-            std::string{slot.rule} + ")\n";
-  }
-  return text;
-}
-
 // {"date":…,"dayTitle":…,"serviceHeading":…,"dismissalText":…,"endingText":…}
 void appendJsonLine(std::string& out, const Dismissal& dismissal, bool explain) {
-  out += "{\"date\":\"";
-  out += isoDate(dismissal.pickedDate);
-  out += "\",\"dayTitle\":";
-  appendJsonString(out, dismissal.dayTitle);
-  out += ",\"serviceHeading\":";
-  appendJsonString(out, dismissal.serviceHeading);
-  out += ",\"dismissalText\":";
-  appendJsonString(out, dismissal.dismissalText);
-  out += ",\"endingText\":";
-  appendJsonString(out, dismissal.endingText);
+  out += '{';
+  appendDismissalFields(out, dismissal);
   if (explain) {
     out += ",\"explain\":";
     out += explanationJson(dismissal).dump();

@@ -1,12 +1,8 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
-#include <algorithm>
-#include <cctype>
 
-#include "output/utf8.h"
-#include "settings/patron.h"
-#include "state/picked_date.h"
+#include "interchange/named_request.h"
 
 namespace corvane {
 
@@ -71,30 +67,17 @@ struct Arguments {
   bool help = false, version = false;
 };
 
-std::string lowered(std::string_view text) {
-  std::string lower{text};
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lower;
-}
-
-// A name of a list, in any letter case; otherwise the list of valid names.
+// The value, or the message as bad input.
 template <typename Value>
-Value checkedName(const std::string& option, const std::string& what, const std::string& given,
-                  std::optional<Value> (*fromName)(std::string_view), const std::string& valid) {
-  if (given.empty()) throw BadInput{option + ": give a " + what + " (one of " + valid + ")"};
-  const std::optional<Value> value = fromName(lowered(given));
-  if (!value) {
-    throw BadInput{option + ": unknown " + what + " " + inQuotes(given) + " (one of " + valid +
-                   ")"};
-  }
-  return *value;
+Value checked(Named<Value> named) {
+  if (!named) throw BadInput{std::move(named.error())};
+  return std::move(*named);
 }
 
-Date checkedDate(const std::string& option, const std::string& text) {
-  const PickedDate picked = readPickedDate(text);
-  if (!picked.date) throw BadInput{option + ": " + picked.problem};
-  return *picked.date;
+// What was given to an option, nothing when it was left out.
+std::optional<std::string> given(const CLI::App& app, const char* option, const std::string& value) {
+  if (app.count(option) == 0) return std::nullopt;
+  return value;
 }
 
 void checkService(const Arguments& arguments, const CLI::App& app, Request& request) {
@@ -111,22 +94,12 @@ void checkService(const Arguments& arguments, const CLI::App& app, Request& requ
     request.bookletFile = arguments.booklet;
     return;
   }
-  if (app.count("--service") == 0) {
-    throw BadInput{"--service: give the service (one of " + allServiceNames() +
-                   "), or --booklet FILE"};
-  }
-  request.service = checkedName<Service>("--service", "service", arguments.service, serviceFromName,
-                                         allServiceNames());
-  if (arguments.evening && !mayBeEvening(request.service)) {
-    throw BadInput{
-        "--evening: only the Divine Liturgies (chrysostom, basil) are served in the evening"};
-  }
+  request.service = checked(namedService(given(app, "--service", arguments.service)));
+  if (auto problem = eveningProblem(request.service, arguments.evening)) throw BadInput{*problem};
   request.evening = arguments.evening;
-  if (app.count("--date") == 0) {
-    throw BadInput{"--date: give the date on which the service is served, as YYYY-MM-DD"};
-  }
-  request.from = checkedDate("--date", arguments.from);
-  request.to = app.count("--to") == 0 ? request.from : checkedDate("--to", arguments.to);
+  request.from = checked(namedDate("--date", given(app, "--date", arguments.from)));
+  request.to = app.count("--to") == 0 ? request.from
+                                      : checked(namedDate("--to", arguments.to));
   if (request.to < request.from) {
     throw BadInput{"--to: " + arguments.to + " is before --date " + arguments.from};
   }
@@ -134,26 +107,13 @@ void checkService(const Arguments& arguments, const CLI::App& app, Request& requ
 
 void checkTemple(const Arguments& arguments, const CLI::App& app, Request& request) {
   const bool listed = app.count("--patron") > 0, typed = app.count("--patron-text") > 0;
-  if (listed && typed) throw BadInput{"--patron and --patron-text: give one of them, not both"};
-  if (listed) {
-    choosePatron(request.temple, checkedName<Patron>("--patron", "patron", arguments.patron,
-                                                     patronFromName, allPatronNames()));
-  }
+  if (listed && typed) throw BadInput{kPatronAndText};
+  if (listed) choosePatron(request.temple, checked(namedPatron(arguments.patron)));
   if (typed) {
-    if (!isValidUtf8(arguments.patronText)) {
-      throw BadInput{"--patron-text: the text is not valid UTF-8"};
-    }
-    std::string phrase = cleanTypedPhrase(arguments.patronText);
-    if (phrase.empty()) {
-      throw BadInput{"--patron-text: the patron phrase is empty; type the patron's name"};
-    }
-    choosePatron(request.temple, Patron::typed, std::move(phrase));
+    choosePatron(request.temple, Patron::typed, checked(namedPatronText(arguments.patronText)));
   }
   request.temple.bishopPresent = arguments.bishop;
-  if (app.count("--calendar") > 0) {
-    request.temple.calendar = checkedName<TempleCalendar>(
-        "--calendar", "calendar", arguments.calendar, calendarFromName, "new, old");
-  }
+  request.temple.calendar = checked(namedCalendar(given(app, "--calendar", arguments.calendar)));
 }
 
 void checkOutput(const Arguments& arguments, const CLI::App& app, Request& request) {
@@ -180,7 +140,7 @@ void checkOutput(const Arguments& arguments, const CLI::App& app, Request& reque
   }
   if (app.count("--paper") > 0) {
     request.paper =
-        checkedName<Paper>("--paper", "paper", arguments.paper, paperFromName, "letter, a4");
+        checked(namedValue<Paper>("--paper", "paper", arguments.paper, paperFromName, "letter, a4"));
     if (request.documentFile.empty()) throw BadInput{"--paper: lays out --docx; give --docx FILE"};
   }
 }
