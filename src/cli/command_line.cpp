@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/messages.h"
 #include "output/utf8.h"
 #include "settings/patron.h"
 #include "state/picked_date.h"
@@ -92,9 +93,9 @@ Value checkedName(const std::string& option, const std::string& what, const std:
 }
 
 Date checkedDate(const std::string& option, const std::string& text) {
-  const PickedDate picked = readPickedDate(text);
-  if (!picked.date) throw BadInput{option + ": " + picked.problem};
-  return *picked.date;
+  const Result<Date> picked = readPickedDate(text);
+  if (!picked) throw BadInput{option + ": " + picked.error()};
+  return *picked;
 }
 
 void checkService(const Arguments& arguments, const CLI::App& app, Request& request) {
@@ -112,11 +113,11 @@ void checkService(const Arguments& arguments, const CLI::App& app, Request& requ
     return;
   }
   if (app.count("--service") == 0) {
-    throw BadInput{"--service: give the service (one of " + allServiceNames() +
+    throw BadInput{"--service: give the service (one of " + namesOf(kServiceNames) +
                    "), or --booklet FILE"};
   }
   request.service = checkedName<Service>("--service", "service", arguments.service, serviceFromName,
-                                         allServiceNames());
+                                         namesOf(kServiceNames));
   if (arguments.evening && !mayBeEvening(request.service)) {
     throw BadInput{
         "--evening: only the Divine Liturgies (chrysostom, basil) are served in the evening"};
@@ -137,7 +138,7 @@ void checkTemple(const Arguments& arguments, const CLI::App& app, Request& reque
   if (listed && typed) throw BadInput{"--patron and --patron-text: give one of them, not both"};
   if (listed) {
     choosePatron(request.temple, checkedName<Patron>("--patron", "patron", arguments.patron,
-                                                     patronFromName, allPatronNames()));
+                                                     patronFromName, namesOf(kPatronNames)));
   }
   if (typed) {
     if (!isValidUtf8(arguments.patronText)) {

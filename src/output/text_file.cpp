@@ -18,7 +18,7 @@ std::string textFileBytes(std::span<const Dismissal> dismissals, const LongDateF
   return encodeForTextFile(text);
 }
 
-std::optional<std::string> writeTextFile(const std::filesystem::path& path,
+Done writeTextFile(const std::filesystem::path& path,
                                          std::span<const Dismissal> dismissals,
                                          const LongDateFormat& longDate) {
   return writeFileAtomically(path, textFileBytes(dismissals, longDate));

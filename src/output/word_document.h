@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/result.h"
 #include "output/paper.h"
 #include "output/text_layout.h"
 #include "state/date.h"
@@ -58,11 +59,11 @@ std::filesystem::path freeDocumentPath(const std::filesystem::path& folder, Date
 std::filesystem::path freeBookletPath(const std::filesystem::path& folder, Date first, Date last);
 
 // Writes the document atomically; a message naming the error and the path on failure.
-std::optional<std::string> writeWordDocument(const std::filesystem::path& path,
+[[nodiscard]] Done writeWordDocument(const std::filesystem::path& path,
                                              std::span<const Dismissal> dismissals,
                                              const LongDateFormat& longDate,
                                              Paper paper = Paper::letter);
-inline std::optional<std::string> writeWordDocument(const std::filesystem::path& path,
+[[nodiscard]] inline Done writeWordDocument(const std::filesystem::path& path,
                                                     const Dismissal& dismissal,
                                                     const LongDateFormat& longDate,
                                                     Paper paper = Paper::letter) {
