@@ -2,7 +2,7 @@
 // the nine service variants. Figures only; nothing here fails on timing.
 #include <benchmark/benchmark.h>
 
-#include "composer/create_dismissal.h"
+#include "composer/compose.h"
 #include "state/service.h"
 
 namespace corvane {
@@ -15,13 +15,11 @@ using Variant = ServiceVariant;
 // Orthros on the Sunday after the Ascension of 2025: many rules apply. The
 // result, with every slot and its rule, is written into one reused record.
 void BM_OneComposition(benchmark::State& run) {
-  DismissalState state;
+  const ServiceRequest request{2025y / June / 1, Service::orthros, false};
   TempleSettings settings;
   Dismissal result;
-  selectService(state, Service::orthros, false);
-  state.serviceDate = 2025y / June / 1;
   for (auto _ : run) {
-    CreateDismissal(state, settings, result);
+    compose(request, settings, result);
     benchmark::DoNotOptimize(result.dismissalText.data());
   }
   run.SetItemsProcessed(run.iterations());
@@ -30,16 +28,13 @@ BENCHMARK(BM_OneComposition);
 
 // 365 dates times nine variants: items are compositions.
 void BM_YearOfAllVariants(benchmark::State& run) {
-  DismissalState state;
   TempleSettings settings;
   Dismissal result;
   const Date first = 2025y / January / 1;
   for (auto _ : run) {
     for (const Variant& variant : kNineServiceVariants) {
-      selectService(state, variant.service, variant.evening);
       for (Date date = first; date < first + days{365}; date += days{1}) {
-        state.serviceDate = date;
-        CreateDismissal(state, settings, result);
+        compose({date, variant.service, variant.evening}, settings, result);
         benchmark::DoNotOptimize(result.dismissalText.data());
       }
     }

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "composer/booklet.h"
-#include "composer/create_dismissal.h"
+#include "composer/compose.h"
 #include "output/english_date.h"
 #include "output/text_file.h"
 #include "output/word_document.h"
@@ -19,17 +19,15 @@ using namespace std::chrono;
 enum class Kind { document, textFile };
 
 void composeAndWrite(benchmark::State& run, const char* name, Kind kind) {
-  DismissalState state;
-  TempleSettings settings;
-  selectService(state, Service::orthros, false);
-  state.serviceDate = 2025y / April / 20;  // Pascha: the longest document
+  const ServiceRequest pascha{2025y / April / 20, Service::orthros, false};  // the longest document
+  const TempleSettings settings;
   const std::filesystem::path file = std::filesystem::temp_directory_path() / name;
   for (auto _ : run) {
-    const Dismissal dismissal = CreateDismissal(state, settings);
-    const auto problem = kind == Kind::document
+    const Dismissal dismissal = compose(pascha, settings);
+    const Done written = kind == Kind::document
                              ? writeWordDocument(file, dismissal, englishLongDate)
                              : writeTextFile(file, dismissal, englishLongDate);
-    if (problem) run.SkipWithError("write");
+    if (!written) run.SkipWithError("write");
   }
   std::filesystem::remove(file);
 }
@@ -58,7 +56,7 @@ void BM_BookletOfAThousand(benchmark::State& run) {
       std::filesystem::temp_directory_path() / "corvane-bench-booklet.docx";
   for (auto _ : run) {
     const std::vector<Dismissal> dismissals = composeBooklet(entries, settings);
-    if (writeWordDocument(file, dismissals, englishLongDate, Paper::a4)) run.SkipWithError("write");
+    if (!writeWordDocument(file, dismissals, englishLongDate, Paper::a4)) run.SkipWithError("write");
   }
   std::filesystem::remove(file);
 }

@@ -7,22 +7,25 @@ cmake_minimum_required(VERSION 3.25)
 #
 #   cmake -DSOURCE_DIR=<root> -P cmake/check_layers.cmake
 #
-# Level 0 is the bottom: the platform's services and the settings know
-# nothing of each other; the windows' logic stands beside what the command line
-# and the page share; the command line, the page and the widgets at the top.
+# Level 0 is the bottom, what every layer may use (the result shape, message
+# helpers); above it the platform's services and the settings know nothing of
+# each other; the windows' logic stands beside what the command line and the
+# page share; the command line, the page and the widgets at the top.
 
-set(level_platform 0)
-set(level_settings 0)
-set(level_state 1)
-set(level_calendar 2)
-set(level_composer 3)
-set(level_output 4)
-set(level_window_logic 5)
-set(level_interchange 5)
-set(level_cli 6)
-set(level_web 6)
-set(level_widgets 6)
-set(layers platform settings state calendar composer output window_logic interchange cli web widgets)
+set(level_base 0)
+set(level_platform 1)
+set(level_settings 1)
+set(level_state 2)
+set(level_calendar 3)
+set(level_composer 4)
+set(level_output 5)
+set(level_window_logic 6)
+set(level_interchange 6)
+set(level_cli 7)
+set(level_web 7)
+set(level_widgets 7)
+set(layers base platform settings state calendar composer output window_logic interchange cli web
+    widgets)
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "check_layers: give -DSOURCE_DIR=<the project's root>")

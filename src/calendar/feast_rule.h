@@ -38,7 +38,7 @@ inline void applyFeastRules(std::span<const FeastRule> rules, DismissalState& st
 
 // The liturgical day counted from a movable date: -3 is three days before it.
 inline int daysFrom(Date movable, const DismissalState& state) {
-  return static_cast<int>((state.serviceDate - movable).count());
+  return static_cast<int>((state.liturgicalDay - movable).count());
 }
 
 inline bool isDate(const DismissalState& state, int month, int day) {
@@ -50,10 +50,10 @@ inline bool isBetween(const DismissalState& state, int month, int firstDay, int 
 }
 
 inline bool isOrthros(const DismissalState& state) {
-  return state.orthros || state.dailyOrthros;
+  return state.orthros() || state.dailyOrthros();
 }
 inline bool isVespers(const DismissalState& state) {
-  return state.greatVespers || state.dailyVespers;
+  return state.greatVespers() || state.dailyVespers();
 }
 
 }  // namespace corvane

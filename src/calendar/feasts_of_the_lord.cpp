@@ -16,17 +16,17 @@ constexpr std::string_view kKneelingVespers =
     "May who did empty himself from the paternal and divine bosom and came down from heaven upon earth and took upon himself all our nature and made it divine and, after these things, again ascended into heaven and sitteth at the right hand of God the Father, and did send down the divine and holy Spirit, one in essence, equal in power and equal in glory and ever-existing with him, upon his holy disciples and apostles, and through him did enlighten them and through them the whole world, Christ our true God, through the intercessions of his all-immaculate and all-blameless holy Mother; of the holy, glorious, all-laudable, God-proclaiming and Spirit-bearing apostles and of all the saints: have mercy upon us, and save us, forasmuch as he is good and loveth mankind.";
 
 int fromPascha(const S& s) {
-  return daysFrom(s.pascha, s);
+  return daysFrom(s.movable.pascha, s);
 }
 int fromAscension(const S& s) {
-  return daysFrom(s.ascension, s);
+  return daysFrom(s.movable.ascension, s);
 }
 int fromPentecost(const S& s) {
-  return daysFrom(s.pentecost, s);
+  return daysFrom(s.movable.pentecost, s);
 }
 // The Meeting is kept on 2 February, unless that is Clean Monday.
 bool keptOnItsDate(const S& s) {
-  return s.meeting == s.dayOf(2, 2);
+  return s.movable.meeting == s.dayOf(2, 2);
 }
 
 // clang-format off
@@ -36,7 +36,7 @@ constexpr FeastRule kNativityRules[] = {
   {.name = "Afterfeast of the Nativity", .applies = [](const S& s) { return isBetween(s, 12, 26, 31); },
    .feastClause = kNativity, .risenClause = kAndRisen},
   // The vesperal Liturgy of St. Basil is served on the paramon itself, with the feast's clause.
-  {.name = "Vesperal Liturgy of the Nativity", .applies = [](const S& s) { return isDate(s, 12, 24) && s.liturgyBasil && !s.eveningLiturgy; },
+  {.name = "Vesperal Liturgy of the Nativity", .applies = [](const S& s) { return isDate(s, 12, 24) && s.liturgyBasil() && !s.eveningLiturgy; },
    .feastClause = kNativity},
   {.name = "Forefeast of the Nativity", .applies = [](const S& s) { return isBetween(s, 12, 20, 23); },
    .dayTitle = "Forefeast of the Nativity"},
@@ -60,7 +60,7 @@ constexpr FeastRule kTheophanyRules[] = {
    .feastClause = kTheophany, .risenClause = kEmpty},
   {.name = "Afterfeast of Theophany", .applies = [](const S& s) { return isBetween(s, 1, 7, 14); },
    .feastClause = kTheophany, .risenClause = kAndRisen},
-  {.name = "Vesperal Liturgy of Theophany", .applies = [](const S& s) { return isDate(s, 1, 5) && s.liturgyBasil && !s.eveningLiturgy; },
+  {.name = "Vesperal Liturgy of Theophany", .applies = [](const S& s) { return isDate(s, 1, 5) && s.liturgyBasil() && !s.eveningLiturgy; },
    .feastClause = kTheophany},
   {.name = "Forefeast of Theophany", .applies = [](const S& s) { return isBetween(s, 1, 3, 4); },
    .dayTitle = "Forefeast of Theophany"},
@@ -79,36 +79,36 @@ constexpr FeastRule kTheophanyRules[] = {
 // Julian Pascha on 22 or 23 March), the feast is kept on Cheesefare Sunday
 // alone, with no forefeast and no afterfeast.
 constexpr FeastRule kMeetingRules[] = {
-  {.name = "Meeting of Our Lord and its afterfeast", .applies = [](const S& s) { return (keptOnItsDate(s) ? isBetween(s, 2, 2, 9) : s.serviceDate == s.meeting) && s.serviceDate < s.cleanMonday; },
+  {.name = "Meeting of Our Lord and its afterfeast", .applies = [](const S& s) { return (keptOnItsDate(s) ? isBetween(s, 2, 2, 9) : s.liturgicalDay == s.movable.meeting) && s.liturgicalDay < s.movable.cleanMonday; },
    .feastClause = kMeeting, .risenClause = kAndRisen},
   {.name = "Forefeast of the Meeting of Our Lord", .applies = [](const S& s) { return isDate(s, 2, 1) && keptOnItsDate(s); },
    .dayTitle = "Forefeast of the Meeting of Our Lord"},
-  {.name = "Meeting of Our Lord in the Temple", .applies = [](const S& s) { return s.serviceDate == s.meeting; },
+  {.name = "Meeting of Our Lord in the Temple", .applies = [](const S& s) { return s.liturgicalDay == s.movable.meeting; },
    .dayTitle = "Meeting of Our Lord in the Temple"},
-  {.name = "Afterfeast of the Meeting of Our Lord", .applies = [](const S& s) { return s.month == 2 && s.day >= 3 && s.meetingLeavetaking && s.serviceDate < *s.meetingLeavetaking; },
+  {.name = "Afterfeast of the Meeting of Our Lord", .applies = [](const S& s) { return s.month == 2 && s.day >= 3 && s.movable.meetingLeavetaking && s.liturgicalDay < *s.movable.meetingLeavetaking; },
    .dayTitle = "Afterfeast of the Meeting of Our Lord"},
-  {.name = "Leavetaking of the Meeting of Our Lord", .applies = [](const S& s) { return s.serviceDate == s.meetingLeavetaking; },
+  {.name = "Leavetaking of the Meeting of Our Lord", .applies = [](const S& s) { return s.liturgicalDay == s.movable.meetingLeavetaking; },
    .dayTitle = "Leavetaking of the Meeting of Our Lord"},
 };
 
 // The Presanctified Liturgy keeps the title and clause of the day it is served
 // on, although the evening shift has moved it to the next day.
 constexpr FeastRule kHolyWeekRules[] = {
-  {.name = "Lazarus Saturday", .applies = [](const S& s) { return s.serviceDate == s.lazarusSaturday; },
+  {.name = "Lazarus Saturday", .applies = [](const S& s) { return s.liturgicalDay == s.movable.lazarusSaturday; },
    .dayTitle = "Lazarus Saturday", .feastClause = kLazarus, .suppressesSaints = true},
-  {.name = "Palm Sunday", .applies = [](const S& s) { return s.serviceDate == s.palmSunday; },
+  {.name = "Palm Sunday", .applies = [](const S& s) { return s.liturgicalDay == s.movable.palmSunday; },
    .dayTitle = "Palm Sunday", .feastClause = kPalms, .risenClause = kEmpty, .suppressesSaints = true},
-  {.name = "Great and Holy Monday", .applies = [](const S& s) { return fromPascha(s) == (s.presanctified ? -5 : -6); },
+  {.name = "Great and Holy Monday", .applies = [](const S& s) { return fromPascha(s) == (s.presanctified() ? -5 : -6); },
    .dayTitle = "Great and Holy Monday"},
-  {.name = "Great and Holy Tuesday", .applies = [](const S& s) { return fromPascha(s) == (s.presanctified ? -4 : -5); },
+  {.name = "Great and Holy Tuesday", .applies = [](const S& s) { return fromPascha(s) == (s.presanctified() ? -4 : -5); },
    .dayTitle = "Great and Holy Tuesday"},
-  {.name = "Great and Holy Wednesday", .applies = [](const S& s) { return fromPascha(s) == (s.presanctified ? -3 : -4); },
+  {.name = "Great and Holy Wednesday", .applies = [](const S& s) { return fromPascha(s) == (s.presanctified() ? -3 : -4); },
    .dayTitle = "Great and Holy Wednesday"},
   {.name = "Holy Week: the voluntary passion", .applies = [](const S& s) { return fromPascha(s) >= -6 && fromPascha(s) <= -4; },
    .feastClause = kPassion},
-  {.name = "Presanctified Liturgy of Great Wednesday", .applies = [](const S& s) { return fromPascha(s) == -3 && s.presanctified; },
+  {.name = "Presanctified Liturgy of Great Wednesday", .applies = [](const S& s) { return fromPascha(s) == -3 && s.presanctified(); },
    .feastClause = kPassion},
-  {.name = "Great and Holy Thursday", .applies = [](const S& s) { return fromPascha(s) == -3 && !s.presanctified; },
+  {.name = "Great and Holy Thursday", .applies = [](const S& s) { return fromPascha(s) == -3 && !s.presanctified(); },
    .dayTitle = "Great and Holy Thursday", .feastClause = kWashing},
   {.name = "Orthros of Great Friday: the spittings", .applies = [](const S& s) { return fromPascha(s) == -2 && isOrthros(s); },
    .feastClause = kSpittings},
@@ -144,7 +144,7 @@ constexpr FeastRule kPaschalSeasonRules[] = {
   {.name = "Sunday of the Samaritan Woman", .applies = [](const S& s) { return fromPascha(s) == 28; }, .dayTitle = "Samaritan Woman"},
   {.name = "Sunday of the Blind Man", .applies = [](const S& s) { return fromPascha(s) == 35; }, .dayTitle = "Blind Man"},
   // The vesperal Liturgy of Great Saturday is not moved, and opens with the resurrection.
-  {.name = "Vesperal Liturgy of Great Saturday", .applies = [](const S& s) { return fromPascha(s) == -1 && s.liturgyBasil; },
+  {.name = "Vesperal Liturgy of Great Saturday", .applies = [](const S& s) { return fromPascha(s) == -1 && s.liturgyBasil(); },
    .feastClause = kRisen, .risenClause = kEmpty, .suppressesSaints = true},
 };
 

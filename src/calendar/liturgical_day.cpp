@@ -9,13 +9,13 @@ namespace corvane {
 using namespace std::chrono;
 
 bool isEveningService(const DismissalState& state) {
-  return state.eveningLiturgy || state.greatVespers || state.dailyVespers || state.presanctified;
+  return state.eveningLiturgy || state.greatVespers() || state.dailyVespers() || state.presanctified();
 }
 
 void openLiturgicalDay(DismissalState& state) {
   // isSunday keeps the weekday of the date as picked; everything else works
   // on the liturgical day.
-  state.isSunday = weekdayOf(state.serviceDate) == Sunday;
+  state.isSunday = weekdayOf(state.liturgicalDay) == Sunday;
   if (state.isSunday) {
     state.write(Slot::risenClause, clauses::kRisen, "Sunday: the resurrection");
   } else {
@@ -23,25 +23,17 @@ void openLiturgicalDay(DismissalState& state) {
   }
 
   // The evening shift: an evening service belongs to the next liturgical day.
-  if (isEveningService(state)) state.serviceDate += days{1};
+  if (isEveningService(state)) state.liturgicalDay += days{1};
 
   // The rules read the liturgical day as a date of the temple's calendar.
-  const ChurchDate date = churchDateOf(state.serviceDate, state.calendar);
+  const ChurchDate date = churchDateOf(state.liturgicalDay, state.calendar);
   state.year = date.year;
   state.month = date.month;
   state.day = date.day;
 }
 
 void fixMovableDates(DismissalState& state) {
-  const MovableDates dates = movableDatesOf(state.year, state.calendar);
-  state.pascha = dates.pascha;
-  state.cleanMonday = dates.cleanMonday;
-  state.meeting = dates.meeting;
-  state.meetingLeavetaking = dates.meetingLeavetaking;
-  state.lazarusSaturday = dates.lazarusSaturday;
-  state.palmSunday = dates.palmSunday;
-  state.ascension = dates.ascension;
-  state.pentecost = dates.pentecost;
+  state.movable = movableDatesOf(state.year, state.calendar);
 }
 
 }  // namespace corvane

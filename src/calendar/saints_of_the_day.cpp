@@ -16,9 +16,9 @@ bool holds(SaintsCondition condition, const DismissalState& state) {
     // The first Saturday of November is filed only under 1 to 7 November.
     case SaintsCondition::saturday:
     case SaintsCondition::firstSaturdayOfNovember:
-      return weekdayOf(state.serviceDate) == Saturday;
+      return weekdayOf(state.liturgicalDay) == Saturday;
     case SaintsCondition::afterPascha:
-      return state.serviceDate > state.pascha;
+      return state.liturgicalDay > state.movable.pascha;
   }
   return false;
 }
@@ -34,8 +34,8 @@ void applyRow(const SaintsRow& row, DismissalState& state) {
   // leaves him out of the temple's patron clause.
   const unsigned named = row.also.namedHierarchs;
   state.hierarchsOfTheDay |= named;
-  if (((named & hierarch::kBasil) != 0 && state.liturgyBasil) ||
-      ((named & hierarch::kChrysostom) != 0 && state.liturgyChrysostom)) {
+  if (((named & hierarch::kBasil) != 0 && state.liturgyBasil()) ||
+      ((named & hierarch::kChrysostom) != 0 && state.liturgyChrysostom())) {
     state.clear(Slot::liturgyAuthorClause);
   }
 }
@@ -62,12 +62,12 @@ constexpr BrightWeekMove kBrightWeek[] = {
 // clang-format on
 
 void moveIntoBrightWeek(DismissalState& state) {
-  const auto daysAfterPascha = (state.serviceDate - state.pascha).count();
+  const auto daysAfterPascha = (state.liturgicalDay - state.movable.pascha).count();
   if (daysAfterPascha < 1 || daysAfterPascha > 3) return;
   for (const BrightWeekMove& move : kBrightWeek) {
     if (move.daysAfterPascha != daysAfterPascha) continue;
     const Date ownDate = state.dayOf(move.month, move.day);  // in the temple's calendar
-    if (state.pascha <= ownDate) continue;
+    if (state.movable.pascha <= ownDate) continue;
     // The text is the one the commemoration has on its own date.
     const std::string_view moved = saintsRowsOf(move.month, move.day).back()->text;
     if (move.replaces || state.saintsClause.empty()) {

@@ -33,7 +33,7 @@ constexpr FeastRule kTransfigurationRules[] = {
 constexpr FeastRule kElevationRules[] = {
   {.name = "Forefeast of the Elevation", .applies = [](const S& s) { return isDate(s, 9, 13); },
    .dayTitle = "Forefeast of the Elevation"},
-  {.name = "Elevation of the Holy Cross on a weekday", .applies = [](const S& s) { return isDate(s, 9, 14) && weekdayOf(s.serviceDate) != Sunday; },
+  {.name = "Elevation of the Holy Cross on a weekday", .applies = [](const S& s) { return isDate(s, 9, 14) && weekdayOf(s.liturgicalDay) != Sunday; },
    .feastClause = kRisen, .risenClause = kEmpty},
   {.name = "Elevation of the Holy Cross", .applies = [](const S& s) { return isDate(s, 9, 14); },
    .dayTitle = "Elevation of the Holy Cross"},
@@ -100,7 +100,7 @@ struct CrossRule {
 };
 constexpr CrossRule kCrossClauses[] = {
   {"Procession of the Cross", [](const S& s) { return isDate(s, 8, 1); }, ", the procession of which we commemorate this day"},
-  {"Sunday of the Adoration of the Cross", [](const S& s) { return s.serviceDate == s.pascha - days{28}; }, ", the adoration of which we commemorate this day"},
+  {"Sunday of the Adoration of the Cross", [](const S& s) { return s.liturgicalDay == s.movable.pascha - days{28}; }, ", the adoration of which we commemorate this day"},
   {"Elevation of the Holy Cross and its afterfeast", [](const S& s) { return isBetween(s, 9, 14, 21); }, ", the elevation of which we commemorate this day"},
   {"Appearance of the Cross over Jerusalem", [](const S& s) { return isDate(s, 5, 7); }, ", the appearance of which in the heavens over Jerusalem we commemorate this day"},
 };
@@ -114,11 +114,11 @@ const DatedText* firstOn(std::span<const DatedText> table, const S& state) {
 }
 
 void writeLiturgyAuthor(S& state) {
-  if (state.liturgyChrysostom) {
+  if (state.liturgyChrysostom()) {
     state.write(Slot::liturgyAuthorClause, kChrysostom, "Liturgy of St. John Chrysostom");
-  } else if (state.liturgyBasil) {
+  } else if (state.liturgyBasil()) {
     state.write(Slot::liturgyAuthorClause, kBasil, "Liturgy of St. Basil the Great");
-  } else if (state.presanctified) {
+  } else if (state.presanctified()) {
     state.write(Slot::liturgyAuthorClause, kGregory, "Liturgy of the Presanctified Gifts");
   } else {
     state.clear(Slot::liturgyAuthorClause);
@@ -129,7 +129,7 @@ void writeLiturgyAuthor(S& state) {
 // the paschal cycle gave it: on 25 March the Annunciation is added to that
 // name, and the forefeast and the leavetaking give way.
 bool inHolyAndBrightWeek(const S& state) {
-  const int fromPascha = daysFrom(state.pascha, state);
+  const int fromPascha = daysFrom(state.movable.pascha, state);
   return fromPascha >= -8 && fromPascha <= 6;
 }
 

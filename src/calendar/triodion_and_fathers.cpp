@@ -78,10 +78,10 @@ constexpr FathersSunday kFathers[] = {
 
 bool fallsOn(const FathersSunday& sunday, const DismissalState& state) {
   if (sunday.month == kFromPascha) {
-    return state.serviceDate == state.pascha + days{sunday.firstDay};
+    return state.liturgicalDay == state.movable.pascha + days{sunday.firstDay};
   }
   return state.month == sunday.month && sunday.firstDay <= state.day &&
-         state.day <= sunday.lastDay && weekdayOf(state.serviceDate) == Sunday;
+         state.day <= sunday.lastDay && weekdayOf(state.liturgicalDay) == Sunday;
 }
 
 // The saint of the day keeps his title and name and shares the Fathers' memory
@@ -102,7 +102,7 @@ void joinFathers(DismissalState& state, const FathersSunday& sunday) {
 }
 
 void applyTriodion(DismissalState& state) {
-  const auto daysFromCleanMonday = (state.serviceDate - state.cleanMonday).count();
+  const auto daysFromCleanMonday = (state.liturgicalDay - state.movable.cleanMonday).count();
   for (const TriodionDay& day : kTriodion) {
     if (day.daysFromCleanMonday != daysFromCleanMonday) continue;
     if (day.suppressesSaints) state.suppressSaints = true;

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "cli/command_line.h"
-#include "composer/create_dismissal.h"
+#include "composer/compose.h"
 #include "interchange/dismissal_json.h"
 #include "interchange/explanation.h"
 #include "output/english_date.h"
@@ -121,25 +121,21 @@ std::vector<BookletEntry> readBooklet(const std::string& file, std::istream& in)
     if (!stream) throw BadInput{"--booklet: cannot read " + file};
     bytes << stream.rdbuf();
   }
-  auto read = readBookletList(bytes.str(), name);
-  if (auto* problem = std::get_if<BookletProblem>(&read)) throw BadInput{problem->message};
-  auto& entries = std::get<std::vector<BookletEntry>>(read);
-  if (entries.empty()) throw BadInput{name + ": the booklet list holds no service"};
-  return std::move(entries);
+  Result<std::vector<BookletEntry>> entries = readBookletList(bytes.str(), name);
+  if (!entries) throw BadInput{entries.error()};
+  if (entries->empty()) throw BadInput{name + ": the booklet list holds no service"};
+  return std::move(*entries);
 }
 
 std::vector<Dismissal> composeRequested(const Request& request, std::istream& in) {
   if (request.bookletFile)
     return composeBooklet(readBooklet(*request.bookletFile, in), request.temple);
-  DismissalState state;
-  selectService(state, request.service, request.evening);
-  state.serviceDate = request.from;
-  return {CreateDismissal(state, request.temple)};
+  return {compose({request.from, request.service, request.evening}, request.temple)};
 }
 
 // Writes the text file or the document, exactly as the windows' outputs do,
 // with the English long date.
-std::optional<std::string> writeRequestedFile(const Request& request, std::istream& in) {
+Done writeRequestedFile(const Request& request, std::istream& in) {
   const std::vector<Dismissal> dismissals = composeRequested(request, in);
   if (!request.textFile.empty()) {
     return writeTextFile(request.textFile, dismissals, englishLongDate);
@@ -152,22 +148,16 @@ void printRequested(const Request& request, std::istream& in, std::ostream& out)
   Printer printer{out, request};
   if (request.bookletFile) {
     const std::vector<BookletEntry> entries = readBooklet(*request.bookletFile, in);
-    DismissalState state;
     Dismissal dismissal;
     for (const BookletEntry& entry : entries) {
-      selectService(state, entry.service, entry.evening);
-      state.serviceDate = entry.picked;
-      CreateDismissal(state, request.temple, dismissal);
+      compose({entry.picked, entry.service, entry.evening}, request.temple, dismissal);
       printer.print(dismissal);
     }
     return;
   }
-  DismissalState state;
-  selectService(state, request.service, request.evening);
   Dismissal dismissal;
   for (Date date = request.from; date <= request.to; date += days{1}) {
-    state.serviceDate = date;
-    CreateDismissal(state, request.temple, dismissal);
+    compose({date, request.service, request.evening}, request.temple, dismissal);
     printer.print(dismissal);
   }
 }
@@ -190,8 +180,8 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     }
     const Request& request = std::get<Request>(read);
     if (!request.textFile.empty() || !request.documentFile.empty()) {
-      if (const std::optional<std::string> problem = writeRequestedFile(request, in)) {
-        err << "corvane-cli: " << *problem << '\n';
+      if (const Done written = writeRequestedFile(request, in); !written) {
+        err << "corvane-cli: " << written.error() << '\n';
         return kCannotWrite;
       }
       return 0;

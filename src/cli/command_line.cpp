@@ -69,7 +69,7 @@ struct Arguments {
 
 // The value, or the message as bad input.
 template <typename Value>
-Value checked(Named<Value> named) {
+Value checked(Result<Value> named) {
   if (!named) throw BadInput{std::move(named.error())};
   return std::move(*named);
 }
@@ -95,7 +95,9 @@ void checkService(const Arguments& arguments, const CLI::App& app, Request& requ
     return;
   }
   request.service = checked(namedService(given(app, "--service", arguments.service)));
-  if (auto problem = eveningProblem(request.service, arguments.evening)) throw BadInput{*problem};
+  if (const Done evening = checkEvening(request.service, arguments.evening); !evening) {
+    throw BadInput{evening.error()};
+  }
   request.evening = arguments.evening;
   request.from = checked(namedDate("--date", given(app, "--date", arguments.from)));
   request.to = app.count("--to") == 0 ? request.from

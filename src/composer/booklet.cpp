@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "composer/create_dismissal.h"
+#include "base/messages.h"
+#include "composer/compose.h"
 #include "state/picked_date.h"
 
 namespace corvane {
@@ -47,14 +48,13 @@ int servedRank(const BookletEntry& entry) {
 
 }  // namespace
 
-std::variant<std::vector<BookletEntry>, BookletProblem> readBookletList(std::string_view text,
-                                                                        std::string_view fileName) {
+Result<std::vector<BookletEntry>> readBookletList(std::string_view text,
+                                                  std::string_view fileName) {
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   std::vector<BookletEntry> entries;
   int number = 0;
   const auto problem = [&](const std::string& what) {
-    return BookletProblem{std::string{fileName} + ":" + std::to_string(number) + ": " + what,
-                          number};
+    return Failure{std::string{fileName} + ":" + std::to_string(number) + ": " + what};
   };
   while (!text.empty()) {
     ++number;
@@ -65,13 +65,13 @@ std::variant<std::vector<BookletEntry>, BookletProblem> readBookletList(std::str
     const std::vector<std::string_view> fields = fieldsOf(line);
     if (fields.empty() || fields[0].starts_with('#')) continue;
 
-    const PickedDate date = readPickedDate(fields[0]);
-    if (!date.date) return problem(date.problem);
+    const Result<Date> date = readPickedDate(fields[0]);
+    if (!date) return problem(date.error());
     if (fields.size() < 2)
-      return problem("no service after the date (one of " + allServiceNames() + ")");
+      return problem("no service after the date (one of " + namesOf(kServiceNames) + ")");
     const std::optional<Service> service = serviceFromName(fields[1]);
     if (!service) {
-      return problem("unknown service " + inQuotes(fields[1]) + " (one of " + allServiceNames() +
+      return problem("unknown service " + inQuotes(fields[1]) + " (one of " + namesOf(kServiceNames) +
                      ")");
     }
     bool evening = false;
@@ -88,7 +88,7 @@ std::variant<std::vector<BookletEntry>, BookletProblem> readBookletList(std::str
     if (entries.size() == kMostBookletEntries) {
       return problem("more than " + std::to_string(kMostBookletEntries) + " dismissals");
     }
-    entries.push_back({*date.date, *service, evening});
+    entries.push_back({*date, *service, evening});
   }
   return entries;
 }
@@ -119,11 +119,8 @@ bool addToBooklet(std::vector<BookletEntry>& entries, const BookletEntry& entry)
 std::vector<Dismissal> composeBooklet(const std::vector<BookletEntry>& entries,
                                       const TempleSettings& settings) {
   std::vector<Dismissal> dismissals(entries.size());
-  DismissalState state;
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    selectService(state, entries[i].service, entries[i].evening);
-    state.serviceDate = entries[i].picked;
-    CreateDismissal(state, settings, dismissals[i]);
+    compose({entries[i].picked, entries[i].service, entries[i].evening}, settings, dismissals[i]);
   }
   return dismissals;
 }

@@ -2,9 +2,9 @@
 
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
+#include "base/result.h"
 #include "composer/dismissal.h"
 #include "settings/temple_settings.h"
 #include "state/date.h"
@@ -26,13 +26,10 @@ inline constexpr std::size_t kMostBookletEntries = 5000;
 // user's editor: UTF-8 (a byte-order mark allowed), LF or CR LF, one
 // dismissal a line, "YYYY-MM-DD SERVICE" or "YYYY-MM-DD SERVICE evening",
 // fields separated by blanks or tabs; empty lines and lines starting with
-// '#' are ignored. A bad line is "FILE:LINE: what is wrong".
-struct BookletProblem {
-  std::string message;  // "booklet.txt:3: unknown service 'vesper'"
-  int line = 0;
-};
-std::variant<std::vector<BookletEntry>, BookletProblem> readBookletList(std::string_view text,
-                                                                        std::string_view fileName);
+// '#' are ignored. A bad line is "FILE:LINE: what is wrong"
+// ("booklet.txt:3: unknown service 'vesper'").
+[[nodiscard]] Result<std::vector<BookletEntry>> readBookletList(std::string_view text,
+                                                                std::string_view fileName);
 
 // The list as the windows keep it: a comment line, then one entry a line.
 std::string bookletListText(const std::vector<BookletEntry>& entries);
@@ -47,7 +44,7 @@ bool servedBefore(const BookletEntry& first, const BookletEntry& second);
 bool addToBooklet(std::vector<BookletEntry>& entries, const BookletEntry& entry);
 
 // Every entry composed for the one temple.
-std::vector<Dismissal> composeBooklet(const std::vector<BookletEntry>& entries,
+[[nodiscard]] std::vector<Dismissal> composeBooklet(const std::vector<BookletEntry>& entries,
                                       const TempleSettings& settings);
 
 }  // namespace corvane

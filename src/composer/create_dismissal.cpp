@@ -54,20 +54,13 @@ constexpr std::string_view kPaschalEnding =
 
 void initialise(DismissalState& state, const TempleSettings& settings) {
   state.calendar = settings.calendar;
-  state.useWholeText = false;
-  state.suppressSaints = false;
-  // weekdayClause is assigned on every run; the trace forgets its last rule.
-  for (std::size_t i = 0; i < kSlotCount; ++i) {
-    const auto slot = static_cast<Slot>(i);
-    if (slot != Slot::weekdayClause) state.clear(slot);
-  }
 }
 
 // The resurrection clause survives only on a Sunday, and never at Vespers,
 // which on a Sunday evening belongs to Monday.
 void filterRisenClause(DismissalState& state) {
   if (!state.isSunday) state.clear(Slot::risenClause);
-  if ((state.dailyVespers || state.greatVespers) && state.isSunday) {
+  if ((state.dailyVespers() || state.greatVespers()) && state.isSunday) {
     state.clear(Slot::risenClause);
   }
 }
@@ -89,7 +82,7 @@ void assemble(const DismissalState& state, std::string& sentence) {
     for (std::string_view piece : pieces) sentence.append(piece);
   };
   append({kMay, state.feastClause, state.risenClause, kChristOurTrueGod, state.theotokosClause});
-  if (state.isDailyService) {
+  if (state.isDailyService()) {
     append({kSemicolon, state.weekdayClause, state.patronClause});
   } else {
     append({kByTheCross, state.crossClause, kPowersAndForerunner, state.forerunnerClause, kApostles,
@@ -100,7 +93,7 @@ void assemble(const DismissalState& state, std::string& sentence) {
 
 // From Pascha to the Wednesday before the Ascension, both included.
 bool inPaschalSeason(const DismissalState& state) {
-  return state.pascha <= state.serviceDate && state.serviceDate <= state.pascha + days{38};
+  return state.movable.pascha <= state.liturgicalDay && state.liturgicalDay <= state.movable.pascha + days{38};
 }
 
 std::string_view closingLine(const DismissalState& state, const TempleSettings& settings) {
@@ -113,47 +106,40 @@ std::string_view closingLine(const DismissalState& state, const TempleSettings& 
 // evening one is never moved, so this is the date as picked.
 bool isVesperalBasilDay(const DismissalState& state) {
   return (state.month == 12 && state.day == 24) || (state.month == 1 && state.day == 5) ||
-         state.serviceDate == state.pascha - days{1} || state.serviceDate == state.pascha - days{3};
+         state.liturgicalDay == state.movable.pascha - days{1} || state.liturgicalDay == state.movable.pascha - days{3};
 }
 
 std::string_view heading(const DismissalState& state) {
-  if (state.greatVespers) return "-- Great Vespers --";
-  if (state.dailyVespers) return "-- Daily Vespers --";
-  if (state.orthros) return "-- Orthros --";
-  if (state.dailyOrthros) return "-- Daily Orthros --";
-  if (state.liturgyChrysostom && state.eveningLiturgy)
+  if (state.greatVespers()) return "-- Great Vespers --";
+  if (state.dailyVespers()) return "-- Daily Vespers --";
+  if (state.orthros()) return "-- Orthros --";
+  if (state.dailyOrthros()) return "-- Daily Orthros --";
+  if (state.liturgyChrysostom() && state.eveningLiturgy)
     return "-- Evening Divine Liturgy of St. John Chrysostom --";
-  if (state.liturgyChrysostom) return "-- Divine Liturgy of St. John Chrysostom --";
-  if (state.liturgyBasil && state.eveningLiturgy)
+  if (state.liturgyChrysostom()) return "-- Divine Liturgy of St. John Chrysostom --";
+  if (state.liturgyBasil() && state.eveningLiturgy)
     return "-- Evening Divine Liturgy of St. Basil the Great --";
-  if (state.liturgyBasil && isVesperalBasilDay(state))
+  if (state.liturgyBasil() && isVesperalBasilDay(state))
     return "-- Vesperal Divine Liturgy of St. Basil the Great --";
-  if (state.liturgyBasil) return "-- Divine Liturgy of St. Basil the Great --";
-  if (state.presanctified) return "-- Liturgy of the Presanctified Gifts --";
+  if (state.liturgyBasil()) return "-- Divine Liturgy of St. Basil the Great --";
+  if (state.presanctified()) return "-- Liturgy of the Presanctified Gifts --";
   return {};
 }
 
 // The outputs read the result alone: the request, the liturgical day, the
 // texts and every slot with its rule.
 void fillResult(DismissalState& state, Dismissal& result) {
-  result.service = serviceOf(state);
+  result.pickedDate = state.pickedDate;
+  result.service = state.service;
   result.eveningLiturgy = state.eveningLiturgy;
-  result.liturgicalDay = state.serviceDate;
+  result.liturgicalDay = state.liturgicalDay;
   result.calendar = state.calendar;
   result.churchDate = ChurchDate{state.year, state.month, state.day};
-  result.movableDates = MovableDates{
-      .pascha = state.pascha,
-      .cleanMonday = state.cleanMonday,
-      .meeting = state.meeting,
-      .meetingLeavetaking = state.meetingLeavetaking,
-      .lazarusSaturday = state.lazarusSaturday,
-      .palmSunday = state.palmSunday,
-      .ascension = state.ascension,
-      .pentecost = state.pentecost,
-  };
+  result.movableDates = state.movable;
   result.dayTitle = state.dayTitle;
-  result.dailyService = state.isDailyService;
+  result.dailyService = state.isDailyService();
   result.wholeText = state.useWholeText;
+  result.saintsDisplaced = state.suppressSaints;
   // The slots' texts move into the result: the state's slots are the
   // composition's scratch, left empty for the next one.
   for (std::size_t i = 0; i < kSlotCount; ++i) {
@@ -188,15 +174,6 @@ void CreateDismissal(DismissalState& state, const TempleSettings& settings, Dism
   result.endingText = closingLine(state, settings);
   result.serviceHeading = heading(state);
   fillResult(state, result);
-
-  if (isEveningService(state)) state.serviceDate -= days{1};
-  result.pickedDate = state.serviceDate;
-}
-
-Dismissal CreateDismissal(DismissalState& state, const TempleSettings& settings) {
-  Dismissal result;
-  CreateDismissal(state, settings, result);
-  return result;
 }
 
 }  // namespace corvane

@@ -6,12 +6,9 @@
 
 namespace corvane {
 
-// Composes the dismissal for the service and the date held in the state and
-// writes it into `result`, reusing its storage. On return state.serviceDate
-// holds the date as picked again.
+// Runs the calendar's phases in order on the working record of one
+// composition, made from its request, and writes the dismissal into `result`,
+// reusing its storage. Callers compose through compose() (composer/compose.h).
 void CreateDismissal(DismissalState& state, const TempleSettings& settings, Dismissal& result);
-
-// The same, into a new result.
-Dismissal CreateDismissal(DismissalState& state, const TempleSettings& settings);
 
 }  // namespace corvane

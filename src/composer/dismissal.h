@@ -40,6 +40,7 @@ struct Dismissal {
   bool paschalEnding = false;  // endingText is the Paschal block
   bool dailyService = false;   // the weekday's intercession stands in the sentence
   bool wholeText = false;      // the sentence is a dismissal of its own, not assembled
+  bool saintsDisplaced = false;  // a great day displaced the saints and the Forerunner's clause
 
   std::array<SlotRecord, kSlotCount> slotRecords{};
   const SlotRecord& slot(Slot which) const { return slotRecords[static_cast<std::size_t>(which)]; }

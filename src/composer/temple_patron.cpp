@@ -34,52 +34,52 @@ constexpr std::string_view kSemicolon = "; ";
 // services name only the weekday's own intercession, so there the patron is
 // added on every other weekday.
 void applyTemplePatron(DismissalState& state, const TempleSettings& settings) {
-  const weekday liturgicalWeekday = weekdayOf(state.serviceDate);
-  const bool daily = state.isDailyService;
+  const weekday liturgicalWeekday = weekdayOf(state.liturgicalDay);
+  const bool daily = state.isDailyService();
   constexpr Slot slot = Slot::patronClause;
 
-  if (settings.patronTyped) {
+  if (settings.patronIs(Patron::typed)) {
     state.write(slot, {settings.patronText, kSemicolon}, "temple patron: typed phrase");
   } else {
     state.clear(slot);
   }
-  if (settings.patronNicholas && !(daily && liturgicalWeekday == Thursday)) {
+  if (settings.patronIs(Patron::nicholas) && !(daily && liturgicalWeekday == Thursday)) {
     state.write(slot, kNicholas, "temple patron: St. Nicholas");
   }
-  if (settings.patronCross && daily) {
+  if (settings.patronIs(Patron::cross) && daily) {
     if (liturgicalWeekday == Wednesday || liturgicalWeekday == Friday) {
       state.clear(slot);
     } else {
       state.write(slot, {kCross, state.crossClause, kSemicolon}, "temple patron: the Holy Cross");
     }
   }
-  if (settings.patronArchangels && daily && liturgicalWeekday != Monday) {
+  if (settings.patronIs(Patron::archangels) && daily && liturgicalWeekday != Monday) {
     state.write(slot, kBodilessPowers, "temple patron: the Holy Archangels");
   }
-  if (settings.patronForerunner && daily && liturgicalWeekday != Tuesday) {
+  if (settings.patronIs(Patron::forerunner) && daily && liturgicalWeekday != Tuesday) {
     state.write(slot, {kForerunner, state.forerunnerClause, kSemicolon},
                 "temple patron: St. John the Forerunner");
   }
-  if (settings.patronApostles && daily && liturgicalWeekday != Thursday) {
+  if (settings.patronIs(Patron::apostles) && daily && liturgicalWeekday != Thursday) {
     state.write(slot, kApostles, "temple patron: the Twelve Apostles");
   }
   // A Liturgy's author is named already by liturgyAuthorClause.
-  if (settings.patronChrysostom) {
-    if (state.liturgyChrysostom) {
+  if (settings.patronIs(Patron::chrysostom)) {
+    if (state.liturgyChrysostom()) {
       state.clear(slot);
     } else {
       state.write(slot, kChrysostom, "temple patron: St. John Chrysostom");
     }
   }
-  if (settings.patronBasil) {
-    if (state.liturgyBasil) {
+  if (settings.patronIs(Patron::basil)) {
+    if (state.liturgyBasil()) {
       state.clear(slot);
     } else {
       state.write(slot, kBasil, "temple patron: St. Basil the Great");
     }
   }
-  if (settings.patronGregory) {
-    if (state.presanctified) {
+  if (settings.patronIs(Patron::gregory)) {
+    if (state.presanctified()) {
       state.clear(slot);
     } else {
       state.write(slot, kGregory, "temple patron: St. Gregory the Dialogist");
@@ -89,9 +89,9 @@ void applyTemplePatron(DismissalState& state, const TempleSettings& settings) {
 
 void namePatronOnce(DismissalState& state, const TempleSettings& settings) {
   const unsigned named = state.hierarchsOfTheDay;
-  if (((named & hierarch::kBasil) != 0 && settings.patronBasil) ||
-      ((named & hierarch::kChrysostom) != 0 && settings.patronChrysostom) ||
-      ((named & hierarch::kNicholas) != 0 && settings.patronNicholas)) {
+  if (((named & hierarch::kBasil) != 0 && settings.patronIs(Patron::basil)) ||
+      ((named & hierarch::kChrysostom) != 0 && settings.patronIs(Patron::chrysostom)) ||
+      ((named & hierarch::kNicholas) != 0 && settings.patronIs(Patron::nicholas))) {
     state.clear(Slot::patronClause);
   }
 }

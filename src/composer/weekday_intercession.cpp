@@ -46,10 +46,10 @@ void writeWeekdayIntercession(DismissalState& state, weekday weekday) {
 }  // namespace
 
 void applyWeekdayIntercession(DismissalState& state) {
-  const weekday weekday = weekdayOf(state.serviceDate);
+  const weekday weekday = weekdayOf(state.liturgicalDay);
   writeWeekdayIntercession(state, weekday);
 
-  if (!state.isDailyService) return;
+  if (!state.isDailyService()) return;
 
   // St. Nicholas on a Thursday: named once, in Thursday's own intercession.
   if (weekday == Thursday && state.month == 12 && state.day == 6) {

@@ -4,9 +4,8 @@
 
 namespace corvane {
 
-std::optional<std::string> writeTextFile(const std::filesystem::path& path,
-                                         std::span<const Dismissal> dismissals,
-                                         const LongDateFormat& longDate) {
+Done writeTextFile(const std::filesystem::path& path, std::span<const Dismissal> dismissals,
+                   const LongDateFormat& longDate) {
   return writeFileAtomically(path, textFileBytes(dismissals, longDate));
 }
 

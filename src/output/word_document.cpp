@@ -41,13 +41,12 @@ std::filesystem::path freeBookletPath(const std::filesystem::path& folder, Date 
   return freePath(folder, bookletStem(first, last));
 }
 
-std::optional<std::string> writeWordDocument(const std::filesystem::path& path,
-                                             std::span<const Dismissal> dismissals,
-                                             const LongDateFormat& longDate, Paper paper) {
+Done writeWordDocument(const std::filesystem::path& path, std::span<const Dismissal> dismissals,
+                       const LongDateFormat& longDate, Paper paper) {
   try {
     return writeFileAtomically(path, wordDocumentBytes(dismissals, longDate, paper));
   } catch (const std::exception& packing) {
-    return "Cannot write " + path.string() + ": " + packing.what();
+    return Failure{"Cannot write " + path.string() + ": " + packing.what()};
   }
 }
 

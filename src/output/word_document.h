@@ -1,10 +1,10 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <span>
 #include <string>
 
+#include "base/result.h"
 #include "output/document_paragraphs.h"
 
 namespace corvane {
@@ -27,11 +27,11 @@ std::filesystem::path freeDocumentPath(const std::filesystem::path& folder, Date
 std::filesystem::path freeBookletPath(const std::filesystem::path& folder, Date first, Date last);
 
 // Writes the document atomically; a message naming the error and the path on failure.
-std::optional<std::string> writeWordDocument(const std::filesystem::path& path,
+[[nodiscard]] Done writeWordDocument(const std::filesystem::path& path,
                                              std::span<const Dismissal> dismissals,
                                              const LongDateFormat& longDate,
                                              Paper paper = Paper::letter);
-inline std::optional<std::string> writeWordDocument(const std::filesystem::path& path,
+[[nodiscard]] inline Done writeWordDocument(const std::filesystem::path& path,
                                                     const Dismissal& dismissal,
                                                     const LongDateFormat& longDate,
                                                     Paper paper = Paper::letter) {

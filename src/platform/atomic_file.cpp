@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <system_error>
@@ -112,28 +113,22 @@ std::optional<std::string> writeAndReplace(const fs::path& path, const fs::path&
 
 }  // namespace
 
-std::optional<std::string> writeFileAtomically(const fs::path& path, std::string_view bytes) {
+Done writeFileAtomically(const fs::path& path, std::string_view bytes) {
   const fs::path temporary = temporarySibling(path);
   if (const std::optional<std::string> problem = writeAndReplace(path, temporary, bytes)) {
     std::error_code ignored;
     fs::remove(temporary, ignored);
-    return failure("Cannot write", path, *problem);
+    return Failure{failure("Cannot write", path, *problem)};
   }
-  return std::nullopt;
+  return {};
 }
 
-std::optional<std::string> readWholeFile(const fs::path& path, std::string& problem) {
+Result<std::string> readWholeFile(const fs::path& path) {
   std::ifstream file{path, std::ios::binary};
-  if (!file) {
-    problem = failure("Cannot read", path, std::strerror(errno));
-    return std::nullopt;
-  }
+  if (!file) return Failure{failure("Cannot read", path, std::strerror(errno))};
   std::ostringstream bytes;
   bytes << file.rdbuf();
-  if (file.bad()) {
-    problem = failure("Cannot read", path, "the file could not be read whole");
-    return std::nullopt;
-  }
+  if (file.bad()) return Failure{failure("Cannot read", path, "the file could not be read whole")};
   return bytes.str();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "base/result.h"
 
 namespace corvane {
 
@@ -12,10 +13,9 @@ namespace corvane {
 // a power cut leaves a half-written or empty file. On failure nothing is left
 // behind and the old file is untouched; the result is a message naming the
 // error and the path.
-std::optional<std::string> writeFileAtomically(const std::filesystem::path& path,
-                                               std::string_view bytes);
+[[nodiscard]] Done writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
-// The whole file, or nothing with a message in `problem`.
-std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::string& problem);
+// The whole file, or a message naming the error and the path.
+[[nodiscard]] Result<std::string> readWholeFile(const std::filesystem::path& path);
 
 }  // namespace corvane

@@ -72,15 +72,12 @@ fs::path programFolder() {
 #endif
 }
 
-fs::path dataFolder(std::string* problem) {
+Result<fs::path> dataFolder() {
   static const fs::path chosen =
       chooseDataFolder(programFolder(), isRegularFile, currentFolderEnvironment());
   std::error_code error;
   fs::create_directories(chosen, error);
-  if (error) {
-    if (problem) *problem = "Cannot create the folder " + chosen.string() + ": " + error.message();
-    return {};
-  }
+  if (error) return Failure{"Cannot create the folder " + chosen.string() + ": " + error.message()};
   return chosen;
 }
 

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "base/result.h"
+
 namespace corvane {
 
 // What the choice of the data folder reads from the environment.
@@ -34,8 +36,8 @@ std::filesystem::path chooseDataFolder(
 // The folder that holds the running program.
 std::filesystem::path programFolder();
 
-// The data folder of this run, decided once and created when needed. Empty
-// when no folder can be had (the reason goes to `problem`).
-std::filesystem::path dataFolder(std::string* problem = nullptr);
+// The data folder of this run, decided once and created when needed, or why
+// no folder can be had.
+[[nodiscard]] Result<std::filesystem::path> dataFolder();
 
 }  // namespace corvane

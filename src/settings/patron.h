@@ -1,10 +1,11 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
-#include "settings/temple_settings.h"
 
 namespace corvane {
 
@@ -28,15 +29,26 @@ enum class Patron {
   typed,
 };
 
-// Sets the patron flags: at most one is set, none for the six patrons that the
-// fixed sentence names already; patronText is kept only for a typed patron.
-void choosePatron(TempleSettings& settings, Patron patron, std::string typedText = {});
-
-// The names used on the command line ("holy-spirit"); a typed patron has none.
+// The names used on the command line ("holy-spirit"), in the order of the
+// temple window; a typed patron has none.
+inline constexpr std::array<std::pair<Patron, std::string_view>, 14> kPatronNames = {{
+    {Patron::trinity, "trinity"},
+    {Patron::lord, "lord"},
+    {Patron::holySpirit, "holy-spirit"},
+    {Patron::theotokos, "theotokos"},
+    {Patron::cross, "cross"},
+    {Patron::archangels, "archangels"},
+    {Patron::forerunner, "forerunner"},
+    {Patron::apostles, "apostles"},
+    {Patron::ancestors, "ancestors"},
+    {Patron::allSaints, "all-saints"},
+    {Patron::chrysostom, "chrysostom"},
+    {Patron::basil, "basil"},
+    {Patron::gregory, "gregory"},
+    {Patron::nicholas, "nicholas"},
+}};
 std::string_view patronName(Patron patron);
 std::optional<Patron> patronFromName(std::string_view name);
-// The fourteen names, in the order of the temple window: "trinity, lord, …".
-std::string allPatronNames();
 
 // A typed line break (CR LF, CR or LF) is held as one LF.
 std::string normalizeLineBreaks(std::string_view text);

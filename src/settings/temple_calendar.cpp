@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "settings/name_table.h"
+#include "base/name_table.h"
 
 namespace corvane {
 

@@ -1,28 +1,28 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "settings/patron.h"
 #include "settings/temple_calendar.h"
 
 namespace corvane {
 
-// The program-wide answers of the temple window. At most one patron flag is set at a
-// time; a temple of the Holy Trinity, the Lord, the Holy Spirit, the Theotokos,
-// the Ancestors of God or All Saints sets none, since the fixed sentence names
-// each of them already.
+// The temple's answers, read by every composition: its patron (one of the
+// temple window's options, or none named), the bishop's presence and the
+// calendar it keeps. A temple of the Holy Trinity, the Lord, the Holy Spirit,
+// the Theotokos, the Ancestors of God or All Saints adds no clause, since the
+// fixed sentence names each of them already.
 struct TempleSettings {
-  bool patronArchangels = false;
-  bool patronForerunner = false;
-  bool patronCross = false;
-  bool patronApostles = false;
-  bool patronNicholas = false;
-  bool patronGregory = false;
-  bool patronChrysostom = false;
-  bool patronBasil = false;
-  bool patronTyped = false;  // "NONE OF THE ABOVE": the patron is patronText
+  std::optional<Patron> patron;  // none: no patron named
+  std::string patronText;        // the typed phrase of Patron::typed, a line break held as LF
   bool bishopPresent = false;
   TempleCalendar calendar = TempleCalendar::newCalendar;
-  std::string patronText;  // as typed, a line break held as LF
+
+  bool patronIs(Patron which) const { return patron == which; }
 };
+
+// Sets the patron; the phrase is kept only for a typed patron.
+void choosePatron(TempleSettings& settings, Patron patron, std::string typedText = {});
 
 }  // namespace corvane

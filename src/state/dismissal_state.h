@@ -4,13 +4,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "settings/temple_calendar.h"
 #include "state/church_date.h"
 #include "state/date.h"
+#include "state/movable_dates.h"
+#include "state/service.h"
 
 namespace corvane {
 
@@ -64,21 +65,32 @@ inline constexpr unsigned kChrysostom = 1U << 1U;
 inline constexpr unsigned kNicholas = 1U << 2U;
 }  // namespace hierarch
 
-// The state of one request: the chosen service, the date, the liturgical day
+// The working record of one composition: the request, the liturgical day
 // with its movable dates, and the slots from which the sentence is assembled.
-// It lives as long as the main window; a composition overwrites what it uses.
+// Made afresh by each composition and read by the calendar rules.
 struct DismissalState {
-  // Service flags, written by the main window.
+  explicit DismissalState(const ServiceRequest& request)
+      : service(request.service),
+        eveningLiturgy(request.evening && mayBeEvening(request.service)),
+        pickedDate(request.served),
+        liturgicalDay(request.served) {}
+
+  // The service, one value; the rules ask of it in their own words.
+  const Service service;
+  const bool eveningLiturgy;  // an Evening Divine Liturgy
+  bool greatVespers() const { return service == Service::greatVespers; }
+  bool dailyVespers() const { return service == Service::dailyVespers; }
+  bool orthros() const { return service == Service::orthros; }
+  bool dailyOrthros() const { return service == Service::dailyOrthros; }
+  bool liturgyChrysostom() const { return service == Service::chrysostom; }
+  bool liturgyBasil() const { return service == Service::basil; }
+  bool presanctified() const { return service == Service::presanctified; }
+  // The daily services name the weekday's intercession instead of the fixed invocations.
+  bool isDailyService() const { return dailyVespers() || dailyOrthros(); }
+
+  const Date pickedDate;  // the civil date on which the service is served
+  Date liturgicalDay;     // the picked date, or the next day for an evening service
   bool isSunday = false;  // the date as picked, before the evening shift
-  bool isDailyService = false;
-  bool dailyVespers = false;
-  bool greatVespers = false;
-  bool eveningLiturgy = false;
-  bool liturgyChrysostom = false;
-  bool liturgyBasil = false;
-  bool presanctified = false;
-  bool orthros = false;
-  bool dailyOrthros = false;
 
   bool useWholeText = false;    // wholeText replaces the assembled sentence
   bool suppressSaints = false;  // the day's feast displaces the saints and the Forerunner clause
@@ -105,15 +117,7 @@ struct DismissalState {
   std::string ancestorsClause;
   std::string dayTitle;
 
-  Date serviceDate{};  // as picked between runs; the liturgical day during a run
-  Date pascha{};
-  Date cleanMonday{};
-  Date lazarusSaturday{};
-  Date palmSunday{};
-  Date ascension{};
-  Date pentecost{};
-  Date meeting{};  // 2 February, or Cheesefare Sunday when 2 February is Clean Monday
-  std::optional<Date> meetingLeavetaking{};  // none when the feast has no afterfeast
+  MovableDates movable{};  // of the liturgical day's year
 
   unsigned hierarchsOfTheDay = 0;  // hierarch:: bits, set by the saints of the day
 

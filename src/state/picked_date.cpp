@@ -2,19 +2,14 @@
 
 #include <cctype>
 
+#include "base/messages.h"
+
 namespace corvane {
 
 using namespace std::chrono;
 
-std::string inQuotes(std::string_view text) {
-  std::string quoted{"'"};
-  quoted += text;
-  quoted += '\'';
-  return quoted;
-}
-
 // By hand: this compiler's library has no chrono parsing.
-PickedDate readPickedDate(std::string_view text) {
+Result<Date> readPickedDate(std::string_view text) {
   const std::string typed = inQuotes(text);
   const bool digitsWhereDue = text.size() == 10 && text[4] == '-' && text[7] == '-' && [&] {
     for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
@@ -22,7 +17,7 @@ PickedDate readPickedDate(std::string_view text) {
     }
     return true;
   }();
-  if (!digitsWhereDue) return {std::nullopt, typed + " is not a date of the form YYYY-MM-DD"};
+  if (!digitsWhereDue) return Failure{typed + " is not a date of the form YYYY-MM-DD"};
   const auto number = [&text](std::size_t at, std::size_t length) {
     unsigned value = 0;
     for (char digit : text.substr(at, length))
@@ -31,12 +26,11 @@ PickedDate readPickedDate(std::string_view text) {
   };
   const year_month_day date{year{static_cast<int>(number(0, 4))}, month{number(5, 2)},
                             day{number(8, 2)}};
-  if (!date.ok()) return {std::nullopt, typed + " is not a real date"};
+  if (!date.ok()) return Failure{typed + " is not a real date"};
   if (!isSupportedPickedDate(Date{date})) {
-    return {std::nullopt,
-            std::string{text} + " is outside the supported dates 1583-01-01 to 9999-12-30"};
+    return Failure{std::string{text} + " is outside the supported dates 1583-01-01 to 9999-12-30"};
   }
-  return {Date{date}, {}};
+  return Date{date};
 }
 
 std::string isoDate(Date date) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
-#include "state/dismissal_state.h"
+#include "state/date.h"
 
 namespace corvane {
 
@@ -39,18 +41,28 @@ constexpr bool mayBeEvening(Service service) {
   return service == Service::chrysostom || service == Service::basil;
 }
 
-// Sets the service flags of the state as the main window does: exactly one
-// service flag, isDailyService for the two daily services, eveningLiturgy
-// only for an Evening Divine Liturgy.
-void selectService(DismissalState& state, Service service, bool evening);
-
-// The service whose flag is set (Great Vespers when none is).
-Service serviceOf(const DismissalState& state);
-
-// The short names used on the command line and in file names ("great-vespers").
+// The short names used on the command line and in file names ("great-vespers"),
+// in the order of the main window.
+inline constexpr std::array<std::pair<Service, std::string_view>, 7> kServiceNames = {{
+    {Service::greatVespers, "great-vespers"},
+    {Service::dailyVespers, "daily-vespers"},
+    {Service::orthros, "orthros"},
+    {Service::dailyOrthros, "daily-orthros"},
+    {Service::chrysostom, "chrysostom"},
+    {Service::basil, "basil"},
+    {Service::presanctified, "presanctified"},
+}};
 std::string_view serviceName(Service service);
 std::optional<Service> serviceFromName(std::string_view name);
-// The seven names, in the order of the main window: "great-vespers, daily-vespers, …".
-std::string allServiceNames();
+
+// One request to compose: the civil date on which the service is served, as
+// the user picks it, the service, and whether a Divine Liturgy is served in
+// the evening (the evening's Liturgy belongs to the next liturgical day).
+struct ServiceRequest {
+  Date served{};
+  Service service = Service::greatVespers;
+  bool evening = false;  // read only for the two Divine Liturgies
+  friend bool operator==(const ServiceRequest&, const ServiceRequest&) = default;
+};
 
 }  // namespace corvane

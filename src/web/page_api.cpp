@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/messages.h"
 #include "composer/booklet.h"
-#include "composer/create_dismissal.h"
+#include "composer/compose.h"
 #include "interchange/dismissal_json.h"
 #include "interchange/explanation.h"
 #include "output/booklet_label.h"
@@ -54,15 +55,12 @@ struct PageDismissal {
   TempleSettings temple;
   Dismissal dismissal;
 };
-Named<PageDismissal> composed(const val& request) {
-  const Named<BookletEntry> entry = pageService(request);
-  if (!entry) return tl::unexpected{entry.error()};
-  Named<TempleSettings> temple = pageTemple(request);
-  if (!temple) return tl::unexpected{temple.error()};
-  DismissalState state;
-  selectService(state, entry->service, entry->evening);
-  state.serviceDate = entry->picked;
-  Dismissal dismissal = CreateDismissal(state, *temple);
+Result<PageDismissal> composed(const val& request) {
+  const Result<BookletEntry> entry = pageService(request);
+  if (!entry) return Failure{entry.error()};
+  Result<TempleSettings> temple = pageTemple(request);
+  if (!temple) return Failure{temple.error()};
+  Dismissal dismissal = compose({entry->picked, entry->service, entry->evening}, *temple);
   return PageDismissal{*entry, std::move(*temple), std::move(dismissal)};
 }
 
@@ -103,8 +101,8 @@ std::string jsonOf(const Dismissal& dismissal) {
 }
 
 // {json: the object of one line of corvane-cli --json}: window.corvane.compose.
-val compose(const val& request) {
-  const Named<PageDismissal> page = composed(request);
+val composeJson(const val& request) {
+  const Result<PageDismissal> page = composed(request);
   if (!page) return failure(page.error());
   val answer = val::object();
   answer.set("json", jsonOf(page->dismissal));
@@ -113,7 +111,7 @@ val compose(const val& request) {
 
 // {json, paragraphs, plainText}: the preview, and what Copy puts on the clipboard.
 val preview(const val& request) {
-  const Named<PageDismissal> page = composed(request);
+  const Result<PageDismissal> page = composed(request);
   if (!page) return failure(page.error());
   val answer = val::object();
   answer.set("json", jsonOf(page->dismissal));
@@ -123,22 +121,22 @@ val preview(const val& request) {
 }
 
 val explain(const val& request) {
-  const Named<PageDismissal> page = composed(request);
+  const Result<PageDismissal> page = composed(request);
   if (!page) return failure(page.error());
   val answer = val::object();
   answer.set("text", explanationText(page->dismissal));
   return answer;
 }
 
-Named<Paper> paperNamed(const std::string& name) {
+Result<Paper> paperNamed(const std::string& name) {
   return namedValue<Paper>("--paper", "paper", name, paperFromName, "letter, a4");
 }
 
 // {name: "dismissal-2022-10-08-great-vespers.docx", parts: [{name, bytes}]}.
 val documentFile(const val& request, const std::string& paperName) {
-  const Named<PageDismissal> page = composed(request);
+  const Result<PageDismissal> page = composed(request);
   if (!page) return failure(page.error());
-  const Named<Paper> paper = paperNamed(paperName);
+  const Result<Paper> paper = paperNamed(paperName);
   if (!paper) return failure(paper.error());
   val answer = val::object();
   const BookletEntry& entry = page->entry;
@@ -150,7 +148,7 @@ val documentFile(const val& request, const std::string& paperName) {
 
 // {name: "dismissal-2022-10-08-great-vespers.txt", bytes}.
 val textFile(const val& request) {
-  const Named<PageDismissal> page = composed(request);
+  const Result<PageDismissal> page = composed(request);
   if (!page) return failure(page.error());
   val answer = val::object();
   const BookletEntry& entry = page->entry;
@@ -175,10 +173,8 @@ val serviceForm(const std::string& name) {
 
 // The booklet is kept by the page as the booklet list's own text, the format
 // of booklet.txt and of corvane-cli --booklet.
-Named<std::vector<BookletEntry>> bookletEntries(const std::string& list) {
-  auto read = readBookletList(list, "booklet");
-  if (auto* problem = std::get_if<BookletProblem>(&read)) return tl::unexpected{problem->message};
-  return std::get<std::vector<BookletEntry>>(std::move(read));
+Result<std::vector<BookletEntry>> bookletEntries(const std::string& list) {
+  return readBookletList(list, "booklet");
 }
 
 // {list, labels}, the labels in the order of serving.
@@ -200,7 +196,7 @@ val bookletView(const std::string& list) {
 val bookletAdd(const std::string& list, const val& request) {
   auto entries = bookletEntries(list);
   if (!entries) return failure(entries.error());
-  const Named<BookletEntry> entry = pageService(request);
+  const Result<BookletEntry> entry = pageService(request);
   if (!entry) return failure(entry.error());
   if (entries->size() < kMostBookletEntries) addToBooklet(*entries, *entry);
   return bookletShown(*entries);
@@ -220,12 +216,12 @@ struct ComposedBooklet {
   std::vector<BookletEntry> entries;
   std::vector<Dismissal> dismissals;
 };
-Named<ComposedBooklet> composedBooklet(const std::string& list, const val& temple) {
+Result<ComposedBooklet> composedBooklet(const std::string& list, const val& temple) {
   auto entries = bookletEntries(list);
-  if (!entries) return tl::unexpected{entries.error()};
-  if (entries->empty()) return tl::unexpected{std::string{"booklet: the booklet list holds no service"}};
-  const Named<TempleSettings> settings = pageTemple(temple);
-  if (!settings) return tl::unexpected{settings.error()};
+  if (!entries) return Failure{entries.error()};
+  if (entries->empty()) return Failure{std::string{"booklet: the booklet list holds no service"}};
+  const Result<TempleSettings> settings = pageTemple(temple);
+  if (!settings) return Failure{settings.error()};
   std::vector<Dismissal> dismissals = composeBooklet(*entries, *settings);
   return ComposedBooklet{std::move(*entries), std::move(dismissals)};
 }
@@ -237,7 +233,7 @@ std::string bookletName(const std::vector<BookletEntry>& entries, const char* ex
 val bookletDocument(const std::string& list, const val& temple, const std::string& paperName) {
   const auto booklet = composedBooklet(list, temple);
   if (!booklet) return failure(booklet.error());
-  const Named<Paper> paper = paperNamed(paperName);
+  const Result<Paper> paper = paperNamed(paperName);
   if (!paper) return failure(paper.error());
   val answer = val::object();
   answer.set("name", bookletName(booklet->entries, ".docx"));
@@ -258,15 +254,12 @@ val bookletTextFile(const std::string& list, const val& temple) {
 // benchmark's measure of the module's own speed. Returns the count composed.
 int composeYear(int year) {
   const TempleSettings temple;
-  DismissalState state;
   Dismissal dismissal;
   int count = 0;
   for (const ServiceVariant& variant : kNineServiceVariants) {
-    selectService(state, variant.service, variant.evening);
     for (Date date = std::chrono::year{year} / 1 / 1;
          date <= std::chrono::year{year} / 12 / 31; date += days{1}) {
-      state.serviceDate = date;
-      CreateDismissal(state, temple, dismissal);
+      compose({date, variant.service, variant.evening}, temple, dismissal);
       ++count;
     }
   }
@@ -276,7 +269,7 @@ int composeYear(int year) {
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(corvane) {
-  emscripten::function("compose", &compose);
+  emscripten::function("compose", &composeJson);
   emscripten::function("preview", &preview);
   emscripten::function("explain", &explain);
   emscripten::function("documentFile", &documentFile);

@@ -31,37 +31,39 @@ bool flagOf(const val& request, const char* name) {
 
 // In the order in which the command line checks its options, so that the
 // first problem named is the same.
-Named<BookletEntry> pageService(const val& request) {
+Result<BookletEntry> pageService(const val& request) {
   BookletEntry entry;
-  const Named<Service> service = namedService(textOf(request, "service"));
-  if (!service) return tl::unexpected{service.error()};
+  const Result<Service> service = namedService(textOf(request, "service"));
+  if (!service) return Failure{service.error()};
   entry.service = *service;
   entry.evening = flagOf(request, "evening");
-  if (auto problem = eveningProblem(entry.service, entry.evening)) return tl::unexpected{*problem};
-  const Named<Date> date = namedDate("--date", textOf(request, "date"));
-  if (!date) return tl::unexpected{date.error()};
+  if (const Done evening = checkEvening(entry.service, entry.evening); !evening) {
+    return Failure{evening.error()};
+  }
+  const Result<Date> date = namedDate("--date", textOf(request, "date"));
+  if (!date) return Failure{date.error()};
   entry.picked = *date;
   return entry;
 }
 
-Named<TempleSettings> pageTemple(const val& request) {
+Result<TempleSettings> pageTemple(const val& request) {
   TempleSettings temple;
   const std::optional<std::string> patron = textOf(request, "patron");
   const std::optional<std::string> patronText = textOf(request, "patronText");
-  if (patron && patronText) return tl::unexpected{std::string{kPatronAndText}};
+  if (patron && patronText) return Failure{std::string{kPatronAndText}};
   if (patron) {
-    const Named<Patron> listed = namedPatron(*patron);
-    if (!listed) return tl::unexpected{listed.error()};
+    const Result<Patron> listed = namedPatron(*patron);
+    if (!listed) return Failure{listed.error()};
     choosePatron(temple, *listed);
   }
   if (patronText) {
-    Named<std::string> phrase = namedPatronText(*patronText);
-    if (!phrase) return tl::unexpected{phrase.error()};
+    Result<std::string> phrase = namedPatronText(*patronText);
+    if (!phrase) return Failure{phrase.error()};
     choosePatron(temple, Patron::typed, std::move(*phrase));
   }
   temple.bishopPresent = flagOf(request, "bishop");
-  const Named<TempleCalendar> calendar = namedCalendar(textOf(request, "calendar"));
-  if (!calendar) return tl::unexpected{calendar.error()};
+  const Result<TempleCalendar> calendar = namedCalendar(textOf(request, "calendar"));
+  if (!calendar) return Failure{calendar.error()};
   temple.calendar = *calendar;
   return temple;
 }

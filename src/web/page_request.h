@@ -12,7 +12,7 @@ namespace corvane {
 // patronText, bishop}, read as corvane-cli reads its options: a field that
 // is undefined or null is an option left out, and bad input gives the
 // command line's message.
-Named<BookletEntry> pageService(const emscripten::val& request);
-Named<TempleSettings> pageTemple(const emscripten::val& request);
+[[nodiscard]] Result<BookletEntry> pageService(const emscripten::val& request);
+[[nodiscard]] Result<TempleSettings> pageTemple(const emscripten::val& request);
 
 }  // namespace corvane

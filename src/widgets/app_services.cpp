@@ -49,12 +49,12 @@ AppServices defaultServices() {
   services.tell = [](QWidget* parent, const QString& text) {
     QMessageBox::warning(parent, "CORVANE", text);
   };
-  std::string problem;
-  std::filesystem::path folder = dataFolder(&problem);
-  if (folder.empty()) {
+  const Result<std::filesystem::path> chosen = dataFolder();
+  std::filesystem::path folder = chosen.value_or(std::filesystem::path{});
+  if (!chosen) {
     folder = std::filesystem::temp_directory_path();
     services.startupProblem =
-        QString::fromStdString(problem + ". The typed patron and the dismissals are kept in " +
+        QString::fromStdString(chosen.error() + ". The typed patron and the dismissals are kept in " +
                                folder.string() + " for now.");
   }
   const std::optional<std::string> paper = systemPaperName();

@@ -18,7 +18,7 @@ namespace corvane {
 CorvaneApp::CorvaneApp(AppServices services) : services_(std::move(services)) {
   registerResources();
   form2_ = std::make_unique<Form2>(settings_, services_);
-  form1_ = std::make_unique<Form1>(state_, settings_, services_);
+  form1_ = std::make_unique<Form1>(request_, settings_, services_);
   connect(form2_.get(), &Form2::continued, this, &CorvaneApp::enterMainWindow);
   connect(form1_.get(), &Form1::goBackRequested, this, &CorvaneApp::returnToTempleWindow);
   connect(form1_.get(), &Form1::aboutRequested, this, [this] { showAbout(form1_.get()); });

@@ -27,7 +27,7 @@ class CorvaneApp : public QObject {
 
   Form1& form1() { return *form1_; }
   Form2& form2() { return *form2_; }
-  DismissalState& state() { return state_; }
+  ServiceRequest& request() { return request_; }
   TempleSettings& settings() { return settings_; }
   // The one About box, while it is open.
   frmAbout* aboutBox() { return about_; }
@@ -38,7 +38,7 @@ class CorvaneApp : public QObject {
   void showAbout(QWidget* from);
 
   AppServices services_;
-  DismissalState state_;
+  ServiceRequest request_;
   TempleSettings settings_;
   std::unique_ptr<Form2> form2_;
   std::unique_ptr<Form1> form1_;

@@ -125,11 +125,11 @@ void keepPlaceWhenHidden(QWidget* widget) {
 
 }  // namespace
 
-Form1::Form1(DismissalState& state, TempleSettings& settings, AppServices& services)
-    : state_(state),
+Form1::Form1(ServiceRequest& request, TempleSettings& settings, AppServices& services)
+    : request_(request),
       settings_(settings),
       services_(services),
-      logic_(state,
+      logic_(request,
              [this](const std::string& title, const std::string& text) {
                // The St. Basil question separates its lines by a carriage return alone.
                QString shown = QString::fromStdString(text);
@@ -360,7 +360,7 @@ void Form1::updatePreview() {
     previewHtml_.clear();
     return;
   }
-  const DismissalPreview preview = previewDismissal(state_, settings_, services_.outputs.longDate);
+  const DismissalPreview preview = previewDismissal(request_, settings_, services_.outputs.longDate);
   fillPreview(*preview_->document(), preview);
   previewPlain_ = QString::fromStdString(preview.plainText);
   previewHtml_ = preview_->document()->toHtml();
@@ -395,16 +395,16 @@ void Form1::onDateChanged(QDate date) {
 }
 
 void Form1::createTextFile() {
-  const OutputResult result =
-      corvane::createTextFile(state_, settings_, services_.outputs, openFailures_.sender());
-  if (result.problem) services_.tell(this, QString::fromStdString(*result.problem));
+  const Result<std::filesystem::path> written =
+      corvane::createTextFile(request_, settings_, services_.outputs, openFailures_.sender());
+  if (!written) services_.tell(this, QString::fromStdString(written.error()));
 }
 
 void Form1::createDocument() {
-  const OutputResult result =
-      corvane::createDocument(state_, settings_, services_.outputs, openFailures_.sender());
-  if (result.problem) {
-    services_.tell(this, QString::fromStdString(*result.problem));
+  const Result<std::filesystem::path> written =
+      corvane::createDocument(request_, settings_, services_.outputs, openFailures_.sender());
+  if (!written) {
+    services_.tell(this, QString::fromStdString(written.error()));
     return;
   }
   showMinimized();
@@ -430,7 +430,7 @@ void Form1::loadBooklet() {
 }
 
 void Form1::addToBooklet() {
-  booklet_.add({state_.serviceDate, serviceOf(state_), state_.eveningLiturgy});
+  booklet_.add({request_.served, request_.service, request_.evening});
   showBooklet();
 }
 
@@ -444,10 +444,10 @@ void Form1::showBooklet() {
 }
 
 void Form1::createBooklet() {
-  const OutputResult result = corvane::createBooklet(booklet_.entries(), settings_,
-                                                     services_.outputs, openFailures_.sender());
-  if (result.problem) {
-    services_.tell(this, QString::fromStdString(*result.problem));
+  const Result<std::filesystem::path> written = corvane::createBooklet(
+      booklet_.entries(), settings_, services_.outputs, openFailures_.sender());
+  if (!written) {
+    services_.tell(this, QString::fromStdString(written.error()));
     return;
   }
   showMinimized();

@@ -27,7 +27,7 @@ class Form1 : public QMainWindow {
   Q_OBJECT
 
  public:
-  Form1(DismissalState& state, TempleSettings& settings, AppServices& services);
+  Form1(ServiceRequest& request, TempleSettings& settings, AppServices& services);
 
   MainWindowLogic& logic() { return logic_; }
   // Shows the controls as the logic left them.
@@ -55,7 +55,7 @@ class Form1 : public QMainWindow {
   void showBooklet();
   void createBooklet();
 
-  DismissalState& state_;
+  ServiceRequest& request_;
   TempleSettings& settings_;
   AppServices& services_;
   MainWindowLogic logic_;

@@ -14,20 +14,18 @@ QString qtPath(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::optional<TempleChoices> SettingsFile::load(std::string& problem) {
+Result<std::optional<TempleChoices>> SettingsFile::load() {
   std::error_code error;
   if (!std::filesystem::exists(path_, error)) return std::nullopt;
   const std::string cannotRead = "Cannot read the temple's settings in " + path_.string() + ": ";
   const std::string keptUntilContinue =
       ". The window starts with its defaults; the file is kept until you continue.";
   if (!std::filesystem::is_regular_file(path_, error)) {
-    problem = cannotRead + "it is not a file" + keptUntilContinue;
-    return std::nullopt;
+    return Failure{cannotRead + "it is not a file" + keptUntilContinue};
   }
   const QSettings file{qtPath(path_), QSettings::IniFormat};
   if (file.status() != QSettings::NoError) {
-    problem = cannotRead + "it is not a settings file" + keptUntilContinue;
-    return std::nullopt;
+    return Failure{cannotRead + "it is not a settings file" + keptUntilContinue};
   }
   TempleChoices choices;
   const std::string calendar = file.value("temple/calendar", "new").toString().toStdString();
@@ -35,28 +33,26 @@ std::optional<TempleChoices> SettingsFile::load(std::string& problem) {
   const std::optional<TempleCalendar> knownCalendar = calendarFromName(calendar);
   const std::optional<Patron> knownPatron = patronChoiceFromName(patron);
   if (!knownCalendar) {
-    problem = cannotRead + "unknown calendar '" + calendar + "'" + keptUntilContinue;
-    return std::nullopt;
+    return Failure{cannotRead + "unknown calendar '" + calendar + "'" + keptUntilContinue};
   }
   if (!knownPatron) {
-    problem = cannotRead + "unknown patron '" + patron + "'" + keptUntilContinue;
-    return std::nullopt;
+    return Failure{cannotRead + "unknown patron '" + patron + "'" + keptUntilContinue};
   }
   choices.calendar = *knownCalendar;
   choices.patron = *knownPatron;
   return choices;
 }
 
-std::optional<std::string> SettingsFile::save(const TempleChoices& choices) {
+Done SettingsFile::save(const TempleChoices& choices) {
   QSettings file{qtPath(path_), QSettings::IniFormat};
   file.clear();  // nothing of an older or damaged file survives
   file.setValue("temple/calendar", QString::fromUtf8(calendarName(choices.calendar).data()));
   file.setValue("temple/patron", QString::fromUtf8(patronChoiceName(choices.patron).data()));
   file.sync();
   if (file.status() != QSettings::NoError) {
-    return "Cannot write the temple's settings to " + path_.string();
+    return Failure{"Cannot write the temple's settings to " + path_.string()};
   }
-  return std::nullopt;
+  return {};
 }
 
 }  // namespace corvane

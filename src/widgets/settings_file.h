@@ -15,8 +15,8 @@ class SettingsFile final : public TempleChoicesStore {
  public:
   explicit SettingsFile(std::filesystem::path path) : path_(std::move(path)) {}
 
-  std::optional<TempleChoices> load(std::string& problem) override;
-  std::optional<std::string> save(const TempleChoices& choices) override;
+  Result<std::optional<TempleChoices>> load() override;
+  Done save(const TempleChoices& choices) override;
 
  private:
   std::filesystem::path path_;

@@ -31,16 +31,15 @@ void BookletList::load() {
   entries_.clear();
   std::error_code error;
   if (!fs::exists(file_, error)) return;
-  std::string problem;
-  const std::optional<std::string> bytes = readWholeFile(file_, problem);
-  if (bytes) {
-    auto read = readBookletList(*bytes, file_.string());
-    if (auto* entries = std::get_if<std::vector<BookletEntry>>(&read)) {
-      for (const BookletEntry& entry : *entries) addToBooklet(entries_, entry);
-      return;
-    }
-    problem = std::get<BookletProblem>(read).message;
+  const Result<std::vector<BookletEntry>> read =
+      readWholeFile(file_).and_then([this](const std::string& bytes) {
+        return readBookletList(bytes, file_.string());
+      });
+  if (read) {
+    for (const BookletEntry& entry : *read) addToBooklet(entries_, entry);
+    return;
   }
+  const std::string& problem = read.error();
   const fs::path aside = setAsideName(file_);
   fs::rename(file_, aside, error);
   if (error) {
@@ -85,9 +84,8 @@ void BookletList::clear() {
 
 void BookletList::save() {
   if (!mayWrite_) return;
-  if (const std::optional<std::string> problem =
-          writeFileAtomically(file_, bookletListText(entries_))) {
-    report_(*problem);
+  if (const Done saved = writeFileAtomically(file_, bookletListText(entries_)); !saved) {
+    report_(saved.error());
   }
 }
 

@@ -5,12 +5,13 @@
 #include <optional>
 #include <string>
 
+#include "base/result.h"
 #include "composer/booklet.h"
 #include "output/paper.h"
 #include "output/text_layout.h"
 #include "platform/open_file.h"
 #include "settings/temple_settings.h"
-#include "state/dismissal_state.h"
+#include "state/service.h"
 
 namespace corvane {
 
@@ -27,22 +28,24 @@ struct OutputServices {
 // Composes, writes and opens. Each returns the file written, or a message
 // naming the error and the path; a failed output loses nothing and the user
 // may simply try again.
-struct OutputResult {
-  std::filesystem::path file;
-  std::optional<std::string> problem = {};
-};
 
 // "dismissal.txt", replaced whole, opened in the text editor.
-OutputResult createTextFile(DismissalState& state, const TempleSettings& settings,
-                            const OutputServices& services, OpenFailure onOpenFailure);
+[[nodiscard]] Result<std::filesystem::path> createTextFile(const ServiceRequest& request,
+                                                           const TempleSettings& settings,
+                                                           const OutputServices& services,
+                                                           OpenFailure onOpenFailure);
 
 // A new document that never replaces an earlier one, opened in the word processor.
-OutputResult createDocument(DismissalState& state, const TempleSettings& settings,
-                            const OutputServices& services, OpenFailure onOpenFailure);
+[[nodiscard]] Result<std::filesystem::path> createDocument(const ServiceRequest& request,
+                                                           const TempleSettings& settings,
+                                                           const OutputServices& services,
+                                                           OpenFailure onOpenFailure);
 
 // The booklet: every entry composed for the temple as it stands, one a page,
 // in a new document "booklet-FIRST-to-LAST.docx", opened in the word processor.
-OutputResult createBooklet(const std::vector<BookletEntry>& entries, const TempleSettings& settings,
-                           const OutputServices& services, OpenFailure onOpenFailure);
+[[nodiscard]] Result<std::filesystem::path> createBooklet(const std::vector<BookletEntry>& entries,
+                                                          const TempleSettings& settings,
+                                                          const OutputServices& services,
+                                                          OpenFailure onOpenFailure);
 
 }  // namespace corvane

@@ -1,13 +1,13 @@
 #include "window_logic/dismissal_preview.h"
 
-#include "composer/create_dismissal.h"
+#include "composer/compose.h"
 #include "output/english_date.h"
 
 namespace corvane {
 
-DismissalPreview previewDismissal(DismissalState& state, const TempleSettings& settings,
+DismissalPreview previewDismissal(const ServiceRequest& request, const TempleSettings& settings,
                                   const LongDateFormat& longDate) {
-  const Dismissal dismissal = CreateDismissal(state, settings);
+  const Dismissal dismissal = compose(request, settings);
   DismissalPreview preview{
       .plainText = textLayout(dismissal, longDate, "\n"),
       .paragraphs = documentParagraphs(dismissal, longDate),

@@ -6,12 +6,12 @@
 #include "output/text_layout.h"
 #include "output/word_document.h"
 #include "settings/temple_settings.h"
-#include "state/dismissal_state.h"
+#include "state/service.h"
 
 namespace corvane {
 
 // What the two outputs will contain, for showing before either is written.
-// Composed by CreateDismissal like the outputs, so the three never disagree.
+// Composed like the outputs, so the three never disagree.
 struct DismissalPreview {
   std::string plainText;                      // the text file's layout, lines joined by LF
   std::vector<DocumentParagraph> paragraphs;  // the document's, with its bold clauses
@@ -21,7 +21,8 @@ struct DismissalPreview {
   std::vector<std::string> reasons;
 };
 
-DismissalPreview previewDismissal(DismissalState& state, const TempleSettings& settings,
-                                  const LongDateFormat& longDate);
+[[nodiscard]] DismissalPreview previewDismissal(const ServiceRequest& request,
+                                                const TempleSettings& settings,
+                                                const LongDateFormat& longDate);
 
 }  // namespace corvane

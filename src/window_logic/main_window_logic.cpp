@@ -33,8 +33,8 @@ Service serviceOf(ServiceOption option) {
 
 }  // namespace
 
-MainWindowLogic::MainWindowLogic(DismissalState& state, Ask ask)
-    : state_(state), ask_(std::move(ask)) {
+MainWindowLogic::MainWindowLogic(ServiceRequest& request, Ask ask)
+    : request_(request), ask_(std::move(ask)) {
   resetLiturgyCaptions();
 }
 
@@ -49,14 +49,14 @@ void MainWindowLogic::select(ServiceOption option) {
   switch (option) {
     case ServiceOption::divineLiturgy:
       resetLiturgyCaptions();
-      state_.eveningLiturgy = false;
+      request_.evening = false;
       controls_.continueEnabled = false;
       enabled[index(ServiceOption::chrysostom)] = enabled[index(ServiceOption::basil)] =
           enabled[index(ServiceOption::presanctified)] = true;
       break;
     case ServiceOption::presanctified:
       resetLiturgyCaptions();
-      state_.eveningLiturgy = false;
+      request_.evening = false;
       controls_.continueEnabled = true;
       break;
     case ServiceOption::chrysostom:
@@ -66,7 +66,7 @@ void MainWindowLogic::select(ServiceOption option) {
       break;
     default:  // a service outside the Liturgy
       resetLiturgyCaptions();
-      state_.eveningLiturgy = false;
+      request_.evening = false;
       controls_.continueEnabled = true;
       enabled[index(ServiceOption::chrysostom)] = enabled[index(ServiceOption::basil)] =
           enabled[index(ServiceOption::presanctified)] = false;
@@ -84,7 +84,7 @@ void MainWindowLogic::askEveningLiturgy(ServiceOption option) {
   const bool evening =
       ask_(mainWindowTexts::kEveningTitle,
            basil ? mainWindowTexts::kBasilEveningQuestion : mainWindowTexts::kEveningQuestion);
-  state_.eveningLiturgy = evening;
+  request_.evening = evening;
   if (basil) {
     controls_.basilCaption = evening ? mainWindowTexts::kBasilEvening : mainWindowTexts::kBasil;
   } else {
@@ -95,15 +95,17 @@ void MainWindowLogic::askEveningLiturgy(ServiceOption option) {
 
 void MainWindowLogic::continueToDate(Date today) {
   // "Divine Liturgy" itself cannot be continued from, so one service is chosen.
-  selectService(state_, serviceOf(controls_.selected), state_.eveningLiturgy);
+  request_.service = serviceOf(controls_.selected);
+  request_.evening = request_.evening && mayBeEvening(request_.service);
 
   controls_.selectDifferentServiceEnabled = true;
-  const bool orthrosNote = state_.orthros || state_.dailyOrthros;
+  const bool orthrosNote =
+      request_.service == Service::orthros || request_.service == Service::dailyOrthros;
   controls_.orthrosNoteVisible = orthrosNote;
   controls_.vespersNoteVisible = !orthrosNote;
   controls_.dateFrameEnabled = true;
   controls_.pickerDate = today;
-  state_.serviceDate = today;
+  request_.served = today;
   controls_.serviceFrameEnabled = false;
   controls_.continueEnabled = false;
   controls_.outputsEnabled = true;
@@ -112,7 +114,7 @@ void MainWindowLogic::continueToDate(Date today) {
 
 void MainWindowLogic::changeDate(Date date) {
   controls_.pickerDate = date;
-  state_.serviceDate = date;
+  request_.served = date;
   controls_.outputsEnabled = true;
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "state/date.h"
-#include "state/dismissal_state.h"
+#include "state/service.h"
 
 namespace corvane {
 
@@ -40,13 +40,13 @@ struct MainWindowControls {
 };
 
 // The two stages of the main window: the service, then the date and the
-// outputs. Writes the service flags and the date into the state.
+// outputs. Writes the chosen service and date into the request it is given.
 class MainWindowLogic {
  public:
   // Asks a Yes/No question in a modal box: true for Yes.
   using Ask = std::function<bool(const std::string& title, const std::string& text)>;
 
-  MainWindowLogic(DismissalState& state, Ask ask);
+  MainWindowLogic(ServiceRequest& request, Ask ask);
 
   const MainWindowControls& controls() const { return controls_; }
 
@@ -68,7 +68,7 @@ class MainWindowLogic {
   void askEveningLiturgy(ServiceOption option);
   void leaveDateStage(Date today);
 
-  DismissalState& state_;
+  ServiceRequest& request_;
   Ask ask_;
   MainWindowControls controls_;
 };

@@ -14,25 +14,25 @@ bool PatronFile::exists() const {
   return std::filesystem::exists(path_, error);
 }
 
-std::optional<std::string> PatronFile::read(std::string& problem) const {
+Result<std::optional<std::string>> PatronFile::read() const {
   if (!exists()) return std::nullopt;
-  const std::optional<std::string> bytes = readWholeFile(path_, problem);
-  if (!bytes) return std::nullopt;
+  const Result<std::string> bytes = readWholeFile(path_);
+  if (!bytes) return Failure{bytes.error()};
   std::string phrase = decodeTextFile(*bytes);
   if (phrase.ends_with("\r\n")) phrase.resize(phrase.size() - 2);
   return normalizeLineBreaks(phrase);
 }
 
-std::optional<std::string> PatronFile::write(const std::string& phrase) const {
-  if (phrase.empty()) return std::nullopt;
+Done PatronFile::write(const std::string& phrase) const {
+  if (phrase.empty()) return {};
   return writeFileAtomically(path_, encodeForTextFile(withLineBreaks(phrase, "\r\n") + "\r\n"));
 }
 
-std::optional<std::string> PatronFile::remove() const {
+Done PatronFile::remove() const {
   std::error_code error;
   std::filesystem::remove(path_, error);
-  if (error) return "Cannot delete " + path_.string() + ": " + error.message();
-  return std::nullopt;
+  if (error) return Failure{"Cannot delete " + path_.string() + ": " + error.message()};
+  return {};
 }
 
 }  // namespace corvane

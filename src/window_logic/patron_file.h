@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "base/result.h"
+
 namespace corvane {
 
 // "inpat.txt": the typed patron phrase and CR LF, kept for the next start.
@@ -16,11 +18,11 @@ class PatronFile {
 
   const std::filesystem::path& path() const { return path_; }
   bool exists() const;
-  // The phrase, less the final CR LF; nothing when the file is absent or unreadable.
-  std::optional<std::string> read(std::string& problem) const;
+  // The phrase, less the final CR LF; nothing when the file is absent.
+  [[nodiscard]] Result<std::optional<std::string>> read() const;
   // Never writes an empty file: an empty phrase writes nothing.
-  std::optional<std::string> write(const std::string& phrase) const;
-  std::optional<std::string> remove() const;
+  [[nodiscard]] Done write(const std::string& phrase) const;
+  [[nodiscard]] Done remove() const;
 
  private:
   std::filesystem::path path_;

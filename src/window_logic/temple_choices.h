@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/result.h"
 #include "settings/patron.h"
 #include "settings/temple_calendar.h"
 
@@ -27,9 +28,9 @@ std::optional<Patron> patronChoiceFromName(std::string_view name);
 class TempleChoicesStore {
  public:
   virtual ~TempleChoicesStore() = default;
-  // The stored choices; nothing and no problem when none are stored yet.
-  virtual std::optional<TempleChoices> load(std::string& problem) = 0;
-  virtual std::optional<std::string> save(const TempleChoices& choices) = 0;
+  // The stored choices; nothing when none are stored yet.
+  [[nodiscard]] virtual Result<std::optional<TempleChoices>> load() = 0;
+  [[nodiscard]] virtual Done save(const TempleChoices& choices) = 0;
 };
 
 }  // namespace corvane

@@ -11,25 +11,25 @@ TempleWindowLogic::TempleWindowLogic(TempleSettings& settings, PatronFile file, 
 
 void TempleWindowLogic::restoreChoices() {
   if (store_ == nullptr) return;
-  std::string problem;
-  if (const std::optional<TempleChoices> choices = store_->load(problem)) {
-    controls_.calendar = choices->calendar;
-    selectPatron(choices->patron);
-  } else if (!problem.empty()) {
-    report_(problem);
+  const Result<std::optional<TempleChoices>> choices = store_->load();
+  if (!choices) {
+    report_(choices.error());
+  } else if (choices->has_value()) {
+    controls_.calendar = (*choices)->calendar;
+    selectPatron((*choices)->patron);
   }
 }
 
 void TempleWindowLogic::shown() {
   controls_.boxShown = !controls_.boxText.empty();
   controls_.focusBox = false;
-  std::string problem;
-  if (const std::optional<std::string> stored = file_.read(problem)) {
-    controls_.boxText = *stored;
+  const Result<std::optional<std::string>> stored = file_.read();
+  if (!stored) {
+    report_(stored.error());
+  } else if (stored->has_value()) {
+    controls_.boxText = **stored;
     controls_.boxShown = true;
     controls_.focusBox = true;
-  } else if (!problem.empty()) {
-    report_(problem);
   }
 }
 
@@ -49,38 +49,38 @@ TempleWindowLogic::Outcome TempleWindowLogic::continuePressed() {
         "temple's patron, as it should stand in the dismissal.");
   }
   controls_.boxText = phrase;
-  if (const std::optional<std::string> problem = file_.write(phrase)) report_(*problem);
+  if (const Done written = file_.write(phrase); !written) report_(written.error());
 
   if (controls_.selected == Patron::typed) {
     choosePatron(settings_, Patron::typed, phrase);
   } else {
     if (file_.exists()) {
-      if (const std::optional<std::string> problem = file_.remove()) report_(*problem);
+      if (const Done removed = file_.remove(); !removed) report_(removed.error());
     }
     controls_.boxText.clear();
     choosePatron(settings_, controls_.selected);
   }
 
-  if (settings_.patronTyped && settings_.patronText.empty()) {
+  if (settings_.patronIs(Patron::typed) && settings_.patronText.empty()) {
     controls_.boxShown = true;
     controls_.focusBox = true;
     return Outcome::stay;
   }
   controls_.focusBox = false;
   if (store_ != nullptr) {
-    if (const std::optional<std::string> problem =
-            store_->save({controls_.calendar, controls_.selected})) {
-      report_(*problem);
+    if (const Done saved = store_->save({controls_.calendar, controls_.selected}); !saved) {
+      report_(saved.error());
     }
   }
   return Outcome::goOn;
 }
 
 void forgetPatronForGoingBack(TempleSettings& settings) {
-  settings.patronTyped = false;
-  settings.patronChrysostom = false;
-  settings.patronBasil = false;
-  settings.patronGregory = false;
+  // The other patrons are left as they are: the temple window sets them anew
+  // whenever the user continues.
+  for (Patron forgotten : {Patron::typed, Patron::chrysostom, Patron::basil, Patron::gregory}) {
+    if (settings.patronIs(forgotten)) settings.patron.reset();
+  }
   settings.patronText.clear();
 }
 

@@ -10,18 +10,17 @@ using namespace std::chrono;
 using Entries = std::vector<BookletEntry>;
 
 Entries readOrFail(std::string_view text) {
-  auto read = readBookletList(text, "booklet.txt");
-  if (auto* problem = std::get_if<BookletProblem>(&read)) {
-    ADD_FAILURE() << problem->message;
+  const Result<Entries> read = readBookletList(text, "booklet.txt");
+  if (!read) {
+    ADD_FAILURE() << read.error();
     return {};
   }
-  return std::get<Entries>(read);
+  return *read;
 }
 
 std::string problemOf(std::string_view text) {
-  auto read = readBookletList(text, "booklet.txt");
-  if (auto* problem = std::get_if<BookletProblem>(&read)) return problem->message;
-  return "(read)";
+  const Result<Entries> read = readBookletList(text, "booklet.txt");
+  return read ? "(read)" : read.error();
 }
 
 TEST(BookletList, TheFormat) {
@@ -72,9 +71,9 @@ TEST(BookletList, BadLinesSayWhereAndWhat) {
       {"2026-12-12 Orthros\n", "booklet.txt:1: unknown service 'Orthros'" + services},
   };
   for (const Row& row : rows) EXPECT_EQ(problemOf(row.text), row.message);
-  auto read = readBookletList("2026-12-12 orthros\r\nnot a date\r\n", "week.txt");
-  ASSERT_TRUE(std::holds_alternative<BookletProblem>(read));
-  EXPECT_EQ(std::get<BookletProblem>(read).line, 2);
+  const Result<Entries> read = readBookletList("2026-12-12 orthros\r\nnot a date\r\n", "week.txt");
+  ASSERT_FALSE(read);
+  EXPECT_TRUE(read.error().starts_with("week.txt:2: ")) << read.error();
 }
 
 TEST(BookletList, AtMostFiveThousandEntries) {

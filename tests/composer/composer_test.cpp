@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "composer/compose.h"
+#include "composer/composed.h"
 
 namespace corvane {
 namespace {
@@ -28,18 +28,19 @@ TEST(CreateDismissal, EveningShiftAndRestore) {
   for (const Row& row : rows) {
     const auto composed = compose(row.service, picked, row.evening);
     const int service = static_cast<int>(row.service);
-    EXPECT_EQ(composed.state.day, row.moves ? 5 : 4) << service << " evening " << row.evening;
-    EXPECT_EQ(composed.state.serviceDate, picked) << "picked date restored, service " << service;
+    EXPECT_EQ(composed.dismissal.churchDate.day, row.moves ? 5 : 4)
+        << service << " evening " << row.evening;
+    EXPECT_EQ(composed.dismissal.pickedDate, picked) << "picked date kept, service " << service;
   }
 }
 
 TEST(CreateDismissal, VespersOnNewYearsEveBelongsToTheNextYear) {
   const auto composed = compose(Service::greatVespers, 2024y / December / 31);
-  EXPECT_EQ(composed.state.year, 2025);
-  EXPECT_EQ(composed.state.month, 1);
-  EXPECT_EQ(composed.state.day, 1);
-  EXPECT_EQ(composed.state.pascha, Date{2025y / April / 20});
-  EXPECT_EQ(composed.state.serviceDate, Date{2024y / December / 31});
+  EXPECT_EQ(composed.dismissal.churchDate.year, 2025);
+  EXPECT_EQ(composed.dismissal.churchDate.month, 1);
+  EXPECT_EQ(composed.dismissal.churchDate.day, 1);
+  EXPECT_EQ(composed.dismissal.movableDates.pascha, Date{2025y / April / 20});
+  EXPECT_EQ(composed.dismissal.pickedDate, Date{2024y / December / 31});
 }
 
 constexpr std::string_view kMayChrist =

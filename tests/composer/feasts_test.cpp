@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "composer/compose.h"
+#include "composer/composed.h"
 #include "support/tsv.h"
 
 namespace corvane {
@@ -237,7 +237,7 @@ TEST(FeastsOfTheLord, TheGreatDaysDisplaceTheSaints) {
       {Service::chrysostom, p - days{9}, false},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(compose(row.service, row.day).state.suppressSaints, row.displaced)
+    EXPECT_EQ(compose(row.service, row.day).dismissal.saintsDisplaced, row.displaced)
         << (row.day - p).count() << " days from Pascha, " << serviceName(row.service);
   }
 }
@@ -245,7 +245,7 @@ TEST(FeastsOfTheLord, TheGreatDaysDisplaceTheSaints) {
 TEST(FeastsOfTheLord, KneelingVespersIsAWholeTextOfItsOwn) {
   for (Service vespers : {Service::greatVespers, Service::dailyVespers}) {
     const auto composed = compose(vespers, 2024y / June / 23);
-    EXPECT_TRUE(composed.state.useWholeText);
+    EXPECT_TRUE(composed.dismissal.wholeText);
     EXPECT_EQ(composed.sentence().size(), 766u);
     EXPECT_EQ(composed.sentence(), feastClause("KneelingVespers"));
   }

@@ -3,7 +3,7 @@
 // Lord when a Julian Pascha brings it into Cheesefare week.
 #include <gtest/gtest.h>
 
-#include "composer/compose.h"
+#include "composer/composed.h"
 
 namespace corvane {
 namespace {
@@ -97,7 +97,7 @@ TEST(OldCalendar, TheMeetingOnCheesefareSundayIn2010) {
   EXPECT_EQ(sunday.text(Slot::feastClause), kMeeting);
   EXPECT_EQ(sunday.text(Slot::risenClause), kAndRisen);
   EXPECT_EQ(sunday.dismissal.dayTitle, "Forgiveness Sunday/Cheesefare");
-  EXPECT_TRUE(sunday.state.suppressSaints);
+  EXPECT_TRUE(sunday.dismissal.saintsDisplaced);
   for (Date day = 2010y / February / 15; day <= 2010y / February / 22; day += days{1}) {
     const auto composed = composeOld(Service::orthros, day);
     EXPECT_EQ(composed.text(Slot::feastClause), "") << (day - Date{}).count();

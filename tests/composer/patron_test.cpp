@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "composer/compose.h"
+#include "composer/composed.h"
 
 namespace corvane {
 namespace {

@@ -15,7 +15,7 @@
 #include <map>
 #include <sstream>
 
-#include "composer/compose.h"
+#include "composer/composed.h"
 #include "support/independent_calendar.h"
 
 namespace corvane {

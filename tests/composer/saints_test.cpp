@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "composer/compose.h"
+#include "composer/composed.h"
 
 namespace corvane {
 namespace {
@@ -27,7 +27,7 @@ TEST(CreateDismissal, GreatVespersOnTheEveOfTheApostleJames) {
                 "whose memory we celebrate this day, and of all the saints: have mercy on us, and "
                 "save us, forasmuch as He is good and loveth mankind.");
   EXPECT_EQ(composed.rule(Slot::saintsClause), "saints of 9 October");
-  EXPECT_EQ(composed.state.serviceDate, Date{2022y / October / 8});
+  EXPECT_EQ(composed.dismissal.pickedDate, Date{2022y / October / 8});
 }
 
 // Pascha 2025 is 20 April: 1 June is the Sunday after the Ascension and of the First Council.
@@ -137,7 +137,7 @@ TEST(TriodionAndFathers, SundaysOfTheFathersAndOfTheNativitySeason) {
   for (const SaintsCase& row : rows) expectSaints(row);
   // The Righteous replace St. Ignatius of 20 December.
   expectSaintsRule({Service::orthros, 2026y / December / 20, "Sunday before the Nativity"});
-  EXPECT_TRUE(compose(Service::orthros, 2026y / January / 4).state.suppressSaints);
+  EXPECT_TRUE(compose(Service::orthros, 2026y / January / 4).dismissal.saintsDisplaced);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "composer/create_dismissal.h"
+#include "composer/composed.h"
 #include "state/service.h"
 #include "support/independent_calendar.h"
 
@@ -55,17 +55,14 @@ bool endingBlanksAllowed(std::string_view ending) {
 // Checks one variant over a span of years; returns the first failure, if any.
 std::string sweep(const Variant& variant, int firstYear, int lastYear, bool bishop,
                   TempleCalendar calendar) {
-  DismissalState state;
   TempleSettings settings;
   settings.bishopPresent = bishop;
   settings.calendar = calendar;
-  selectService(state, variant.service, variant.evening);
   const Date first = std::max(makeDate(firstYear, 1, 1), kFirstSupportedDate);
   const Date last = std::min(makeDate(lastYear, 12, 31), kLastSupportedDate);
   Dismissal result;
   for (Date picked = first; picked <= last; picked += days{1}) {
-    state.serviceDate = picked;
-    CreateDismissal(state, settings, result);
+    compose({picked, variant.service, variant.evening}, settings, result);
     const std::string& sentence = result.dismissalText;
     const Date day = picked + days{isEvening(variant) ? 1 : 0};
     const year_month_day date{day};
@@ -93,8 +90,8 @@ std::string sweep(const Variant& variant, int firstYear, int lastYear, bool bish
       failure = "no heading";
     else if (result.endingText.starts_with("PASCHAL ENDING") != paschal)
       failure = "Paschal ending";
-    else if (state.serviceDate != picked)
-      failure = "picked date not restored";
+    else if (result.pickedDate != picked)
+      failure = "picked date not kept";
     if (!failure.empty()) {
       const year_month_day shown{picked};
       return failure + " on " + std::to_string(static_cast<int>(shown.year())) + "-" +

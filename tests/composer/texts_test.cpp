@@ -7,7 +7,7 @@
 
 #include <map>
 
-#include "composer/compose.h"
+#include "composer/composed.h"
 #include "support/independent_calendar.h"
 #include "support/tsv.h"
 
@@ -280,7 +280,7 @@ TEST(Texts, SundaysOfTheFathersAtBothEdgesOfTheirWindows) {
       // Outside the window another rule may speak; only inside is the row's text required.
       if (inside) {
         EXPECT_EQ(composed.text(Slot::saintsClause), expected) << shown(sunday);
-        EXPECT_EQ(composed.state.suppressSaints, row[5] == "yes") << shown(sunday);
+        EXPECT_EQ(composed.dismissal.saintsDisplaced, row[5] == "yes") << shown(sunday);
       } else if (row[6] != "none") {
         EXPECT_EQ(composed.text(Slot::saintsClause).find(row[6] == "fathers" ? row[8] : row[7]),
                   std::string::npos)
@@ -298,7 +298,7 @@ TEST(Texts, DaysOfTheTriodion) {
       const Date day = cleanMonday + days{number(row[2])};
       SCOPED_TRACE(shown(day));
       const auto composed = compose(Service::orthros, day);
-      EXPECT_EQ(composed.state.suppressSaints, row[5] == "yes");
+      EXPECT_EQ(composed.dismissal.saintsDisplaced, row[5] == "yes");
       if (row[6] == "replace") {
         EXPECT_EQ(composed.text(Slot::saintsClause), row[7]);
       }

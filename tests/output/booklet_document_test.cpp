@@ -5,7 +5,7 @@
 #include <pugixml.hpp>
 
 #include "composer/booklet.h"
-#include "composer/compose.h"
+#include "composer/composed.h"
 #include "output/document_reading.h"
 #include "output/english_date.h"
 #include "output/text_file.h"

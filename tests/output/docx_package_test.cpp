@@ -14,7 +14,7 @@
 #include <set>
 #include <sstream>
 
-#include "composer/compose.h"
+#include "composer/composed.h"
 #include "output/english_date.h"
 #include "output/word_document.h"
 #include "support/zip_reading.h"

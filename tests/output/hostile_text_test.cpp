@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "composer/compose.h"
+#include "composer/composed.h"
 #include "output/english_date.h"
 #include "output/text_file.h"
 #include "output/windows_1252.h"

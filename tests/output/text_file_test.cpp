@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "composer/compose.h"
+#include "composer/composed.h"
 #include "output/english_date.h"
 #include "output/text_layout.h"
 #include "output/windows_1252.h"
@@ -97,12 +97,11 @@ TEST(TextFile, WrittenWholeOrReported) {
   testing::TemporaryFolder folder;
   const auto composed = compose(Service::orthros, 2025y / April / 20);
   const auto file = folder.path() / "dismissal.txt";
-  ASSERT_EQ(writeTextFile(file, composed.dismissal, englishLongDate), std::nullopt);
-  std::string problem;
-  EXPECT_EQ(readWholeFile(file, problem), fileOf(composed));
+  ASSERT_TRUE(writeTextFile(file, composed.dismissal, englishLongDate));
+  EXPECT_EQ(readWholeFile(file), fileOf(composed));
   const auto missing = folder.path() / "missing" / "dismissal.txt";
   EXPECT_EQ(writeTextFile(missing, composed.dismissal, englishLongDate),
-            "Cannot write " + missing.string() + ": No such file or directory");
+            Failure{"Cannot write " + missing.string() + ": No such file or directory"});
 }
 
 // The long date of the English convention, without the system's help.

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "composer/compose.h"
+#include "composer/composed.h"
 #include "output/document_reading.h"
 #include "output/english_date.h"
 #include "support/temporary_folder.h"
@@ -109,7 +109,7 @@ TEST(WordDocument, NewNamesAndFailuresSaid) {
   const Date picked = 2024y / December / 25;
   const auto first = freeDocumentPath(folder.path(), picked, Service::chrysostom, false);
   EXPECT_EQ(first.filename(), "dismissal-2024-12-25-chrysostom.docx");
-  ASSERT_EQ(writeWordDocument(first, composed.dismissal, englishLongDate), std::nullopt);
+  ASSERT_TRUE(writeWordDocument(first, composed.dismissal, englishLongDate));
   EXPECT_EQ(testing::zipEntries(readBytes(first)).size(), 9u);
   EXPECT_EQ(freeDocumentPath(folder.path(), picked, Service::chrysostom, false).filename(),
             "dismissal-2024-12-25-chrysostom-2.docx");
@@ -117,7 +117,7 @@ TEST(WordDocument, NewNamesAndFailuresSaid) {
             "dismissal-2024-12-25-basil-evening.docx");
   const auto missing = folder.path() / "missing" / "a.docx";
   EXPECT_EQ(writeWordDocument(missing, composed.dismissal, englishLongDate),
-            "Cannot write " + missing.string() + ": No such file or directory");
+            Failure{"Cannot write " + missing.string() + ": No such file or directory"});
 }
 
 }  // namespace

@@ -22,32 +22,31 @@ std::size_t entriesIn(const fs::path& folder) {
 TEST(AtomicFile, ReplacesTheWholeFile) {
   TemporaryFolder folder;
   const fs::path file = folder.path() / "dismissal.txt";
-  ASSERT_EQ(writeFileAtomically(file, "a long first content"), std::nullopt);
-  ASSERT_EQ(writeFileAtomically(file, "short"), std::nullopt);
-  std::string problem;
-  EXPECT_EQ(readWholeFile(file, problem), "short");
+  ASSERT_TRUE(writeFileAtomically(file, "a long first content"));
+  ASSERT_TRUE(writeFileAtomically(file, "short"));
+  EXPECT_EQ(readWholeFile(file), "short");
   EXPECT_EQ(entriesIn(folder.path()), 1u) << "no temporary file is left";
   // Bytes are written as they are: no line-end translation, zeros kept.
   const std::string binary{"a\r\nb\0c\n", 7};
-  ASSERT_EQ(writeFileAtomically(file, binary), std::nullopt);
-  EXPECT_EQ(readWholeFile(file, problem), binary);
+  ASSERT_TRUE(writeFileAtomically(file, binary));
+  EXPECT_EQ(readWholeFile(file), binary);
 }
 
 // Every failure is a message that names the file, and nothing is left behind.
 TEST(AtomicFile, FailureNamesThePathAndLeavesNothingBehind) {
   TemporaryFolder folder;
   const fs::path intoMissing = folder.path() / "missing" / "dismissal.txt";
-  const std::optional<std::string> problem = writeFileAtomically(intoMissing, "text");
-  ASSERT_TRUE(problem);
-  EXPECT_EQ(*problem, "Cannot write " + intoMissing.string() + ": No such file or directory");
+  const Done written = writeFileAtomically(intoMissing, "text");
+  ASSERT_FALSE(written);
+  EXPECT_EQ(written.error(), "Cannot write " + intoMissing.string() + ": No such file or directory");
 
   // A folder where the file should be: the rename fails after a full write.
   const fs::path occupied = folder.path() / "occupied";
   fs::create_directories(occupied / "inside");
-  const std::optional<std::string> renameProblem = writeFileAtomically(occupied, "text");
-  ASSERT_TRUE(renameProblem);
-  EXPECT_TRUE(renameProblem->starts_with("Cannot write " + occupied.string() + ": "))
-      << *renameProblem;
+  const Done renamed = writeFileAtomically(occupied, "text");
+  ASSERT_FALSE(renamed);
+  EXPECT_TRUE(renamed.error().starts_with("Cannot write " + occupied.string() + ": "))
+      << renamed.error();
   EXPECT_EQ(entriesIn(folder.path()), 1u) << "no temporary file is left";
   EXPECT_TRUE(fs::is_directory(occupied / "inside"));
 }
@@ -55,7 +54,7 @@ TEST(AtomicFile, FailureNamesThePathAndLeavesNothingBehind) {
 TEST(AtomicFile, AWriteCutShortKeepsTheOldFile) {
   TemporaryFolder folder;
   const fs::path file = folder.path() / "dismissal.txt";
-  ASSERT_EQ(writeFileAtomically(file, "the old text"), std::nullopt);
+  ASSERT_TRUE(writeFileAtomically(file, "the old text"));
 
   // A file-size limit makes the write fail halfway, as a full disk would.
   rlimit saved{};
@@ -64,23 +63,22 @@ TEST(AtomicFile, AWriteCutShortKeepsTheOldFile) {
   rlimit small = saved;
   small.rlim_cur = 16;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const std::optional<std::string> problem = writeFileAtomically(file, std::string(4096, 'x'));
+  const Done written = writeFileAtomically(file, std::string(4096, 'x'));
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, previousHandler);
 
-  ASSERT_TRUE(problem);
-  EXPECT_EQ(*problem, "Cannot write " + file.string() + ": File too large");
-  std::string readProblem;
-  EXPECT_EQ(readWholeFile(file, readProblem), "the old text");
+  ASSERT_FALSE(written);
+  EXPECT_EQ(written.error(), "Cannot write " + file.string() + ": File too large");
+  EXPECT_EQ(readWholeFile(file), "the old text");
   EXPECT_EQ(entriesIn(folder.path()), 1u);
 }
 
 TEST(AtomicFile, ReadingAMissingFileSaysSo) {
   TemporaryFolder folder;
-  std::string problem;
   const fs::path missing = folder.path() / "inpat.txt";
-  EXPECT_EQ(readWholeFile(missing, problem), std::nullopt);
-  EXPECT_EQ(problem, "Cannot read " + missing.string() + ": No such file or directory");
+  const Result<std::string> read = readWholeFile(missing);
+  ASSERT_FALSE(read);
+  EXPECT_EQ(read.error(), "Cannot read " + missing.string() + ": No such file or directory");
 }
 
 }  // namespace

@@ -1,48 +1,33 @@
 #include "settings/patron.h"
+#include "settings/temple_settings.h"
 
 #include <gtest/gtest.h>
 
 namespace corvane {
 namespace {
 
-// The temple window's invariant: at most one flag, the chosen patron's own.
-TEST(Patron, ChoosingSetsOnlyThePatronsOwnFlag) {
+// The command-line names, both ways; the phrase is kept for a typed patron only.
+TEST(Patron, NamesAndTheTypedPhrase) {
   struct Row {
     Patron patron;
     std::string_view name;  // on the command line
-    bool TempleSettings::*flag;
   };
   const Row rows[] = {
-      {Patron::trinity, "trinity", nullptr},
-      {Patron::lord, "lord", nullptr},
-      {Patron::holySpirit, "holy-spirit", nullptr},
-      {Patron::theotokos, "theotokos", nullptr},
-      {Patron::cross, "cross", &TempleSettings::patronCross},
-      {Patron::archangels, "archangels", &TempleSettings::patronArchangels},
-      {Patron::forerunner, "forerunner", &TempleSettings::patronForerunner},
-      {Patron::apostles, "apostles", &TempleSettings::patronApostles},
-      {Patron::ancestors, "ancestors", nullptr},
-      {Patron::allSaints, "all-saints", nullptr},
-      {Patron::chrysostom, "chrysostom", &TempleSettings::patronChrysostom},
-      {Patron::basil, "basil", &TempleSettings::patronBasil},
-      {Patron::gregory, "gregory", &TempleSettings::patronGregory},
-      {Patron::nicholas, "nicholas", &TempleSettings::patronNicholas},
-      {Patron::typed, "", &TempleSettings::patronTyped},
-  };
-  bool TempleSettings::*const allFlags[] = {
-      &TempleSettings::patronArchangels, &TempleSettings::patronForerunner,
-      &TempleSettings::patronCross,      &TempleSettings::patronApostles,
-      &TempleSettings::patronNicholas,   &TempleSettings::patronGregory,
-      &TempleSettings::patronChrysostom, &TempleSettings::patronBasil,
-      &TempleSettings::patronTyped,
+      {Patron::trinity, "trinity"},       {Patron::lord, "lord"},
+      {Patron::holySpirit, "holy-spirit"}, {Patron::theotokos, "theotokos"},
+      {Patron::cross, "cross"},           {Patron::archangels, "archangels"},
+      {Patron::forerunner, "forerunner"}, {Patron::apostles, "apostles"},
+      {Patron::ancestors, "ancestors"},   {Patron::allSaints, "all-saints"},
+      {Patron::chrysostom, "chrysostom"}, {Patron::basil, "basil"},
+      {Patron::gregory, "gregory"},       {Patron::nicholas, "nicholas"},
+      {Patron::typed, ""},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     TempleSettings settings;
-    // Every flag set before: choosing clears the others.
-    for (auto flag : allFlags) settings.*flag = true;
+    choosePatron(settings, Patron::typed, "of St. Herman");
     choosePatron(settings, row.patron, "of the holy new martyrs");
-    for (auto flag : allFlags) EXPECT_EQ(settings.*flag, flag == row.flag);
+    EXPECT_EQ(settings.patron, row.patron);
     EXPECT_EQ(settings.patronText, row.patron == Patron::typed ? "of the holy new martyrs" : "");
     EXPECT_EQ(patronName(row.patron), row.name);
     if (!row.name.empty()) {

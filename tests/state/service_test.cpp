@@ -1,3 +1,4 @@
+#include "state/dismissal_state.h"
 #include "state/service.h"
 
 #include <gtest/gtest.h>
@@ -5,13 +6,14 @@
 namespace corvane {
 namespace {
 
-// Exactly one service flag, the daily flag for the two daily services, and
-// the evening only for the two Divine Liturgies.
-TEST(Service, SelectingSetsTheFlagsAsTheMainWindowDoes) {
+// The state asks of its one service in the rules' words: exactly one question
+// is true, the daily services are daily, only the Liturgies may be evening ones.
+TEST(Service, TheStateAsksOfItsOneService) {
+  using Question = bool (DismissalState::*)() const;
   struct Row {
     Service service;
     std::string_view name;
-    bool DismissalState::*flag;
+    Question question;
     bool daily;
     bool mayBeEvening;
   };
@@ -24,23 +26,13 @@ TEST(Service, SelectingSetsTheFlagsAsTheMainWindowDoes) {
       {Service::basil, "basil", &DismissalState::liturgyBasil, false, true},
       {Service::presanctified, "presanctified", &DismissalState::presanctified, false, false},
   };
-  bool DismissalState::*const serviceFlags[] = {
-      &DismissalState::greatVespers,      &DismissalState::dailyVespers,
-      &DismissalState::orthros,           &DismissalState::dailyOrthros,
-      &DismissalState::liturgyChrysostom, &DismissalState::liturgyBasil,
-      &DismissalState::presanctified,
-  };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     for (bool evening : {false, true}) {
-      DismissalState state;
-      for (auto flag : serviceFlags) state.*flag = true;
-      state.isDailyService = state.eveningLiturgy = true;
-      selectService(state, row.service, evening);
-      for (auto flag : serviceFlags) EXPECT_EQ(state.*flag, flag == row.flag);
-      EXPECT_EQ(state.isDailyService, row.daily);
+      const DismissalState state{ServiceRequest{{}, row.service, evening}};
+      for (const Row& other : rows) EXPECT_EQ((state.*other.question)(), &other == &row);
+      EXPECT_EQ(state.isDailyService(), row.daily);
       EXPECT_EQ(state.eveningLiturgy, evening && row.mayBeEvening);
-      EXPECT_EQ(serviceOf(state), row.service);
     }
     EXPECT_EQ(mayBeEvening(row.service), row.mayBeEvening);
     EXPECT_EQ(serviceName(row.service), row.name);
@@ -51,7 +43,7 @@ TEST(Service, SelectingSetsTheFlagsAsTheMainWindowDoes) {
 
 // A slot's text and the rule that wrote it travel together; emptying forgets the rule.
 TEST(DismissalState, EveryWriteRecordsItsRule) {
-  DismissalState state;
+  DismissalState state{ServiceRequest{}};
   state.write(Slot::saintsClause, "of the saint, ", "saints of 1 May");
   EXPECT_EQ(state.saintsClause, "of the saint, ");
   EXPECT_EQ(state.rule(Slot::saintsClause), "saints of 1 May");

@@ -15,8 +15,8 @@ using namespace std::chrono;
 TEST(BookletList, AnUnreadableListIsSetAsideUnderAFreeName) {
   testing::TemporaryFolder folder;
   const auto file = folder.path() / "booklet.txt";
-  ASSERT_EQ(writeFileAtomically(folder.path() / "booklet-unreadable.txt", "older"), std::nullopt);
-  ASSERT_EQ(writeFileAtomically(file, "2026-12-12 vespers\n"), std::nullopt);
+  ASSERT_TRUE(writeFileAtomically(folder.path() / "booklet-unreadable.txt", "older"));
+  ASSERT_TRUE(writeFileAtomically(file, "2026-12-12 vespers\n"));
   std::vector<std::string> reports;
   BookletList list{file, [&](const std::string& message) { reports.push_back(message); }};
   list.load();
@@ -27,13 +27,12 @@ TEST(BookletList, AnUnreadableListIsSetAsideUnderAFreeName) {
                             "was kept as " +
                             (folder.path() / "booklet-unreadable-2.txt").string() +
                             "; the booklet starts empty.");
-  std::string problem;
-  EXPECT_EQ(readWholeFile(folder.path() / "booklet-unreadable-2.txt", problem),
+  EXPECT_EQ(readWholeFile(folder.path() / "booklet-unreadable-2.txt"),
             "2026-12-12 vespers\n");
-  EXPECT_EQ(readWholeFile(folder.path() / "booklet-unreadable.txt", problem), "older");
+  EXPECT_EQ(readWholeFile(folder.path() / "booklet-unreadable.txt"), "older");
   EXPECT_TRUE(list.entries().empty());
   EXPECT_TRUE(list.add({2026y / December / 12, Service::greatVespers, false}));
-  EXPECT_EQ(readWholeFile(file, problem),
+  EXPECT_EQ(readWholeFile(file),
             "# Corvane booklet: YYYY-MM-DD SERVICE [evening], one dismissal a line\n"
             "2026-12-12 great-vespers\n");
 }
@@ -55,8 +54,7 @@ TEST(BookletList, LabelsAndTheLimit) {
   for (int day = 0; full.size() < kMostBookletEntries; ++day) {
     full.push_back({Date{2027y / January / 1} + days{day}, Service::orthros, false});
   }
-  ASSERT_EQ(writeFileAtomically(folder.path() / "booklet.txt", bookletListText(full)),
-            std::nullopt);
+  ASSERT_TRUE(writeFileAtomically(folder.path() / "booklet.txt", bookletListText(full)));
   list.load();
   EXPECT_EQ(list.entries().size(), kMostBookletEntries);
   EXPECT_FALSE(list.add({2040y / January / 1, Service::orthros, false}));

@@ -11,13 +11,13 @@ using namespace std::chrono;
 
 class MainWindow : public ::testing::Test {
  protected:
-  MainWindowLogic logic{state, [this](const std::string& title, const std::string& text) {
+  MainWindowLogic logic{request, [this](const std::string& title, const std::string& text) {
                           asked.push_back(title + "|" + text);
                           const bool yes = !answers.empty() && answers.front();
                           if (!answers.empty()) answers.pop_front();
                           return yes;
                         }};
-  DismissalState state;
+  ServiceRequest request;
   std::deque<bool> answers;
   std::vector<std::string> asked;
   const Date today = 2026y / December / 6;
@@ -53,7 +53,7 @@ TEST_F(MainWindow, OptionHandling) {
     EXPECT_EQ(controls.optionEnabled[static_cast<std::size_t>(presanctified)],
               row.liturgiesEnabled);
     EXPECT_EQ(controls.continueEnabled, row.continueEnabled);
-    EXPECT_EQ(state.eveningLiturgy, row.evening);
+    EXPECT_EQ(request.evening, row.evening);
     EXPECT_EQ(asked.size(), row.asks ? 1u : 0u);
   }
 }
@@ -76,7 +76,7 @@ TEST_F(MainWindow, EveningLiturgyCaptions) {
   EXPECT_EQ(asked.back(), "EDL|Is this an Evening Divine Liturgy?");
   logic.select(ServiceOption::presanctified);
   EXPECT_EQ(logic.controls().chrysostomCaption, "St. John Chrysostom");
-  EXPECT_FALSE(state.eveningLiturgy);
+  EXPECT_FALSE(request.evening);
 }
 
 // Continue takes the service and opens the date stage on today; the date
@@ -85,9 +85,8 @@ TEST_F(MainWindow, StagesAndWhatTheyWrite) {
   logic.select(ServiceOption::dailyOrthros);
   logic.continueToDate(today);
   auto controls = logic.controls();
-  EXPECT_TRUE(state.dailyOrthros);
-  EXPECT_TRUE(state.isDailyService);
-  EXPECT_EQ(state.serviceDate, today);
+  EXPECT_EQ(request.service, Service::dailyOrthros);
+  EXPECT_EQ(request.served, today);
   EXPECT_EQ(controls.pickerDate, today);
   EXPECT_TRUE(controls.orthrosNoteVisible);
   EXPECT_FALSE(controls.vespersNoteVisible);
@@ -97,13 +96,13 @@ TEST_F(MainWindow, StagesAndWhatTheyWrite) {
   for (bool enabled : controls.optionEnabled) EXPECT_FALSE(enabled);
 
   logic.changeDate(today + days{3});
-  EXPECT_EQ(state.serviceDate, today + days{3});
+  EXPECT_EQ(request.served, today + days{3});
 
   logic.selectDifferentService(today - days{1});
   controls = logic.controls();
   EXPECT_EQ(controls.selected, ServiceOption::greatVespers);
   EXPECT_EQ(controls.pickerDate, today - days{1});
-  EXPECT_EQ(state.serviceDate, today + days{3}) << "kept until the next Continue";
+  EXPECT_EQ(request.served, today + days{3}) << "kept until the next Continue";
   EXPECT_FALSE(controls.outputsEnabled || controls.dateFrameEnabled ||
                controls.vespersNoteVisible || controls.orthrosNoteVisible);
   EXPECT_TRUE(controls.continueEnabled && controls.serviceFrameEnabled);
@@ -112,7 +111,7 @@ TEST_F(MainWindow, StagesAndWhatTheyWrite) {
   logic.select(ServiceOption::greatVespers);
   logic.continueToDate(today);
   EXPECT_TRUE(logic.controls().vespersNoteVisible);
-  EXPECT_TRUE(state.greatVespers);
+  EXPECT_EQ(request.service, Service::greatVespers);
   // Go Back leaves the outputs as they were; the temple window disables them.
   logic.returnToServiceStage(today);
   EXPECT_TRUE(logic.controls().outputsEnabled);

@@ -25,24 +25,22 @@ TEST(PatronFile, BytesAndRoundTrip) {
   testing::TemporaryFolder folder;
   const PatronFile file{folder.path() / "inpat.txt"};
   for (const Row& row : rows) {
-    ASSERT_EQ(file.write(row.phrase), std::nullopt);
-    std::string problem;
-    EXPECT_EQ(readWholeFile(file.path(), problem), row.bytes);
+    ASSERT_TRUE(file.write(row.phrase));
+    EXPECT_EQ(readWholeFile(file.path()), row.bytes);
     for (int again = 0; again < 3; ++again) {
-      EXPECT_EQ(file.read(problem), row.phrase);
-      ASSERT_EQ(file.write(*file.read(problem)), std::nullopt);
+      EXPECT_EQ(file.read().value(), row.phrase);
+      ASSERT_TRUE(file.write(*file.read().value()));
     }
   }
   // A file written by hand with bare line feeds reads the same.
-  ASSERT_EQ(writeFileAtomically(file.path(), "of St.\nHerman\r\n"), std::nullopt);
-  std::string problem;
-  EXPECT_EQ(file.read(problem), "of St.\nHerman");
+  ASSERT_TRUE(writeFileAtomically(file.path(), "of St.\nHerman\r\n"));
+  EXPECT_EQ(file.read().value(), "of St.\nHerman");
   // An empty phrase writes nothing; removing leaves no file.
-  ASSERT_EQ(file.remove(), std::nullopt);
-  EXPECT_EQ(file.write(""), std::nullopt);
+  ASSERT_TRUE(file.remove());
+  EXPECT_TRUE(file.write(""));
   EXPECT_FALSE(file.exists());
-  EXPECT_EQ(file.read(problem), std::nullopt);
-  EXPECT_EQ(file.remove(), std::nullopt);
+  EXPECT_EQ(file.read().value(), std::nullopt);
+  EXPECT_TRUE(file.remove());
 }
 
 }  // namespace

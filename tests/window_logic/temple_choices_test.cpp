@@ -14,13 +14,13 @@ class FakeStore final : public TempleChoicesStore {
   std::optional<TempleChoices> stored;
   std::string loadProblem;
   std::vector<TempleChoices> saved;
-  std::optional<TempleChoices> load(std::string& problem) override {
-    problem = loadProblem;
+  Result<std::optional<TempleChoices>> load() override {
+    if (!loadProblem.empty()) return Failure{loadProblem};
     return stored;
   }
-  std::optional<std::string> save(const TempleChoices& choices) override {
+  Done save(const TempleChoices& choices) override {
     saved.push_back(choices);
-    return std::nullopt;
+    return {};
   }
 };
 

@@ -18,8 +18,7 @@ class TempleWindow : public ::testing::Test {
                              [this](const std::string& message) { reports.push_back(message); }};
   }
   std::string stored() {
-    std::string problem;
-    return readWholeFile(folder.path() / "inpat.txt", problem).value_or("<none>");
+    return readWholeFile(folder.path() / "inpat.txt").value_or("<none>");
   }
 };
 
@@ -35,7 +34,7 @@ TEST_F(TempleWindow, TheTypedPhraseIsAskedForStoredAndOffered) {
   logic.setBoxText("of St. Herman\nof Alaska");
   logic.setBishop(true);
   EXPECT_EQ(logic.continuePressed(), TempleWindowLogic::Outcome::goOn);
-  EXPECT_TRUE(settings.patronTyped && settings.bishopPresent);
+  EXPECT_TRUE(settings.patronIs(Patron::typed) && settings.bishopPresent);
   EXPECT_EQ(settings.patronText, "of St. Herman\nof Alaska");
   EXPECT_EQ(stored(), "of St. Herman\r\nof Alaska\r\n");
 
@@ -50,14 +49,14 @@ TEST_F(TempleWindow, TheTypedPhraseIsAskedForStoredAndOffered) {
 
 // A listed patron goes on at once and removes a stored phrase.
 TEST_F(TempleWindow, AListedPatronRemovesTheStoredPhrase) {
-  ASSERT_EQ(writeFileAtomically(folder.path() / "inpat.txt", "of St. Herman\r\n"), std::nullopt);
+  ASSERT_TRUE(writeFileAtomically(folder.path() / "inpat.txt", "of St. Herman\r\n"));
   auto logic = logicIn(folder.path() / "inpat.txt");
   logic.shown();
   logic.selectPatron(Patron::cross);
   EXPECT_FALSE(logic.controls().boxShown);
   EXPECT_EQ(logic.continuePressed(), TempleWindowLogic::Outcome::goOn);
-  EXPECT_TRUE(settings.patronCross);
-  EXPECT_FALSE(settings.patronTyped);
+  EXPECT_TRUE(settings.patronIs(Patron::cross));
+  EXPECT_FALSE(settings.patronIs(Patron::typed));
   EXPECT_EQ(settings.patronText, "");
   EXPECT_EQ(logic.controls().boxText, "");
   EXPECT_EQ(stored(), "<none>");
@@ -76,15 +75,23 @@ TEST_F(TempleWindow, AFileThatCannotBeWrittenIsSaidAndNothingIsLost) {
 }
 
 TEST(TempleWindowGoBack, ForgetsTheTypedPatronAndTheLiturgysSaints) {
-  TempleSettings settings;
-  settings.patronTyped = settings.patronChrysostom = settings.patronBasil = true;
-  settings.patronGregory = settings.patronNicholas = settings.bishopPresent = true;
-  settings.patronText = "of St. Herman";
-  forgetPatronForGoingBack(settings);
-  EXPECT_FALSE(settings.patronTyped || settings.patronChrysostom || settings.patronBasil ||
-               settings.patronGregory);
-  EXPECT_TRUE(settings.patronNicholas && settings.bishopPresent);
-  EXPECT_EQ(settings.patronText, "");
+  const struct {
+    Patron patron;
+    bool forgotten;
+  } rows[] = {
+      {Patron::typed, true},      {Patron::chrysostom, true}, {Patron::basil, true},
+      {Patron::gregory, true},    {Patron::nicholas, false},  {Patron::cross, false},
+      {Patron::archangels, false},
+  };
+  for (const auto& row : rows) {
+    TempleSettings settings;
+    choosePatron(settings, row.patron, "of St. Herman");
+    settings.bishopPresent = true;
+    forgetPatronForGoingBack(settings);
+    EXPECT_EQ(settings.patron.has_value(), !row.forgotten) << patronName(row.patron);
+    EXPECT_TRUE(settings.bishopPresent);
+    EXPECT_EQ(settings.patronText, "");
+  }
 }
 
 }  // namespace

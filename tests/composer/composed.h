@@ -1,17 +1,16 @@
 #pragma once
 
-// Composes one request the way the windows do, for the tests.
+// Composes one request through the one entry point, for the tests.
 
 #include <string>
 
-#include "composer/create_dismissal.h"
+#include "composer/compose.h"
 #include "settings/patron.h"
 #include "state/service.h"
 
 namespace corvane::testing {
 
 struct Composed {
-  DismissalState state;  // as the composition left it: the liturgical day and its dates
   Dismissal dismissal;
   const std::string& sentence() const { return dismissal.dismissalText; }
   // A slot's text and its rule, as the composition left them.
@@ -21,11 +20,7 @@ struct Composed {
 
 inline Composed compose(Service service, Date picked, bool evening = false,
                         const TempleSettings& settings = {}) {
-  Composed composed;
-  selectService(composed.state, service, evening);
-  composed.state.serviceDate = picked;
-  CreateDismissal(composed.state, settings, composed.dismissal);
-  return composed;
+  return {corvane::compose({picked, service, evening}, settings)};
 }
 
 inline constexpr const char* kOrdinaryEnding =
