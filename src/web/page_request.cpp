@@ -13,17 +13,23 @@ bool given(const val& field) {
   return !field.isUndefined() && !field.isNull();
 }
 
+// A field of the request; anything but an object holds no field at all.
+val fieldOf(const val& request, const char* name) {
+  if (!given(request) || request.typeOf().as<std::string>() != "object") return val::undefined();
+  return request[name];
+}
+
 // A field as the text an option would hold: a number or a Boolean given by a
 // script reads as it would on a command line.
 std::optional<std::string> textOf(const val& request, const char* name) {
-  const val field = request[name];
+  const val field = fieldOf(request, name);
   if (!given(field)) return std::nullopt;
   if (field.isString()) return field.as<std::string>();
   return val::global("String")(field).as<std::string>();
 }
 
 bool flagOf(const val& request, const char* name) {
-  const val field = request[name];
+  const val field = fieldOf(request, name);
   return given(field) && field.as<bool>();
 }
 
