@@ -2,10 +2,9 @@
 // native corvane-cli to compare with, and a static server on 127.0.0.1.
 import { execFileSync, spawnSync } from "node:child_process";
 import { readFileSync, mkdtempSync } from "node:fs";
-import { createServer } from "node:http";
 import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
-import { dirname, extname, join, normalize, resolve } from "node:path";
+import { dirname, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
 
 const root = resolve(dirname(fileURLToPath(import.meta.url)), "../..");
@@ -69,26 +68,7 @@ export function zipDates(bytes) {
   return dates;
 }
 
-const types = {
-  ".html": "text/html", ".js": "text/javascript", ".css": "text/css", ".wasm": "application/wasm",
-  ".webmanifest": "application/manifest+json", ".svg": "image/svg+xml", ".png": "image/png",
-};
-// Serves the folder on 127.0.0.1, on a free port.
-export async function serve(folder) {
-  const server = createServer((request, response) => {
-    const path = normalize(decodeURIComponent(new URL(request.url, "http://x").pathname));
-    const file = join(folder, path.endsWith("/") ? `${path}index.html` : path);
-    try {
-      const body = readFileSync(file);
-      response.writeHead(200, { "content-type": types[extname(file)] ?? "application/octet-stream" });
-      response.end(body);
-    } catch {
-      response.writeHead(404).end();
-    }
-  });
-  await new Promise((done) => server.listen(0, "127.0.0.1", done));
-  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
-}
+export { serve } from "../../src/web/serve.mjs";
 
 // Debian's chromium, headless, in a fresh profile; never a downloaded browser.
 export async function launchChromium() {
