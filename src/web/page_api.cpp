@@ -13,6 +13,7 @@
 #include "composer/compose.h"
 #include "interchange/dismissal_json.h"
 #include "interchange/explanation.h"
+#include "interchange/named_request.h"
 #include "output/booklet_label.h"
 #include "output/document_paragraphs.h"
 #include "output/english_date.h"
@@ -55,7 +56,7 @@ struct PageDismissal {
   TempleSettings temple;
   Dismissal dismissal;
 };
-Result<PageDismissal> composed(const val& request) {
+Result<PageDismissal> composed(const PageRequest& request) {
   const Result<BookletEntry> entry = pageService(request);
   if (!entry) return Failure{entry.error()};
   Result<TempleSettings> temple = pageTemple(request);
@@ -100,17 +101,20 @@ std::string jsonOf(const Dismissal& dismissal) {
   return json;
 }
 
-// {json: the object of one line of corvane-cli --json}: window.corvane.compose.
-val composeJson(const val& request) {
+// window.corvane.compose, called the most: the object of one line of
+// corvane-cli --json, or the message for bad input (which starts with the
+// option's name, never with "{"), as UTF-8 in the module's memory, read by
+// the caller before the next call.
+val composeJson(const PageRequest& request) {
+  static std::string answer;
   const Result<PageDismissal> page = composed(request);
-  if (!page) return failure(page.error());
-  val answer = val::object();
-  answer.set("json", jsonOf(page->dismissal));
-  return answer;
+  answer = page ? jsonOf(page->dismissal) : page.error();
+  return val{emscripten::typed_memory_view(answer.size(),
+                                           reinterpret_cast<const unsigned char*>(answer.data()))};
 }
 
 // {json, paragraphs, plainText}: the preview, and what Copy puts on the clipboard.
-val preview(const val& request) {
+val preview(const PageRequest& request) {
   const Result<PageDismissal> page = composed(request);
   if (!page) return failure(page.error());
   val answer = val::object();
@@ -120,7 +124,7 @@ val preview(const val& request) {
   return answer;
 }
 
-val explain(const val& request) {
+val explain(const PageRequest& request) {
   const Result<PageDismissal> page = composed(request);
   if (!page) return failure(page.error());
   val answer = val::object();
@@ -133,7 +137,7 @@ Result<Paper> paperNamed(const std::string& name) {
 }
 
 // {name: "dismissal-2022-10-08-great-vespers.docx", parts: [{name, bytes}]}.
-val documentFile(const val& request, const std::string& paperName) {
+val documentFile(const PageRequest& request, const std::string& paperName) {
   const Result<PageDismissal> page = composed(request);
   if (!page) return failure(page.error());
   const Result<Paper> paper = paperNamed(paperName);
@@ -147,7 +151,7 @@ val documentFile(const val& request, const std::string& paperName) {
 }
 
 // {name: "dismissal-2022-10-08-great-vespers.txt", bytes}.
-val textFile(const val& request) {
+val textFile(const PageRequest& request) {
   const Result<PageDismissal> page = composed(request);
   if (!page) return failure(page.error());
   val answer = val::object();
@@ -193,7 +197,7 @@ val bookletView(const std::string& list) {
   return bookletShown(*entries);
 }
 
-val bookletAdd(const std::string& list, const val& request) {
+val bookletAdd(const std::string& list, const PageRequest& request) {
   auto entries = bookletEntries(list);
   if (!entries) return failure(entries.error());
   const Result<BookletEntry> entry = pageService(request);
@@ -216,7 +220,7 @@ struct ComposedBooklet {
   std::vector<BookletEntry> entries;
   std::vector<Dismissal> dismissals;
 };
-Result<ComposedBooklet> composedBooklet(const std::string& list, const val& temple) {
+Result<ComposedBooklet> composedBooklet(const std::string& list, const PageRequest& temple) {
   auto entries = bookletEntries(list);
   if (!entries) return Failure{entries.error()};
   if (entries->empty()) return Failure{std::string{"booklet: the booklet list holds no service"}};
@@ -230,7 +234,7 @@ std::string bookletName(const std::vector<BookletEntry>& entries, const char* ex
   return bookletStem(entries.front().picked, entries.back().picked) + extension;
 }
 
-val bookletDocument(const std::string& list, const val& temple, const std::string& paperName) {
+val bookletDocument(const std::string& list, const PageRequest& temple, const std::string& paperName) {
   const auto booklet = composedBooklet(list, temple);
   if (!booklet) return failure(booklet.error());
   const Result<Paper> paper = paperNamed(paperName);
@@ -241,7 +245,7 @@ val bookletDocument(const std::string& list, const val& temple, const std::strin
   return answer;
 }
 
-val bookletTextFile(const std::string& list, const val& temple) {
+val bookletTextFile(const std::string& list, const PageRequest& temple) {
   const auto booklet = composedBooklet(list, temple);
   if (!booklet) return failure(booklet.error());
   val answer = val::object();
@@ -268,18 +272,29 @@ int composeYear(int year) {
 
 }  // namespace
 
+// The functions that take a request are wrapped by module_api.js, which
+// turns the page's request object into a PageRequest.
 EMSCRIPTEN_BINDINGS(corvane) {
-  emscripten::function("compose", &composeJson);
-  emscripten::function("preview", &preview);
-  emscripten::function("explain", &explain);
-  emscripten::function("documentFile", &documentFile);
-  emscripten::function("textFile", &textFile);
+  emscripten::value_array<PageRequest>("PageRequest")
+      .element(&PageRequest::service)
+      .element(&PageRequest::date)
+      .element(&PageRequest::evening)
+      .element(&PageRequest::calendar)
+      .element(&PageRequest::patron)
+      .element(&PageRequest::patronText)
+      .element(&PageRequest::bishop)
+      .element(&PageRequest::given);
+  emscripten::function("composeFields", &composeJson);
+  emscripten::function("previewFields", &preview);
+  emscripten::function("explainFields", &explain);
+  emscripten::function("documentFileFields", &documentFile);
+  emscripten::function("textFileFields", &textFile);
+  emscripten::function("bookletAddFields", &bookletAdd);
+  emscripten::function("bookletDocumentFields", &bookletDocument);
+  emscripten::function("bookletTextFileFields", &bookletTextFile);
   emscripten::function("serviceForm", &serviceForm);
   emscripten::function("bookletView", &bookletView);
-  emscripten::function("bookletAdd", &bookletAdd);
   emscripten::function("bookletRemove", &bookletRemove);
-  emscripten::function("bookletDocument", &bookletDocument);
-  emscripten::function("bookletTextFile", &bookletTextFile);
   emscripten::function("composeYear", &composeYear);
 }
 
