@@ -74,10 +74,38 @@ test("the served site: the form composes the preview corvane-cli composes, bold 
   await page.setViewportSize({ width: 1280, height: 900 });
   await fillForm(page, request);
   await page.screenshot({ path: join(webBuild, "screenshot.png"), fullPage: true });
+  // The system's dark mode darkens the page.
+  const background = () => page.evaluate(() => getComputedStyle(document.documentElement).backgroundColor);
+  const light = await background();
+  await page.emulateMedia({ colorScheme: "dark" });
+  assert.notEqual(await background(), light);
+  await page.emulateMedia({ colorScheme: "light" });
   await page.setViewportSize({ width: 360, height: 740 });
   await page.screenshot({ path: join(webBuild, "screenshot-phone.png"), fullPage: true });
   assert.equal(await page.evaluate(() => document.documentElement.scrollWidth), 360);
   assert.deepEqual(problems, []);
+  await page.close();
+});
+
+test("the booklet: added in serving order, remembered, removed, downloaded as one document", async () => {
+  const { page } = await opened(server.url);
+  await fillForm(page, { service: "orthros", date: "2026-12-13" });
+  await page.click("#add-to-booklet");
+  await fillForm(page, { service: "great-vespers", date: "2026-12-12" });
+  await page.click("#add-to-booklet");
+  await page.click("#add-to-booklet");  // once only
+  const labels = async () => (await page.$$eval("#booklet li", (items) =>
+    items.map((item) => item.firstChild.textContent)));
+  assert.deepEqual(await labels(), ["Sat, Dec 12, 2026 - Great Vespers", "Sun, Dec 13, 2026 - Orthros"]);
+  await page.reload();
+  await page.waitForSelector("html[data-ready=true]");
+  assert.deepEqual(await labels(), ["Sat, Dec 12, 2026 - Great Vespers", "Sun, Dec 13, 2026 - Orthros"]);
+  const [download] = await Promise.all([page.waitForEvent("download"), page.click("#booklet-docx")]);
+  assert.equal(download.suggestedFilename(), "booklet-2026-12-12-to-2026-12-13.docx");
+  await page.click("#booklet li button[aria-label^='Remove Sun']");
+  assert.deepEqual(await labels(), ["Sat, Dec 12, 2026 - Great Vespers"]);
+  await page.click("#clear-booklet");
+  assert.deepEqual(await labels(), []);
   await page.close();
 });
 

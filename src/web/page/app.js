@@ -167,12 +167,13 @@
   }
 
   // Tries an output; a problem is shown instead of a file.
-  function attempt(produce) {
+  function attempt(produce, problem = $("problem")) {
     try {
       produce();
-      showProblem("");
+      problem.hidden = true;
     } catch (error) {
-      showProblem(error.message);
+      problem.textContent = error.message;
+      problem.hidden = false;
     }
   }
 
@@ -196,8 +197,9 @@
 
   let booklet = "";
   function showBooklet(answer) {
+    $("booklet-problem").hidden = answer.error === undefined;
     if (answer.error !== undefined) {
-      showProblem(`${answer.error}; the booklet starts empty.`);
+      $("booklet-problem").textContent = `${answer.error}; the booklet starts empty.`;
       answer = loaded().bookletView("");
     }
     booklet = answer.list;
@@ -242,9 +244,10 @@
     $("add-to-booklet").addEventListener("click", () => showBooklet(loaded().bookletAdd(booklet, request())));
     $("clear-booklet").addEventListener("click", () => showBooklet(loaded().bookletView("")));
     $("booklet-docx").addEventListener("click", () => attempt(() =>
-      saveDocument(answered(loaded().bookletDocument(booklet, temple(), controls.paper.value)))));
+      saveDocument(answered(loaded().bookletDocument(booklet, temple(), controls.paper.value))),
+    $("booklet-problem")));
     $("booklet-txt").addEventListener("click", () => attempt(() =>
-      saveText(answered(loaded().bookletTextFile(booklet, temple())))));
+      saveText(answered(loaded().bookletTextFile(booklet, temple()))), $("booklet-problem")));
     showBooklet(loaded().bookletView(store.read("corvane.booklet") ?? ""));
     refresh();
     document.documentElement.dataset.ready = "true";
