@@ -75,7 +75,8 @@ Value checked(Result<Value> named) {
 }
 
 // What was given to an option, nothing when it was left out.
-std::optional<std::string> given(const CLI::App& app, const char* option, const std::string& value) {
+std::optional<std::string> given(const CLI::App& app, const char* option,
+                                 const std::string& value) {
   if (app.count(option) == 0) return std::nullopt;
   return value;
 }
@@ -100,8 +101,7 @@ void checkService(const Arguments& arguments, const CLI::App& app, Request& requ
   }
   request.evening = arguments.evening;
   request.from = checked(namedDate("--date", given(app, "--date", arguments.from)));
-  request.to = app.count("--to") == 0 ? request.from
-                                      : checked(namedDate("--to", arguments.to));
+  request.to = app.count("--to") == 0 ? request.from : checked(namedDate("--to", arguments.to));
   if (request.to < request.from) {
     throw BadInput{"--to: " + arguments.to + " is before --date " + arguments.from};
   }
@@ -141,8 +141,8 @@ void checkOutput(const Arguments& arguments, const CLI::App& app, Request& reque
     }
   }
   if (app.count("--paper") > 0) {
-    request.paper =
-        checked(namedValue<Paper>("--paper", "paper", arguments.paper, paperFromName, "letter, a4"));
+    request.paper = checked(
+        namedValue<Paper>("--paper", "paper", arguments.paper, paperFromName, "letter, a4"));
     if (request.documentFile.empty()) throw BadInput{"--paper: lays out --docx; give --docx FILE"};
   }
 }

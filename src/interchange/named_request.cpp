@@ -23,8 +23,8 @@ std::string lowered(std::string_view text) {
 
 template <typename Value>
 Result<Value> namedValue(std::string_view option, std::string_view what, std::string_view given,
-                        std::optional<Value> (*fromName)(std::string_view),
-                        std::string_view valid) {
+                         std::optional<Value> (*fromName)(std::string_view),
+                         std::string_view valid) {
   const std::string list = " (one of " + std::string{valid} + ")";
   if (given.empty()) return Failure{std::string{option} + ": give a " + std::string{what} + list};
   const std::optional<Value> value = fromName(lowered(given));
@@ -36,14 +36,15 @@ Result<Value> namedValue(std::string_view option, std::string_view what, std::st
 }
 
 template Result<Paper> namedValue(std::string_view, std::string_view, std::string_view,
-                                 std::optional<Paper> (*)(std::string_view), std::string_view);
+                                  std::optional<Paper> (*)(std::string_view), std::string_view);
 
 Result<Service> namedService(const std::optional<std::string>& given) {
   if (!given) {
     return Failure{"--service: give the service (one of " + namesOf(kServiceNames) +
                    "), or --booklet FILE"};
   }
-  return namedValue<Service>("--service", "service", *given, serviceFromName, namesOf(kServiceNames));
+  return namedValue<Service>("--service", "service", *given, serviceFromName,
+                             namesOf(kServiceNames));
 }
 
 Result<Date> namedDate(std::string_view option, const std::optional<std::string>& given) {

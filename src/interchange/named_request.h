@@ -17,7 +17,8 @@ namespace corvane {
 // for the same bad input. Each takes what was given, nothing when the option
 // was left out.
 [[nodiscard]] Result<Service> namedService(const std::optional<std::string>& given);
-[[nodiscard]] Result<Date> namedDate(std::string_view option, const std::optional<std::string>& given);
+[[nodiscard]] Result<Date> namedDate(std::string_view option,
+                                     const std::optional<std::string>& given);
 [[nodiscard]] Result<TempleCalendar> namedCalendar(const std::optional<std::string>& given);
 [[nodiscard]] Result<Patron> namedPatron(const std::string& given);
 // A typed patron phrase, cleaned as the program keeps it.
@@ -30,8 +31,9 @@ inline constexpr const char* kPatronAndText =
 
 // A name of a list, in any letter case; `valid` lists the names for the message.
 template <typename Value>
-[[nodiscard]] Result<Value> namedValue(std::string_view option, std::string_view what, std::string_view given,
-                        std::optional<Value> (*fromName)(std::string_view),
-                        std::string_view valid);
+[[nodiscard]] Result<Value> namedValue(std::string_view option, std::string_view what,
+                                       std::string_view given,
+                                       std::optional<Value> (*fromName)(std::string_view),
+                                       std::string_view valid);
 
 }  // namespace corvane

@@ -87,7 +87,8 @@ std::string stylesPart() {
       "<w:styles " + std::string{kWordNamespace} +
       "><w:docDefaults><w:rPrDefault><w:rPr>"
       "<w:rFonts w:ascii=\"Book Antiqua\" w:eastAsia=\"Book Antiqua\" w:hAnsi=\"Book Antiqua\" "
-      "w:cs=\"Book Antiqua\"/><w:sz w:val=\"" + size + "\"/><w:szCs w:val=\"" + size +
+      "w:cs=\"Book Antiqua\"/><w:sz w:val=\"" +
+      size + "\"/><w:szCs w:val=\"" + size +
       "\"/><w:lang w:val=\"en-US\"/>"
       "</w:rPr></w:rPrDefault><w:pPrDefault><w:pPr>"
       "<w:spacing w:after=\"0\" w:line=\"240\" w:lineRule=\"auto\"/><w:jc w:val=\"both\"/>"

@@ -50,19 +50,17 @@ val partsOf(const std::vector<PackagePart>& parts) {
   return array;
 }
 
-// The request and temple of the page, or the first problem with them.
+// The page's request composed, or the first problem with it.
 struct PageDismissal {
   BookletEntry entry;
-  TempleSettings temple;
   Dismissal dismissal;
 };
 Result<PageDismissal> composed(const PageRequest& request) {
   const Result<BookletEntry> entry = pageService(request);
   if (!entry) return Failure{entry.error()};
-  Result<TempleSettings> temple = pageTemple(request);
+  const Result<TempleSettings> temple = pageTemple(request);
   if (!temple) return Failure{temple.error()};
-  Dismissal dismissal = compose({entry->picked, entry->service, entry->evening}, *temple);
-  return PageDismissal{*entry, std::move(*temple), std::move(dismissal)};
+  return PageDismissal{*entry, compose({entry->picked, entry->service, entry->evening}, *temple)};
 }
 
 // The paragraphs as the document sets them, each a list of runs of equal
@@ -88,12 +86,16 @@ val previewParagraphs(const Dismissal& dismissal) {
     shown.set("smallCaps", paragraph.smallCaps);
     shown.set("italic", paragraph.italic.value_or(false));
     shown.set("underline", paragraph.underline.value_or(false));
-    shown.set("points", (paragraph.halfPoints == 0 ? kDocumentHalfPoints : paragraph.halfPoints) / 2.0);
+    const int halfPoints = paragraph.halfPoints == 0 ? kDocumentHalfPoints : paragraph.halfPoints;
+    shown.set("points", halfPoints / 2.0);
     paragraphs.call<void>("push", shown);
   }
   return paragraphs;
 }
 
+// TODO(service-day warning): once the core gives the warning for a request
+// and temple, append it here as corvane-cli --json does, the last key,
+// "warning":null or "warning":"…"; the page already shows a "warning" field.
 std::string jsonOf(const Dismissal& dismissal) {
   std::string json = "{";
   appendDismissalFields(json, dismissal);
@@ -145,8 +147,8 @@ val documentFile(const PageRequest& request, const std::string& paperName) {
   val answer = val::object();
   const BookletEntry& entry = page->entry;
   answer.set("name", documentStem(entry.picked, entry.service, entry.evening) + ".docx");
-  answer.set("parts", partsOf(wordDocumentParts(std::span{&page->dismissal, 1}, englishLongDate,
-                                                *paper)));
+  answer.set("parts",
+             partsOf(wordDocumentParts(std::span{&page->dismissal, 1}, englishLongDate, *paper)));
   return answer;
 }
 
@@ -234,7 +236,8 @@ std::string bookletName(const std::vector<BookletEntry>& entries, const char* ex
   return bookletStem(entries.front().picked, entries.back().picked) + extension;
 }
 
-val bookletDocument(const std::string& list, const PageRequest& temple, const std::string& paperName) {
+val bookletDocument(const std::string& list, const PageRequest& temple,
+                    const std::string& paperName) {
   const auto booklet = composedBooklet(list, temple);
   if (!booklet) return failure(booklet.error());
   const Result<Paper> paper = paperNamed(paperName);
@@ -261,8 +264,8 @@ int composeYear(int year) {
   Dismissal dismissal;
   int count = 0;
   for (const ServiceVariant& variant : kNineServiceVariants) {
-    for (Date date = std::chrono::year{year} / 1 / 1;
-         date <= std::chrono::year{year} / 12 / 31; date += days{1}) {
+    for (Date date = std::chrono::year{year} / 1 / 1; date <= std::chrono::year{year} / 12 / 31;
+         date += days{1}) {
       compose({date, variant.service, variant.evening}, temple, dismissal);
       ++count;
     }
