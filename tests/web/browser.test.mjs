@@ -59,6 +59,25 @@ test("the served site: the form composes the preview corvane-cli composes, bold 
   assert.ok(bold.some((text) => text.includes("Nicholas")), bold.join(" | "));
   assert.equal(await page.isHidden("#problem"), true);
 
+  // Copy gives the clipboard the bold clauses as HTML and the plain text.
+  await page.evaluate(() => window.addEventListener("copy", (event) => {
+    window.copied = { html: event.clipboardData.getData("text/html"), text: event.clipboardData.getData("text/plain") };
+  }));
+  await page.click("#copy");
+  const copied = await page.evaluate(() => window.copied);
+  assert.match(copied.html, /<strong>[^<]*Nicholas the Wonderworker/);
+  assert.deepEqual(copied.text.split("\n").filter(Boolean), nativeText(request));
+
+  // Printed, the page is the dismissal alone, in the document's serif.
+  await page.emulateMedia({ media: "print" });
+  assert.equal(await page.isVisible("#form"), false);
+  assert.equal(await page.isVisible("#download-docx"), false);
+  assert.match(await page.$eval("#preview", (preview) => getComputedStyle(preview).fontFamily), /Palatino/);
+  const pdf = (await page.pdf({ preferCSSPageSize: true })).toString("latin1");
+  const [, width, height] = pdf.match(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\]/);
+  assert.ok(Number(width) > Number(height), `a landscape page, not ${width} by ${height}`);
+  await page.emulateMedia({ media: "screen" });
+
   // Every control of the form is labelled.
   const unlabelled = await page.$$eval("input, select, textarea", (controls) =>
     controls.filter((control) => control.labels.length === 0).map((control) => control.id));
