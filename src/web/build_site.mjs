@@ -50,6 +50,7 @@ const icon = readFileSync(sources["corvane.svg"]).toString("base64");
 let page = readFileSync(sources["index.html"], "utf8");
 const replacements = [
   ['  <link rel="manifest" href="manifest.webmanifest">\n', ""],
+  ['  <link rel="preload" href="corvane.wasm" as="fetch" type="application/wasm" crossorigin>\n', ""],
   ['href="corvane.svg"', `href="data:image/svg+xml;base64,${icon}"`],
   ['<link rel="stylesheet" href="style.css">', `<style>\n${readFileSync(sources["style.css"], "utf8")}</style>`],
   ['<script src="fflate.js"></script>', script(paths.fflate)],
