@@ -31,10 +31,8 @@ void BookletList::load() {
   entries_.clear();
   std::error_code error;
   if (!fs::exists(file_, error)) return;
-  const Result<std::vector<BookletEntry>> read =
-      readWholeFile(file_).and_then([this](const std::string& bytes) {
-        return readBookletList(bytes, file_.string());
-      });
+  const Result<std::vector<BookletEntry>> read = readWholeFile(file_).and_then(
+      [this](const std::string& bytes) { return readBookletList(bytes, file_.string()); });
   if (read) {
     for (const BookletEntry& entry : *read) addToBooklet(entries_, entry);
     return;
@@ -88,6 +86,5 @@ void BookletList::save() {
     report_(saved.error());
   }
 }
-
 
 }  // namespace corvane
