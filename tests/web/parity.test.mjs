@@ -77,3 +77,13 @@ test("bad input: the module's message is the one corvane-cli prints", () => {
     assert.deepEqual(cliFailure(cliArgs(request)), { status: 2, err: `corvane-cli: ${answer.error}\n` });
   }
 });
+
+test("\"Why?\" gives the explanation of corvane-cli --explain", () => {
+  for (const request of [{ service: "orthros", date: "2026-12-19", calendar: "old", patron: "nicholas" },
+    { service: "basil", evening: true, date: "2026-04-08" }]) {
+    const explained = runCli([...cliArgs(request), "--explain"]).toString("utf8");
+    const text = module.explain(request).text;
+    assert.match(text, /^Liturgical day: /);
+    assert.ok(explained.endsWith(`\n\n${text}`), explained);
+  }
+});
