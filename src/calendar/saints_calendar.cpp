@@ -37,7 +37,7 @@ using enum SaintsCondition;
 // The first Saturday of November stands before the other November rows, so
 // that on 1, 2, 4, 6 and 7 November the date's own row replaces it.
 // clang-format off
-constexpr Row kRows[] = {
+constexpr Row kSaintsCalendar[] = {
     { 1,  1, always,      {titles::kHierarch, " Basil the Great, archbishop of Caesarea in Cappadocia, the revealer of heavenly things, ", titles::kMemorySingular}, feastOf(hierarch::kBasil)},
     { 1, 10, always,      {titles::kHierarch, " Gregory, bishop of Nyssa, ", titles::kMemorySingular}, {}},
     { 1, 11, always,      {titles::kVenerableFather, " Theodosios, the head of monasteries, ", titles::kMemorySingular}, {}},
@@ -161,7 +161,7 @@ constexpr Row kRows[] = {
     {12, 29, always,      {"of the Holy Infants killed for Christ's sake by King Herod, ", titles::kMemorySingular}, {}},
 };
 // clang-format on
-constexpr std::size_t kRowCount = std::size(kRows);
+constexpr std::size_t kRowCount = std::size(kSaintsCalendar);
 static_assert(kRowCount == 121);
 
 constexpr std::array<std::string_view, 12> kMonthNames = {
@@ -175,7 +175,7 @@ class Calendar {
  public:
   Calendar() {
     for (std::size_t i = 0; i < kRowCount; ++i) {
-      const Row& row = kRows[i];
+      const Row& row = kSaintsCalendar[i];
       for (std::string_view piece : row.pieces) texts_[i].append(piece);
       names_[i] = row.condition == firstSaturdayOfNovember
                       ? "saints of the first Saturday of November"
