@@ -1,9 +1,7 @@
 #include "interchange/named_request.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "base/messages.h"
+#include "base/name_table.h"
 #include "output/paper.h"
 #include "output/utf8.h"
 #include "state/picked_date.h"
@@ -12,12 +10,6 @@ namespace corvane {
 
 namespace {
 
-std::string lowered(std::string_view text) {
-  std::string lower{text};
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lower;
-}
 
 }  // namespace
 
@@ -27,7 +19,7 @@ Result<Value> namedValue(std::string_view option, std::string_view what, std::st
                          std::string_view valid) {
   const std::string list = " (one of " + std::string{valid} + ")";
   if (given.empty()) return Failure{std::string{option} + ": give a " + std::string{what} + list};
-  const std::optional<Value> value = fromName(lowered(given));
+  const std::optional<Value> value = fromName(asciiLowercase(given));
   if (!value) {
     return Failure{std::string{option} + ": unknown " + std::string{what} + " " + inQuotes(given) +
                    list};

@@ -56,7 +56,7 @@ test("a booklet's .docx parts and text file are those of corvane-cli --booklet",
   const listFile = join(folder, "booklet.txt");
   writeFileSync(listFile, list);
   const temple = { patron: "archangels", bishop: true, calendar: "old" };
-  const templeArgs = ["--patron", "archangels", "--bishop", "--calendar", "old"];
+  const templeArgs = ["--no-saved-temple", "--patron", "archangels", "--bishop", "--calendar", "old"];
 
   const view = answered(module.bookletView(list));
   assert.deepEqual(view.labels, [

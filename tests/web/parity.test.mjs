@@ -84,6 +84,6 @@ test("\"Why?\" gives the explanation of corvane-cli --explain", () => {
     const explained = runCli([...cliArgs(request), "--explain"]).toString("utf8");
     const text = module.explain(request).text;
     assert.match(text, /^Liturgical day: /);
-    assert.ok(explained.endsWith(`\n\n${text}`), explained);
+    assert.ok(explained.endsWith(`\n${text}`), explained);
   }
 });

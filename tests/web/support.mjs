@@ -41,9 +41,10 @@ export function cliFailure(args) {
   return { status: run.status, err: run.stderr };
 }
 
-// The command line's options for a page request.
+// The command line's options for a page request. The page has no saved
+// temple: what it leaves out is as --no-saved-temple leaves it.
 export function cliArgs(request) {
-  const args = ["--service", request.service, "--date", request.date];
+  const args = ["--no-saved-temple", "--service", request.service, "--date", request.date];
   if (request.evening) args.push("--evening");
   if (request.calendar !== undefined) args.push("--calendar", request.calendar);
   if (request.patron !== undefined) args.push("--patron", request.patron);
