@@ -21,7 +21,7 @@ QLabel* label(QWidget* parent, const char* objectName, const QString& text) {
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget* parent, StartSystemInfo startSystemInfo, SayUnavailable sayUnavailable)
+AboutBox::AboutBox(QWidget* parent, StartSystemInfo startSystemInfo, SayUnavailable sayUnavailable)
     : QDialog(parent),
       startSystemInfo_(std::move(startSystemInfo)),
       sayUnavailable_(std::move(sayUnavailable)) {

@@ -53,9 +53,9 @@ AppServices defaultServices() {
   std::filesystem::path folder = chosen.value_or(std::filesystem::path{});
   if (!chosen) {
     folder = std::filesystem::temp_directory_path();
-    services.startupProblem =
-        QString::fromStdString(chosen.error() + ". The typed patron and the dismissals are kept in " +
-                               folder.string() + " for now.");
+    services.startupProblem = QString::fromStdString(
+        chosen.error() + ". The typed patron and the dismissals are kept in " + folder.string() +
+        " for now.");
   }
   const std::optional<std::string> paper = systemPaperName();
   services.outputs = OutputServices{
@@ -68,7 +68,7 @@ AppServices defaultServices() {
   services.patronFile = folder / "inpat.txt";
   services.settingsFile = folder / "corvane.ini";
   services.bookletFile = folder / "booklet.txt";
-  services.startSystemInfo = StartSysInfo;
+  services.startSystemInfo = startSystemInfoTool;
   services.inform = [](QWidget* parent, const QString& title, const QString& text) {
     QMessageBox::information(parent, title, text, QMessageBox::Ok);
   };

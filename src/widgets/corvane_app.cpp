@@ -17,19 +17,21 @@ namespace corvane {
 
 CorvaneApp::CorvaneApp(AppServices services) : services_(std::move(services)) {
   registerResources();
-  form2_ = std::make_unique<Form2>(settings_, services_);
-  form1_ = std::make_unique<Form1>(request_, settings_, services_);
-  connect(form2_.get(), &Form2::continued, this, &CorvaneApp::enterMainWindow);
-  connect(form1_.get(), &Form1::goBackRequested, this, &CorvaneApp::returnToTempleWindow);
-  connect(form1_.get(), &Form1::aboutRequested, this, [this] { showAbout(form1_.get()); });
-  connect(form2_.get(), &Form2::aboutRequested, this, [this] { showAbout(form2_.get()); });
+  templeWindow_ = std::make_unique<TempleWindow>(settings_, services_);
+  mainWindow_ = std::make_unique<MainWindow>(request_, settings_, services_);
+  connect(templeWindow_.get(), &TempleWindow::continued, this, &CorvaneApp::enterMainWindow);
+  connect(mainWindow_.get(), &MainWindow::goBackRequested, this, &CorvaneApp::returnToTempleWindow);
+  connect(mainWindow_.get(), &MainWindow::aboutRequested, this,
+          [this] { showAbout(mainWindow_.get()); });
+  connect(templeWindow_.get(), &TempleWindow::aboutRequested, this,
+          [this] { showAbout(templeWindow_.get()); });
 }
 
 // One box, beside whichever window asked; asked again, it comes forward. It
 // belongs to neither window, since each is disabled while the other is in use.
 void CorvaneApp::showAbout(QWidget* from) {
   if (!about_) {
-    about_ = new frmAbout(nullptr, services_.startSystemInfo, [this](QWidget* parent) {
+    about_ = new AboutBox(nullptr, services_.startSystemInfo, [this](QWidget* parent) {
       services_.inform(parent, QString::fromUtf8(kApplicationTitle),
                        QString::fromUtf8(kSystemInfoUnavailable));
     });
@@ -47,37 +49,38 @@ CorvaneApp::~CorvaneApp() {
 }
 
 void CorvaneApp::start() {
-  form1_->hide();
-  form1_->setEnabled(false);
-  form2_->adjustSize();
+  mainWindow_->hide();
+  mainWindow_->setEnabled(false);
+  templeWindow_->adjustSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    form2_->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form2_->size(),
-                                            screen->availableGeometry()));
+    templeWindow_->setGeometry(QStyle::alignedRect(
+        Qt::LeftToRight, Qt::AlignCenter, templeWindow_->size(), screen->availableGeometry()));
   }
-  form2_->show();
-  if (!services_.startupProblem.isEmpty()) services_.tell(form2_.get(), services_.startupProblem);
-  form2_->restoreChoices();
-  form2_->showAndReload();
-  form1_->loadBooklet();
+  templeWindow_->show();
+  if (!services_.startupProblem.isEmpty())
+    services_.tell(templeWindow_.get(), services_.startupProblem);
+  templeWindow_->restoreChoices();
+  templeWindow_->showAndReload();
+  mainWindow_->loadBooklet();
 }
 
 void CorvaneApp::enterMainWindow() {
-  form2_->setEnabled(false);
-  form2_->hide();
-  form1_->logic().disableOutputs();
-  form1_->sync();
-  form1_->show();
-  form1_->setEnabled(true);
-  form1_->activateWindow();
+  templeWindow_->setEnabled(false);
+  templeWindow_->hide();
+  mainWindow_->logic().disableOutputs();
+  mainWindow_->sync();
+  mainWindow_->show();
+  mainWindow_->setEnabled(true);
+  mainWindow_->activateWindow();
 }
 
 void CorvaneApp::returnToTempleWindow() {
-  form1_->hide();
+  mainWindow_->hide();
   forgetPatronForGoingBack(settings_);
-  form2_->showAndReload();
-  form1_->logic().returnToServiceStage(toDate(services_.today()));
-  form1_->sync();
-  form1_->setEnabled(false);
+  templeWindow_->showAndReload();
+  mainWindow_->logic().returnToServiceStage(toDate(services_.today()));
+  mainWindow_->sync();
+  mainWindow_->setEnabled(false);
 }
 
 }  // namespace corvane

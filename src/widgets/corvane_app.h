@@ -6,8 +6,8 @@
 
 #include "widgets/about_box.h"
 #include "widgets/app_services.h"
-#include "widgets/form1.h"
-#include "widgets/form2.h"
+#include "widgets/main_window.h"
+#include "widgets/temple_window.h"
 
 namespace corvane {
 
@@ -25,12 +25,12 @@ class CorvaneApp : public QObject {
   // The temple window is shown; the main window exists, hidden and disabled.
   void start();
 
-  Form1& form1() { return *form1_; }
-  Form2& form2() { return *form2_; }
+  MainWindow& mainWindow() { return *mainWindow_; }
+  TempleWindow& templeWindow() { return *templeWindow_; }
   ServiceRequest& request() { return request_; }
   TempleSettings& settings() { return settings_; }
   // The one About box, while it is open.
-  frmAbout* aboutBox() { return about_; }
+  AboutBox* aboutBox() { return about_; }
 
  private:
   void enterMainWindow();
@@ -40,9 +40,9 @@ class CorvaneApp : public QObject {
   AppServices services_;
   ServiceRequest request_;
   TempleSettings settings_;
-  std::unique_ptr<Form2> form2_;
-  std::unique_ptr<Form1> form1_;
-  QPointer<frmAbout> about_;
+  std::unique_ptr<TempleWindow> templeWindow_;
+  std::unique_ptr<MainWindow> mainWindow_;
+  QPointer<AboutBox> about_;
 };
 
 }  // namespace corvane

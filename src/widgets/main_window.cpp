@@ -1,4 +1,4 @@
-#include "widgets/form1.h"
+#include "widgets/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -125,7 +125,7 @@ void keepPlaceWhenHidden(QWidget* widget) {
 
 }  // namespace
 
-Form1::Form1(ServiceRequest& request, TempleSettings& settings, AppServices& services)
+MainWindow::MainWindow(ServiceRequest& request, TempleSettings& settings, AppServices& services)
     : request_(request),
       settings_(settings),
       services_(services),
@@ -153,7 +153,7 @@ Form1::Form1(ServiceRequest& request, TempleSettings& settings, AppServices& ser
   sync();
 }
 
-void Form1::buildControls() {
+void MainWindow::buildControls() {
   auto* central = new QWidget(this);
   auto* rows = new QVBoxLayout(central);
   auto* columns = new QHBoxLayout;
@@ -288,38 +288,38 @@ void Form1::buildControls() {
   rows->addLayout(bottom);
   setCentralWidget(central);
 
-  connect(addButton_, &QPushButton::clicked, this, &Form1::addToBooklet);
+  connect(addButton_, &QPushButton::clicked, this, &MainWindow::addToBooklet);
   connect(clearButton_, &QPushButton::clicked, this, [this] {
     booklet_.clear();
     showBooklet();
   });
-  connect(createBookletButton_, &QPushButton::clicked, this, &Form1::createBooklet);
+  connect(createBookletButton_, &QPushButton::clicked, this, &MainWindow::createBooklet);
   bookletView_->installEventFilter(this);  // the Delete key removes the selected entry
-  connect(copyButton_, &QPushButton::clicked, this, &Form1::copyPreview);
+  connect(copyButton_, &QPushButton::clicked, this, &MainWindow::copyPreview);
   auto* copyShortcut = new QShortcut(QKeySequence("Ctrl+Shift+C"), this);
   connect(copyShortcut, &QShortcut::activated, this, [this] {
     if (copyButton_->isVisible()) copyPreview();
   });
   connect(whyButton_, &QPushButton::toggled, whyArea_, &QWidget::setVisible);
 
-  connect(options_, &QButtonGroup::idClicked, this, &Form1::onOptionClicked);
+  connect(options_, &QButtonGroup::idClicked, this, &MainWindow::onOptionClicked);
   connect(continueButton_, &QPushButton::clicked, this, [this] {
     logic_.continueToDate(toDate(services_.today()));
     sync();
     picker_->setFocus();
   });
-  connect(picker_, &QDateEdit::dateChanged, this, &Form1::onDateChanged);
+  connect(picker_, &QDateEdit::dateChanged, this, &MainWindow::onDateChanged);
   connect(selectDifferentService_, &QPushButton::clicked, this, [this] {
     logic_.selectDifferentService(toDate(services_.today()));
     sync();
   });
-  connect(wordButton_, &QPushButton::clicked, this, &Form1::createDocument);
-  connect(textButton_, &QPushButton::clicked, this, &Form1::createTextFile);
-  connect(goBack, &QPushButton::clicked, this, &Form1::goBackRequested);
+  connect(wordButton_, &QPushButton::clicked, this, &MainWindow::createDocument);
+  connect(textButton_, &QPushButton::clicked, this, &MainWindow::createTextFile);
+  connect(goBack, &QPushButton::clicked, this, &MainWindow::goBackRequested);
   connect(quit, &QPushButton::clicked, qApp, &QApplication::quit, Qt::QueuedConnection);
 }
 
-void Form1::sync() {
+void MainWindow::sync() {
   syncing_ = true;
   const MainWindowControls& controls = logic_.controls();
   for (std::size_t i = 0; i < kServiceOptionCount; ++i) {
@@ -347,7 +347,7 @@ void Form1::sync() {
 }
 
 // Shown in the date stage only, composed afresh on every change.
-void Form1::updatePreview() {
+void MainWindow::updatePreview() {
   const bool dateStage = logic_.controls().dateFrameEnabled;
   preview_->setVisible(dateStage);
   copyButton_->setVisible(dateStage);
@@ -360,7 +360,8 @@ void Form1::updatePreview() {
     previewHtml_.clear();
     return;
   }
-  const DismissalPreview preview = previewDismissal(request_, settings_, services_.outputs.longDate);
+  const DismissalPreview preview =
+      previewDismissal(request_, settings_, services_.outputs.longDate);
   fillPreview(*preview_->document(), preview);
   previewPlain_ = QString::fromStdString(preview.plainText);
   previewHtml_ = preview_->document()->toHtml();
@@ -374,33 +375,33 @@ void Form1::updatePreview() {
 }
 
 // Plain text in the text file's layout, and rich text that keeps the bold.
-void Form1::copyPreview() {
+void MainWindow::copyPreview() {
   auto* copied = new QMimeData;
   copied->setText(previewPlain_);
   copied->setHtml(previewHtml_);
   QGuiApplication::clipboard()->setMimeData(copied);
 }
 
-void Form1::onOptionClicked(int id) {
+void MainWindow::onOptionClicked(int id) {
   // A click on the option already selected selects nothing anew, and asks nothing.
   if (static_cast<ServiceOption>(id) == logic_.controls().selected) return;
   logic_.select(static_cast<ServiceOption>(id));
   sync();
 }
 
-void Form1::onDateChanged(QDate date) {
+void MainWindow::onDateChanged(QDate date) {
   if (syncing_ || !date.isValid()) return;
   logic_.changeDate(toDate(date));
   sync();
 }
 
-void Form1::createTextFile() {
+void MainWindow::createTextFile() {
   const Result<std::filesystem::path> written =
       corvane::createTextFile(request_, settings_, services_.outputs, openFailures_.sender());
   if (!written) services_.tell(this, QString::fromStdString(written.error()));
 }
 
-void Form1::createDocument() {
+void MainWindow::createDocument() {
   const Result<std::filesystem::path> written =
       corvane::createDocument(request_, settings_, services_.outputs, openFailures_.sender());
   if (!written) {
@@ -410,7 +411,7 @@ void Form1::createDocument() {
   showMinimized();
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == bookletView_ && event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
     const int row = bookletView_->currentRow();
@@ -424,17 +425,17 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::loadBooklet() {
+void MainWindow::loadBooklet() {
   booklet_.load();
   showBooklet();
 }
 
-void Form1::addToBooklet() {
+void MainWindow::addToBooklet() {
   booklet_.add({request_.served, request_.service, request_.evening});
   showBooklet();
 }
 
-void Form1::showBooklet() {
+void MainWindow::showBooklet() {
   bookletView_->clear();
   for (const std::string& label : booklet_.labels()) {
     bookletView_->addItem(QString::fromStdString(label));
@@ -443,7 +444,7 @@ void Form1::showBooklet() {
   createBookletButton_->setEnabled(!booklet_.entries().empty());
 }
 
-void Form1::createBooklet() {
+void MainWindow::createBooklet() {
   const Result<std::filesystem::path> written = corvane::createBooklet(
       booklet_.entries(), settings_, services_.outputs, openFailures_.sender());
   if (!written) {
@@ -454,7 +455,7 @@ void Form1::createBooklet() {
 }
 
 // Closing the window by its frame ends the program, as "&Quit" does.
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
   QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
 }

@@ -23,11 +23,11 @@ namespace corvane {
 
 // The main window: the service, then the date, then the two outputs. It only
 // shows what MainWindowLogic decides.
-class Form1 : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  Form1(ServiceRequest& request, TempleSettings& settings, AppServices& services);
+  MainWindow(ServiceRequest& request, TempleSettings& settings, AppServices& services);
 
   MainWindowLogic& logic() { return logic_; }
   // Shows the controls as the logic left them.

@@ -1,4 +1,4 @@
-#include "widgets/form2.h"
+#include "widgets/temple_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -88,7 +88,7 @@ std::string typedText(const QPlainTextEdit& box) {
 
 }  // namespace
 
-Form2::Form2(TempleSettings& settings, AppServices& services)
+TempleWindow::TempleWindow(TempleSettings& settings, AppServices& services)
     : services_(services),
       settingsFile_(services.settingsFile),
       logic_(
@@ -104,7 +104,7 @@ Form2::Form2(TempleSettings& settings, AppServices& services)
   sync();
 }
 
-void Form2::buildControls() {
+void TempleWindow::buildControls() {
   auto* central = new QWidget(this);
   auto* grid = new QGridLayout(central);
 
@@ -205,23 +205,23 @@ void Form2::buildControls() {
   connect(box_, &QPlainTextEdit::textChanged, this, [this] {
     if (!syncing_) logic_.setBoxText(typedText(*box_));
   });
-  connect(continueButton, &QPushButton::clicked, this, &Form2::onContinue);
+  connect(continueButton, &QPushButton::clicked, this, &TempleWindow::onContinue);
   connect(quit, &QPushButton::clicked, qApp, &QApplication::quit, Qt::QueuedConnection);
 }
 
-void Form2::restoreChoices() {
+void TempleWindow::restoreChoices() {
   logic_.restoreChoices();
   sync();
 }
 
-void Form2::showAndReload() {
+void TempleWindow::showAndReload() {
   show();
   setEnabled(true);
   logic_.shown();
   sync();
 }
 
-void Form2::sync() {
+void TempleWindow::sync() {
   syncing_ = true;
   const TempleWindowControls& controls = logic_.controls();
   patronButtons_[static_cast<std::size_t>(controls.selected)]->setChecked(true);
@@ -237,14 +237,14 @@ void Form2::sync() {
   syncing_ = false;
 }
 
-void Form2::onContinue() {
+void TempleWindow::onContinue() {
   const TempleWindowLogic::Outcome outcome = logic_.continuePressed();
   sync();
   if (outcome == TempleWindowLogic::Outcome::goOn) emit continued();
 }
 
 // Closing the window by its frame ends the program, as "&Quit" does.
-void Form2::closeEvent(QCloseEvent* event) {
+void TempleWindow::closeEvent(QCloseEvent* event) {
   event->accept();
   QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
 }
