@@ -9,8 +9,9 @@ cmake_minimum_required(VERSION 3.25)
 #
 # Level 0 is the bottom, what every layer may use (the result shape, message
 # helpers); above it the platform's services and the settings know
-# nothing of each other; the windows' logic and the command line stand side
-# by side near the top, and the widgets above the windows' logic.
+# nothing of each other; the windows' logic and the printed pages (Qt Gui)
+# stand side by side above the outputs; the command line and the widgets at
+# the top.
 
 set(level_base 0)
 set(level_platform 1)
@@ -20,9 +21,10 @@ set(level_calendar 3)
 set(level_composer 4)
 set(level_output 5)
 set(level_window_logic 6)
-set(level_cli 6)
+set(level_print 6)
+set(level_cli 7)
 set(level_widgets 7)
-set(layers base platform settings state calendar composer output window_logic cli widgets)
+set(layers base platform settings state calendar composer output window_logic print cli widgets)
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "check_layers: give -DSOURCE_DIR=<the project's root>")
