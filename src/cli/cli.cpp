@@ -12,6 +12,7 @@
 #include "output/text_file.h"
 #include "output/text_layout.h"
 #include "output/word_document.h"
+#include "print/pdf_file.h"
 #include "state/picked_date.h"
 #include "version.h"
 
@@ -160,12 +161,15 @@ std::vector<Dismissal> composeRequested(const Request& request, std::istream& in
   return {compose({request.from, request.service, request.evening}, request.temple)};
 }
 
-// Writes the text file or the document, exactly as the windows' outputs do,
-// with the English long date.
+// Writes the text file, the document or its pages as a PDF, exactly as the
+// windows' outputs do, with the English long date. Only the PDF starts Qt.
 Done writeRequestedFile(const Request& request, std::istream& in) {
   const std::vector<Dismissal> dismissals = composeRequested(request, in);
   if (!request.textFile.empty()) {
     return writeTextFile(request.textFile, dismissals, englishLongDate);
+  }
+  if (!request.pdfFile.empty()) {
+    return writePdf(request.pdfFile, dismissals, englishLongDate, request.paper);
   }
   return writeWordDocument(request.documentFile, dismissals, englishLongDate, request.paper);
 }
@@ -206,7 +210,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
       return 0;
     }
     const Request& request = std::get<Request>(read);
-    if (!request.textFile.empty() || !request.documentFile.empty()) {
+    if (!request.textFile.empty() || !request.documentFile.empty() || !request.pdfFile.empty()) {
       if (const Done written = writeRequestedFile(request, in); !written) {
         err << "corvane-cli: " << written.error() << '\n';
         return kCannotWrite;
