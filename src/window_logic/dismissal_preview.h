@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "output/text_layout.h"
@@ -15,11 +16,20 @@ namespace corvane {
 struct DismissalPreview {
   std::string plainText;                      // the text file's layout, lines joined by LF
   std::vector<DocumentParagraph> paragraphs;  // the document's, with its bold clauses
+  // The day composed for, and why when it is not the day picked: "Monday,
+  // March 22, 2027 (an evening service belongs to the next day)".
+  std::string liturgicalDay;
   // The liturgical day in the temple's calendar: "6 December 2026 (Julian calendar)".
   std::string churchDate;
-  // Why each clause of the day is there: "Feast: Nativity of Our Lord".
+  // Why each clause of the day is there: "Feast: Nativity of Our Lord",
+  // "Temple patron: St. Nicholas".
   std::vector<std::string> reasons;
 };
+
+// A clause's label and the name of its rule, the label said once when the
+// rule's name begins with it: "Temple patron" and "temple patron: St.
+// Nicholas" read "Temple patron: St. Nicholas".
+std::string reasonLine(std::string_view label, std::string_view rule);
 
 [[nodiscard]] DismissalPreview previewDismissal(const ServiceRequest& request,
                                                 const TempleSettings& settings,

@@ -17,9 +17,7 @@ class TempleWindow : public ::testing::Test {
     return TempleWindowLogic{settings, PatronFile{file},
                              [this](const std::string& message) { reports.push_back(message); }};
   }
-  std::string stored() {
-    return readWholeFile(folder.path() / "inpat.txt").value_or("<none>");
-  }
+  std::string stored() { return readWholeFile(folder.path() / "inpat.txt").value_or("<none>"); }
 };
 
 // "NONE OF THE ABOVE": the first Continue opens the box, the next one with a
@@ -79,8 +77,8 @@ TEST(TempleWindowGoBack, ForgetsTheTypedPatronAndTheLiturgysSaints) {
     Patron patron;
     bool forgotten;
   } rows[] = {
-      {Patron::typed, true},      {Patron::chrysostom, true}, {Patron::basil, true},
-      {Patron::gregory, true},    {Patron::nicholas, false},  {Patron::cross, false},
+      {Patron::typed, true},       {Patron::chrysostom, true}, {Patron::basil, true},
+      {Patron::gregory, true},     {Patron::nicholas, false},  {Patron::cross, false},
       {Patron::archangels, false},
   };
   for (const auto& row : rows) {
