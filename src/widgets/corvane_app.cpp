@@ -6,6 +6,7 @@
 
 #include "platform/system_info.h"
 #include "version.h"
+#include "window_logic/status_texts.h"
 
 // The icon is compiled into this static library; its resources are registered
 // by hand, since nothing else would pull them into the program.
@@ -15,7 +16,21 @@ static void registerResources() {
 
 namespace corvane {
 
-CorvaneApp::CorvaneApp(AppServices services) : services_(std::move(services)) {
+namespace {
+
+constexpr QSize kRoomyMainWindow{1120, 700};
+constexpr QSize kWindowFrame{16, 48};  // the frame and title bar a window manager adds
+
+}  // namespace
+
+CorvaneApp::CorvaneApp(AppServices services)
+    : services_(std::move(services)),
+      folderFailures_(this, [this](const std::filesystem::path& folder, const QString& message) {
+        QWidget* shown = mainWindow_->isVisible() ? static_cast<QWidget*>(mainWindow_.get())
+                                                  : templeWindow_.get();
+        services_.tell(shown, QString::fromStdString(
+                                  statusTexts::folderNotShown(message.toStdString(), folder)));
+      }) {
   registerResources();
   templeWindow_ = std::make_unique<TempleWindow>(settings_, services_);
   mainWindow_ = std::make_unique<MainWindow>(request_, settings_, services_);
@@ -25,6 +40,9 @@ CorvaneApp::CorvaneApp(AppServices services) : services_(std::move(services)) {
           [this] { showAbout(mainWindow_.get()); });
   connect(templeWindow_.get(), &TempleWindow::aboutRequested, this,
           [this] { showAbout(templeWindow_.get()); });
+  connect(mainWindow_.get(), &MainWindow::folderRequested, this, &CorvaneApp::showFolder);
+  connect(templeWindow_.get(), &TempleWindow::dataFolderRequested, this,
+          [this] { showFolder(services_.outputs.dataFolder); });
 }
 
 // One box, beside whichever window asked; asked again, it comes forward. It
@@ -44,6 +62,11 @@ void CorvaneApp::showAbout(QWidget* from) {
   about_->activateWindow();
 }
 
+void CorvaneApp::showFolder(const std::filesystem::path& folder) {
+  services_.outputs.openFolder(folder, [send = folderFailures_.sender(), folder](
+                                           const std::string& message) { send(folder, message); });
+}
+
 CorvaneApp::~CorvaneApp() {
   delete about_;
 }
@@ -53,8 +76,14 @@ void CorvaneApp::start() {
   mainWindow_->setEnabled(false);
   templeWindow_->adjustSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    templeWindow_->setGeometry(QStyle::alignedRect(
-        Qt::LeftToRight, Qt::AlignCenter, templeWindow_->size(), screen->availableGeometry()));
+    const QRect available = screen->availableGeometry();
+    templeWindow_->setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, templeWindow_->size(), available));
+    // The main window opens with room for the preview where the screen has
+    // it, leaving space for the window's frame; it may be made as small as
+    // its minimum size.
+    const QSize roomy = kRoomyMainWindow.boundedTo(available.size() - kWindowFrame);
+    mainWindow_->resize(roomy.expandedTo(mainWindow_->minimumSizeHint()));
   }
   templeWindow_->show();
   if (!services_.startupProblem.isEmpty())

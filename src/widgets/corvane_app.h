@@ -6,6 +6,7 @@
 
 #include "widgets/about_box.h"
 #include "widgets/app_services.h"
+#include "widgets/cross_thread_report.h"
 #include "widgets/main_window.h"
 #include "widgets/temple_window.h"
 
@@ -36,6 +37,8 @@ class CorvaneApp : public QObject {
   void enterMainWindow();
   void returnToTempleWindow();
   void showAbout(QWidget* from);
+  // The desktop's file manager shows the folder; a failure is said in the window in use.
+  void showFolder(const std::filesystem::path& folder);
 
   AppServices services_;
   ServiceRequest request_;
@@ -43,6 +46,7 @@ class CorvaneApp : public QObject {
   std::unique_ptr<TempleWindow> templeWindow_;
   std::unique_ptr<MainWindow> mainWindow_;
   QPointer<AboutBox> about_;
+  CrossThreadReport folderFailures_;
 };
 
 }  // namespace corvane

@@ -10,22 +10,27 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
-#include <QMenuBar>
 #include <QMimeData>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QSplitter>
+#include <QStatusBar>
 #include <QTextBrowser>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "composer/compose.h"
+#include "print/pdf_file.h"
+#include "print/printed_pages.h"
+#include "widgets/booklet_panel.h"
+#include "widgets/preview_document.h"
 #include "widgets/window_menus.h"
 #include "window_logic/dismissal_preview.h"
+#include "window_logic/status_texts.h"
 
 namespace corvane {
 
@@ -76,45 +81,8 @@ QLabel* note(QWidget* parent, const char* objectName, const char* text) {
   return label;
 }
 
-// The preview as a rich-text document: the document's paragraphs, centred
-// headings in small capitals, the day's clauses bold, every blank and empty
-// line kept, so that its plain text is the text file's text.
-void fillPreview(QTextDocument& document, const DismissalPreview& preview) {
-  document.clear();
-  QTextCursor cursor{&document};
-  bool first = true;
-  for (const DocumentParagraph& paragraph : preview.paragraphs) {
-    QTextBlockFormat block;
-    block.setAlignment(paragraph.centred ? Qt::AlignHCenter : Qt::AlignJustify);
-    QTextCharFormat base;
-    base.setFontWeight(paragraph.bold ? QFont::Bold : QFont::Normal);
-    base.setFontCapitalization(paragraph.smallCaps ? QFont::SmallCaps : QFont::MixedCase);
-    base.setFontItalic(paragraph.italic.value_or(false));
-    base.setFontUnderline(paragraph.underline.value_or(false));
-    if (first) {
-      cursor.setBlockFormat(block);
-      first = false;
-    } else {
-      cursor.insertBlock(block);
-    }
-    const std::string& text = paragraph.text;
-    std::size_t start = 0;
-    while (start < text.size()) {
-      const bool bold = paragraph.boldAt[start];
-      std::size_t end = start;
-      while (end < text.size() && paragraph.boldAt[end] == bold && text[end] != '\n') ++end;
-      if (end == start) {  // a typed line break stays a line break
-        cursor.insertText(QString{QChar::LineSeparator}, base);
-        ++start;
-        continue;
-      }
-      QTextCharFormat run = base;
-      if (bold) run.setFontWeight(QFont::Bold);
-      cursor.insertText(QString::fromStdString(text.substr(start, end - start)), run);
-      start = end;
-    }
-  }
-}
+// Wide enough for the output buttons' captions; the notes wrap within it.
+constexpr int kDateColumnWidth = 250;
 
 // Kept in the layout while hidden, so the window keeps one size in both stages.
 void keepPlaceWhenHidden(QWidget* widget) {
@@ -136,19 +104,13 @@ MainWindow::MainWindow(ServiceRequest& request, TempleSettings& settings, AppSer
                shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
                return services_.ask(this, QString::fromStdString(title), shown);
              }),
-      openFailures_(this,
-                    [this](const QString& message) {
-                      // The word processor did not open: the minimised window comes back to say so.
-                      if (isMinimized()) showNormal();
-                      services_.tell(this, message);
-                    }),
-      booklet_(services.bookletFile, [this](const std::string& message) {
-        services_.tell(this, QString::fromStdString(message));
+      openFailures_(this, [this](const std::filesystem::path& file, const QString& message) {
+        notOpened(file, message);
       }) {
   setObjectName("Form1");
   setWindowTitle("CORVANE");
   buildControls();
-  addFileAndHelpMenus(*this, "mnu", [this] { emit aboutRequested(); });
+  buildMenus();
   picker_->setDate(services_.today());  // shown greyed until the date stage
   sync();
 }
@@ -184,6 +146,7 @@ void MainWindow::buildControls() {
 
   // The date, its note and the commands, one under the other.
   auto* dateColumn = new QVBoxLayout;
+  dateColumn->setContentsMargins(0, 0, 0, 0);
   dateFrame_ = new QGroupBox("SECOND -- Select Date of Service", central);
   dateFrame_->setObjectName("frmSelectDate");
   auto* dateLayout = new QVBoxLayout(dateFrame_);
@@ -215,69 +178,21 @@ void MainWindow::buildControls() {
   dateColumn->addStretch();
   auto* dateColumnWidget = new QWidget(central);
   dateColumnWidget->setLayout(dateColumn);
-  dateColumnWidget->setFixedWidth(340);
+  dateColumnWidget->setFixedWidth(kDateColumnWidth);
   columns->addWidget(dateColumnWidget);
 
-  // The preview of the date stage: what the outputs will contain, and why.
-  auto* previewColumn = new QVBoxLayout;
-  preview_ = new QTextBrowser(central);
-  preview_->setObjectName("txtPreview");
-  preview_->setReadOnly(true);
-  preview_->setOpenLinks(false);
-  preview_->setMinimumSize(440, 300);
-  copyButton_ = button(central, "cmdCopy", "C&opy");
-  copyButton_->setToolTip(
-      "Copies the dismissal, with its bold clauses, to the clipboard (Ctrl+Shift+C).");
-  whyButton_ = button(central, "cmdWhy", "Wh&y?");
-  whyButton_->setCheckable(true);
-  whyButton_->setToolTip("Lists the church date and the rule behind each of the day's clauses.");
-  whyList_ = new QLabel;
-  whyList_->setObjectName("lblWhy");
-  whyList_->setWordWrap(true);
-  whyList_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  whyList_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  whyArea_ = new QScrollArea(central);
-  whyArea_->setObjectName("areaWhy");
-  whyArea_->setWidget(whyList_);
-  whyArea_->setWidgetResizable(true);
-  whyArea_->setFixedHeight(120);  // opening it never changes the window's size
-  auto* previewButtons = new QHBoxLayout;
-  previewButtons->addWidget(copyButton_);
-  previewButtons->addWidget(whyButton_);
-  previewButtons->addStretch();
-  previewColumn->addWidget(preview_, 1);
-  previewColumn->addLayout(previewButtons);
-  previewColumn->addWidget(whyArea_);
-  for (QWidget* widget : {static_cast<QWidget*>(preview_), static_cast<QWidget*>(copyButton_),
-                          static_cast<QWidget*>(whyButton_), static_cast<QWidget*>(whyArea_)}) {
-    keepPlaceWhenHidden(widget);
-  }
-  columns->addLayout(previewColumn, 1);
-
-  // The booklet: the dismissals collected for one document.
-  bookletFrame_ = new QGroupBox("Booklet", central);
-  bookletFrame_->setObjectName("frmBooklet");
-  auto* bookletLayout = new QVBoxLayout(bookletFrame_);
-  bookletView_ = new QListWidget(bookletFrame_);
-  bookletView_->setObjectName("lstBooklet");
-  bookletView_->setToolTip(
-      "The services of the booklet, in the order they are served. Delete removes the selected "
-      "one.");
-  addButton_ = button(bookletFrame_, "cmdAddToBooklet", "&Add to Booklet");
-  addButton_->setToolTip("Adds this service and date to the booklet.");
-  clearButton_ = button(bookletFrame_, "cmdClearBooklet", "C&lear Booklet");
-  clearButton_->setToolTip("Empties the booklet.");
-  createBookletButton_ = button(bookletFrame_, "cmdCreateBooklet", "Create Boo&klet");
-  createBookletButton_->setToolTip(
-      "Opens the booklet as a new document: each dismissal on a page of its own, for the temple "
-      "as it is now set.");
-  bookletLayout->addWidget(bookletView_, 1);
-  bookletLayout->addWidget(addButton_);
-  bookletLayout->addWidget(clearButton_);
-  bookletLayout->addWidget(createBookletButton_);
-  bookletFrame_->setFixedWidth(260);
-  keepPlaceWhenHidden(bookletFrame_);
-  columns->addWidget(bookletFrame_);
+  // Beside them the preview of the date stage, and under it the booklet,
+  // which the splitter may fold away.
+  sideSplit_ = new QSplitter(Qt::Vertical, central);
+  sideSplit_->setObjectName("splitPreviewBooklet");
+  sideSplit_->addWidget(buildPreviewPane(sideSplit_));
+  booklet_ = new BookletPanel(services_, sideSplit_);
+  sideSplit_->addWidget(booklet_);
+  sideSplit_->setCollapsible(0, false);
+  sideSplit_->setStretchFactor(0, 3);
+  sideSplit_->setStretchFactor(1, 2);
+  keepPlaceWhenHidden(sideSplit_);
+  columns->addWidget(sideSplit_, 1);
 
   auto* bottom = new QHBoxLayout;
   QPushButton* goBack = button(central, "cmdOtherForm", "Go &Back");
@@ -288,19 +203,24 @@ void MainWindow::buildControls() {
   rows->addLayout(bottom);
   setCentralWidget(central);
 
-  connect(addButton_, &QPushButton::clicked, this, &MainWindow::addToBooklet);
-  connect(clearButton_, &QPushButton::clicked, this, [this] {
-    booklet_.clear();
-    showBooklet();
-  });
-  connect(createBookletButton_, &QPushButton::clicked, this, &MainWindow::createBooklet);
-  bookletView_->installEventFilter(this);  // the Delete key removes the selected entry
-  connect(copyButton_, &QPushButton::clicked, this, &MainWindow::copyPreview);
-  auto* copyShortcut = new QShortcut(QKeySequence("Ctrl+Shift+C"), this);
-  connect(copyShortcut, &QShortcut::activated, this, [this] {
-    if (copyButton_->isVisible()) copyPreview();
-  });
-  connect(whyButton_, &QPushButton::toggled, whyArea_, &QWidget::setVisible);
+  // The status bar: what was written or changed, and the way to it or back.
+  showInFolder_ = button(statusBar(), "cmdShowInFolder", "Show in &Folder");
+  showInFolder_->setToolTip("Opens the folder of the file just written.");
+  showInFolder_->hide();
+  undoButton_ = button(statusBar(), "cmdUndo", "&Undo");
+  undoButton_->setToolTip("Brings back what was removed from the booklet (Ctrl+Z).");
+  undoButton_->hide();
+  statusBar()->addPermanentWidget(showInFolder_);
+  statusBar()->addPermanentWidget(undoButton_);
+
+  connect(booklet_, &BookletPanel::said, this, &MainWindow::say);
+  connect(booklet_, &BookletPanel::changed, this, &MainWindow::updateCommands);
+  connect(booklet_, &BookletPanel::createRequested, this, &MainWindow::createBooklet);
+  connect(undoButton_, &QPushButton::clicked, booklet_, &BookletPanel::undo);
+  auto* undoShortcut = new QShortcut(QKeySequence::Undo, this);
+  connect(undoShortcut, &QShortcut::activated, booklet_, &BookletPanel::undo);
+  connect(showInFolder_, &QPushButton::clicked, this,
+          [this] { emit folderRequested(lastWritten_.parent_path()); });
 
   connect(options_, &QButtonGroup::idClicked, this, &MainWindow::onOptionClicked);
   connect(continueButton_, &QPushButton::clicked, this, [this] {
@@ -312,11 +232,81 @@ void MainWindow::buildControls() {
   connect(selectDifferentService_, &QPushButton::clicked, this, [this] {
     logic_.selectDifferentService(toDate(services_.today()));
     sync();
+    // Enter then chooses a service, and never leaves for the temple window.
+    optionButtons_[static_cast<std::size_t>(logic_.controls().selected)]->setFocus();
   });
   connect(wordButton_, &QPushButton::clicked, this, &MainWindow::createDocument);
   connect(textButton_, &QPushButton::clicked, this, &MainWindow::createTextFile);
   connect(goBack, &QPushButton::clicked, this, &MainWindow::goBackRequested);
   connect(quit, &QPushButton::clicked, qApp, &QApplication::quit, Qt::QueuedConnection);
+}
+
+// The preview, its two commands and the list of reasons that "Why?" opens.
+QWidget* MainWindow::buildPreviewPane(QWidget* parent) {
+  auto* pane = new QWidget(parent);
+  pane->setObjectName("panePreview");
+  auto* layout = new QVBoxLayout(pane);
+  layout->setContentsMargins(0, 0, 0, 0);
+  preview_ = new QTextBrowser(pane);
+  preview_->setObjectName("txtPreview");
+  preview_->setAccessibleName("Preview of the dismissal");
+  preview_->setReadOnly(true);
+  preview_->setOpenLinks(false);
+  preview_->setMinimumSize(360, 100);
+  copyButton_ = button(pane, "cmdCopy", "C&opy");
+  copyButton_->setToolTip(
+      "Copies the dismissal, with its bold clauses, to the clipboard (Ctrl+Shift+C).");
+  whyButton_ = button(pane, "cmdWhy", "Wh&y?");
+  whyButton_->setCheckable(true);
+  whyButton_->setToolTip(
+      "Lists the liturgical day, the church date and the rule behind each of the day's clauses.");
+  whyList_ = new QLabel;
+  whyList_->setObjectName("lblWhy");
+  whyList_->setWordWrap(true);
+  whyList_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  whyList_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  whyArea_ = new QScrollArea(pane);
+  whyArea_->setObjectName("areaWhy");
+  whyArea_->setWidget(whyList_);
+  whyArea_->setWidgetResizable(true);
+  whyArea_->setFixedHeight(100);
+  auto* previewButtons = new QHBoxLayout;
+  previewButtons->addWidget(copyButton_);
+  previewButtons->addWidget(whyButton_);
+  previewButtons->addStretch();
+  layout->addWidget(preview_, 1);
+  layout->addLayout(previewButtons);
+  layout->addWidget(whyArea_);
+  // The room of the open "Why?" is always counted, so opening it never
+  // changes the window's size; while it is closed, the preview has it.
+  pane->setMinimumHeight(layout->minimumSize().height());
+
+  connect(copyButton_, &QPushButton::clicked, this, &MainWindow::copyPreview);
+  auto* copyShortcut = new QShortcut(QKeySequence("Ctrl+Shift+C"), this);
+  connect(copyShortcut, &QShortcut::activated, this, [this] {
+    if (copyButton_->isVisible()) copyPreview();
+  });
+  connect(whyButton_, &QPushButton::toggled, whyArea_, &QWidget::setVisible);
+  return pane;
+}
+
+void MainWindow::buildMenus() {
+  const auto action = [this](const char* objectName, const char* text, auto slot) {
+    auto* created = new QAction(QString::fromUtf8(text), this);
+    created->setObjectName(objectName);
+    connect(created, &QAction::triggered, this, slot);
+    return created;
+  };
+  print_ = action("mnuFilePrint", "Print…", [this] { printPages(false); });
+  print_->setShortcut(QKeySequence::Print);
+  exportPdf_ = action("mnuFileExportPdf", "Export as PDF…", [this] { exportPdf(false); });
+  printBooklet_ = action("mnuFilePrintBooklet", "Print Booklet…", [this] { printPages(true); });
+  exportBookletPdf_ =
+      action("mnuFileExportBookletPdf", "Export Booklet as PDF…", [this] { exportPdf(true); });
+  addFileAndHelpMenus(
+      *this, "mnu", {print_, exportPdf_, printBooklet_, exportBookletPdf_},
+      [this] { emit folderRequested(services_.outputs.dataFolder); },
+      [this] { emit aboutRequested(); });
 }
 
 void MainWindow::sync() {
@@ -342,18 +332,20 @@ void MainWindow::sync() {
   selectDifferentService_->setEnabled(controls.selectDifferentServiceEnabled);
   wordButton_->setEnabled(controls.outputsEnabled);
   textButton_->setEnabled(controls.outputsEnabled);
+  if (controls.dateFrameEnabled && !(request_ == followed_)) {
+    booklet_->follow(request_);
+    followed_ = request_;
+  }
   updatePreview();
+  updateCommands();
   syncing_ = false;
 }
 
 // Shown in the date stage only, composed afresh on every change.
 void MainWindow::updatePreview() {
   const bool dateStage = logic_.controls().dateFrameEnabled;
-  preview_->setVisible(dateStage);
-  copyButton_->setVisible(dateStage);
-  whyButton_->setVisible(dateStage);
-  whyArea_->setVisible(dateStage && whyButton_->isChecked());
-  bookletFrame_->setVisible(dateStage);
+  sideSplit_->setVisible(dateStage);
+  whyArea_->setVisible(whyButton_->isChecked());
   if (!dateStage) {
     preview_->clear();
     previewPlain_.clear();
@@ -362,16 +354,28 @@ void MainWindow::updatePreview() {
   }
   const DismissalPreview preview =
       previewDismissal(request_, settings_, services_.outputs.longDate);
-  fillPreview(*preview_->document(), preview);
+  fillPreview(*preview_->document(), preview.paragraphs);
   previewPlain_ = QString::fromStdString(preview.plainText);
   previewHtml_ = preview_->document()->toHtml();
+  const auto line = [](const std::string& text) {
+    return QString::fromStdString(text).toHtmlEscaped() + "<br/>";
+  };
   QString reasons =
-      "Church date: " + QString::fromStdString(preview.churchDate).toHtmlEscaped() + "<br/>";
-  for (const std::string& reason : preview.reasons) {
-    reasons += QString::fromStdString(reason).toHtmlEscaped() + "<br/>";
-  }
+      line("Liturgical day: " + preview.liturgicalDay) + line("Church date: " + preview.churchDate);
+  for (const std::string& reason : preview.reasons) reasons += line(reason);
   if (preview.reasons.empty()) reasons += "No rule wrote a clause of this day.";
   whyList_->setText(reasons);
+}
+
+// What the menus and the status bar offer as things stand.
+void MainWindow::updateCommands() {
+  const bool dateStage = logic_.controls().dateFrameEnabled;
+  const bool anyBooklet = !booklet_->entries().empty();
+  print_->setEnabled(dateStage);
+  exportPdf_->setEnabled(dateStage);
+  printBooklet_->setEnabled(anyBooklet);
+  exportBookletPdf_->setEnabled(anyBooklet);
+  undoButton_->setVisible(booklet_->canUndo());
 }
 
 // Plain text in the text file's layout, and rich text that keeps the bold.
@@ -395,10 +399,33 @@ void MainWindow::onDateChanged(QDate date) {
   sync();
 }
 
+void MainWindow::say(const QString& message) {
+  statusBar()->showMessage(message);
+  updateCommands();
+}
+
+void MainWindow::sayWritten(const std::filesystem::path& file) {
+  lastWritten_ = file;
+  say(QString::fromStdString(statusTexts::written(file)));
+  showInFolder_->show();
+}
+
+// A written file that no program opened: the window comes back, says where
+// the file is and offers its folder.
+void MainWindow::notOpened(const std::filesystem::path& file, const QString& message) {
+  if (isMinimized()) showNormal();
+  const QString text = QString::fromStdString(statusTexts::notOpened(message.toStdString(), file));
+  if (services_.offerFolder(this, text)) emit folderRequested(file.parent_path());
+}
+
 void MainWindow::createTextFile() {
   const Result<std::filesystem::path> written =
       corvane::createTextFile(request_, settings_, services_.outputs, openFailures_.sender());
-  if (!written) services_.tell(this, QString::fromStdString(written.error()));
+  if (!written) {
+    services_.tell(this, QString::fromStdString(written.error()));
+    return;
+  }
+  sayWritten(*written);
 }
 
 void MainWindow::createDocument() {
@@ -408,50 +435,70 @@ void MainWindow::createDocument() {
     services_.tell(this, QString::fromStdString(written.error()));
     return;
   }
+  sayWritten(*written);
   showMinimized();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == bookletView_ && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-    const int row = bookletView_->currentRow();
-    if (row >= 0) {
-      booklet_.remove(static_cast<std::size_t>(row));
-      showBooklet();
-      bookletView_->setCurrentRow(std::min(row, bookletView_->count() - 1));
-    }
-    return true;
-  }
-  return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::loadBooklet() {
-  booklet_.load();
-  showBooklet();
-}
-
-void MainWindow::addToBooklet() {
-  booklet_.add({request_.served, request_.service, request_.evening});
-  showBooklet();
-}
-
-void MainWindow::showBooklet() {
-  bookletView_->clear();
-  for (const std::string& label : booklet_.labels()) {
-    bookletView_->addItem(QString::fromStdString(label));
-  }
-  clearButton_->setEnabled(!booklet_.entries().empty());
-  createBookletButton_->setEnabled(!booklet_.entries().empty());
 }
 
 void MainWindow::createBooklet() {
   const Result<std::filesystem::path> written = corvane::createBooklet(
-      booklet_.entries(), settings_, services_.outputs, openFailures_.sender());
+      booklet_->entries(), settings_, services_.outputs, openFailures_.sender());
   if (!written) {
     services_.tell(this, QString::fromStdString(written.error()));
     return;
   }
+  sayWritten(*written);
   showMinimized();
+}
+
+// The pages of the dismissal shown, or of the booklet, as the document lays them out.
+void MainWindow::printPages(bool booklet) {
+  const std::vector<Dismissal> dismissals =
+      booklet ? composeBooklet(booklet_->entries(), settings_)
+              : std::vector<Dismissal>{compose(request_, settings_)};
+  if (dismissals.empty()) return;
+  QPrinter printer{QPrinter::HighResolution};
+  printer.setPageLayout(printedPageLayout(services_.outputs.paper));
+  printer.setDocName(booklet ? "Booklet" : "Dismissal");
+  if (!services_.choosePrinter(this, printer)) return;
+  const Done printed =
+      paintDocument(printer, bookletParagraphs(dismissals, services_.outputs.longDate));
+  if (!printed) {
+    services_.tell(this, QString::fromStdString(printed.error()));
+    return;
+  }
+  if (!printer.outputFileName().isEmpty()) {
+    sayWritten(printer.outputFileName().toStdString());
+  } else {
+    say(QString::fromStdString(statusTexts::sentToPrinter(printer.printerName().toStdString())));
+  }
+}
+
+void MainWindow::exportPdf(bool booklet) {
+  const std::vector<Dismissal> dismissals =
+      booklet ? composeBooklet(booklet_->entries(), settings_)
+              : std::vector<Dismissal>{compose(request_, settings_)};
+  if (dismissals.empty()) return;
+  const std::filesystem::path& folder = services_.outputs.dataFolder;
+  const Dismissal& first = dismissals.front();
+  std::filesystem::path suggested =
+      booklet ? freeBookletPath(folder, first.pickedDate, dismissals.back().pickedDate)
+              : freeDocumentPath(folder, first.pickedDate, first.service, first.eveningLiturgy);
+  suggested.replace_extension(".pdf");
+  const QString chosen = services_.choosePdfFile(this, QString::fromStdString(suggested.string()));
+  if (chosen.isEmpty()) return;
+  const std::filesystem::path file = chosen.toStdString();
+  const Done written =
+      writePdf(file, dismissals, services_.outputs.longDate, services_.outputs.paper);
+  if (!written) {
+    services_.tell(this, QString::fromStdString(written.error()));
+    return;
+  }
+  sayWritten(file);
+}
+
+void MainWindow::loadBooklet() {
+  booklet_->load();
+  updateCommands();
 }
 
 // Closing the window by its frame ends the program, as "&Quit" does.

@@ -100,7 +100,8 @@ TempleWindow::TempleWindow(TempleSettings& settings, AppServices& services)
   setObjectName("Form2");
   setWindowTitle("CORVANE");
   buildControls();
-  addFileAndHelpMenus(*this, "mnu2", [this] { emit aboutRequested(); });
+  addFileAndHelpMenus(
+      *this, "mnu2", {}, [this] { emit dataFolderRequested(); }, [this] { emit aboutRequested(); });
   sync();
 }
 
@@ -112,7 +113,7 @@ void TempleWindow::buildControls() {
 
   auto* templeFrame = new QFrame(central);
   templeFrame->setObjectName("frmTemple");
-  templeFrame->setFrameShape(QFrame::Box);
+  templeFrame->setFrameShape(QFrame::StyledPanel);
   auto* templeLayout = new QVBoxLayout(templeFrame);
   patrons_ = new QButtonGroup(this);
   for (std::size_t i = 0; i < kPatronOptionCount; ++i) {
@@ -132,7 +133,7 @@ void TempleWindow::buildControls() {
 
   auto* bishopFrame = new QFrame(central);
   bishopFrame->setObjectName("frmBishop");
-  bishopFrame->setFrameShape(QFrame::Box);
+  bishopFrame->setFrameShape(QFrame::StyledPanel);
   auto* bishopLayout = new QGridLayout(bishopFrame);
   bishopLayout->addWidget(boldLabel(bishopFrame, "lblBishop", kBishopQuestion), 0, 0, 1, 2);
   bishopYes_ = new QRadioButton("Yes", bishopFrame);
@@ -145,7 +146,7 @@ void TempleWindow::buildControls() {
 
   auto* calendarFrame = new QFrame(central);
   calendarFrame->setObjectName("frmCalendar");
-  calendarFrame->setFrameShape(QFrame::Box);
+  calendarFrame->setFrameShape(QFrame::StyledPanel);
   auto* calendarLayout = new QVBoxLayout(calendarFrame);
   calendarLayout->addWidget(boldLabel(calendarFrame, "lblCalendar", kCalendarQuestion));
   newCalendar_ = new QRadioButton("&New (Revised Julian) calendar", calendarFrame);

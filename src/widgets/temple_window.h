@@ -34,6 +34,7 @@ class TempleWindow : public QMainWindow {
  signals:
   void continued();
   void aboutRequested();
+  void dataFolderRequested();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

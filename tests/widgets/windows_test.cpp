@@ -27,81 +27,12 @@
 #include "output/windows_1252.h"
 #include "platform/atomic_file.h"
 #include "support/temporary_folder.h"
-#include "widgets/corvane_app.h"
+#include "widgets/app_fixture.h"
 
 namespace corvane {
 namespace {
 
 using namespace std::chrono;
-
-class Windows : public ::testing::Test {
- protected:
-  void SetUp() override {
-    services.today = [] { return QDate{2022, 10, 8}; };
-    services.ask = [this](QWidget*, const QString& title, const QString& text) {
-      questions.push_back(title + "|" + text);
-      const bool answer = answers.empty() ? false : answers.front();
-      if (!answers.empty()) answers.pop_front();
-      return answer;
-    };
-    services.tell = [this](QWidget*, const QString& text) { messages.push_back(text); };
-    services.outputs = OutputServices{
-        .dataFolder = folder.path(),
-        .longDate = englishLongDate,
-        .openTextFile = [this](const std::filesystem::path& file,
-                               OpenFailure) { opened.push_back(file); },
-        .openDocument = [this](const std::filesystem::path& file,
-                               OpenFailure) { opened.push_back(file); },
-    };
-    services.patronFile = folder.path() / "inpat.txt";
-    services.settingsFile = folder.path() / "corvane.ini";
-    services.bookletFile = folder.path() / "booklet.txt";
-    services.startSystemInfo = [this] { return systemInfoStarts; };
-    services.inform = [this](QWidget*, const QString& title, const QString& text) {
-      messages.push_back(title + "|" + text);
-    };
-  }
-
-  // Starts the program anew: the records are new, the files stay.
-  void start() {
-    app = std::make_unique<CorvaneApp>(services);
-    app->start();
-  }
-
-  template <typename Widget>
-  Widget& in(QWidget& window, const char* name) {
-    auto* widget = window.findChild<Widget*>(name);
-    if (widget == nullptr) throw std::runtime_error{std::string{"no control "} + name};
-    return *widget;
-  }
-  QAbstractButton& button(QWidget& window, const char* name) {
-    return in<QAbstractButton>(window, name);
-  }
-  void click(QWidget& window, const char* name) { button(window, name).click(); }
-
-  void typePatron(const QString& text) {
-    in<QPlainTextEdit>(app->templeWindow(), "txtInPat").setPlainText(text);
-  }
-  std::string fileBytes(const std::filesystem::path& file) {
-    std::string problem;
-    return readWholeFile(file).value_or("<missing>");
-  }
-  // From the temple window with a listed patron to the main window.
-  void reachMainWindow(const char* patron = "optTrinity") {
-    start();
-    click(app->templeWindow(), patron);
-    click(app->templeWindow(), "cmdContinue");
-  }
-
-  testing::TemporaryFolder folder;
-  AppServices services;
-  std::unique_ptr<CorvaneApp> app;
-  std::deque<bool> answers;
-  QStringList questions;
-  QStringList messages;
-  std::vector<std::filesystem::path> opened;
-  bool systemInfoStarts = false;
-};
 
 // A phrase loses the blanks at its ends and its control characters before it
 // is stored; one that held nothing else is said, and the window stays.
@@ -404,25 +335,6 @@ TEST_F(Windows, TheEveningLiturgyQuestionDefaultsToNo) {
   EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
 }
 
-// One size for the main window: the service stage, the date stage and "Why?".
-TEST_F(Windows, TheMainWindowKeepsOneSize) {
-  reachMainWindow();
-  MainWindow& main = app->mainWindow();
-  QApplication::processEvents();
-  const QSize size = main.size(), hint = main.sizeHint();
-  const auto sameSize = [&](const char* when) {
-    QApplication::processEvents();
-    EXPECT_EQ(main.size(), size) << when;
-    EXPECT_EQ(main.sizeHint(), hint) << when;
-  };
-  click(main, "cmdSelectService");
-  sameSize("in the date stage");
-  click(main, "cmdWhy");
-  sameSize("with Why? open");
-  click(main, "cmdGoBack");
-  sameSize("back in the service stage");
-}
-
 // The booklet: entries in the order they are served, each once; Delete
 // removes the selected one; it survives a restart.
 TEST_F(Windows, TheBookletCollectsServicesInTheOrderServed) {
@@ -504,6 +416,10 @@ TEST_F(Windows, OneAboutBoxFromEitherWindow) {
   EXPECT_EQ(in<QLabel>(*about, "lblTitle").text(), "Corvane");
   EXPECT_EQ(in<QLabel>(*about, "lblVersion").text(), "Version 1.2.2");
   EXPECT_FALSE(in<QLabel>(*about, "picIcon").pixmap().isNull());
+  // Where to report, under the reserved .invalid until the project owns a domain.
+  EXPECT_TRUE(in<QLabel>(*about, "lblDisclaimer")
+                  .text()
+                  .endsWith("Please report any error in a text to corvane@corvane.invalid."));
   in<QAction>(app->templeWindow(), "mnu2HelpAbout").trigger();
   in<QAction>(app->mainWindow(), "mnuHelpAbout").trigger();
   EXPECT_EQ(app->aboutBox(), about);
