@@ -47,7 +47,7 @@ BookletPanel::BookletPanel(AppServices& services, QWidget* parent)
   service_->setToolTip("The service to add to the booklet.");
   service_->setAccessibleName("Service to add");
   for (const ServiceVariant& variant : kNineServiceVariants) {
-    service_->addItem(QString::fromStdString(serviceTitle(variant.service, variant.evening)));
+    service_->addItem(QString::fromUtf8(serviceTitle(variant.service, variant.evening)));
   }
   // The longest title must not widen the window: the list shows it whole.
   service_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

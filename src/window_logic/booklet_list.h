@@ -53,10 +53,6 @@ class BookletList {
   bool mayWrite_ = true;  // false while an unreadable list could not be set aside
 };
 
-// The service as the booklet's list names it: "Great Vespers",
-// "Evening Divine Liturgy of St. Basil the Great".
-std::string serviceTitle(Service service, bool evening);
-
 // An entry as the booklet's list shows it: "Sat, Dec 12, 2026 - Great Vespers".
 std::string bookletLabel(const BookletEntry& entry);
 
