@@ -467,7 +467,7 @@ void MainWindow::printPages(bool booklet) {
     return;
   }
   if (!printer.outputFileName().isEmpty()) {
-    sayWritten(printer.outputFileName().toStdString());
+    sayWritten(printer.outputFileName().toStdU16String());
   } else {
     say(QString::fromStdString(statusTexts::sentToPrinter(printer.printerName().toStdString())));
   }
@@ -484,9 +484,10 @@ void MainWindow::exportPdf(bool booklet) {
       booklet ? freeBookletPath(folder, first.pickedDate, dismissals.back().pickedDate)
               : freeDocumentPath(folder, first.pickedDate, first.service, first.eveningLiturgy);
   suggested.replace_extension(".pdf");
-  const QString chosen = services_.choosePdfFile(this, QString::fromStdString(suggested.string()));
+  const QString chosen =
+      services_.choosePdfFile(this, QString::fromStdU16String(suggested.u16string()));
   if (chosen.isEmpty()) return;
-  const std::filesystem::path file = chosen.toStdString();
+  const std::filesystem::path file = chosen.toStdU16String();
   const Done written =
       writePdf(file, dismissals, services_.outputs.longDate, services_.outputs.paper);
   if (!written) {

@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <regex>
 
 #include "cli/cli_run.h"
-#include "support/command_output.h"
+#include "support/pdf_reading.h"
 #include "support/temporary_folder.h"
 
 namespace corvane {
@@ -14,23 +13,11 @@ namespace {
 
 using testing::commandOutput;
 using testing::shellQuoted;
-
-// Every run of blanks as one blank, a line broken after a word's hyphen joined.
-std::string words(const std::string& text) {
-  std::string joined = std::regex_replace(text, std::regex{"([A-Za-z]-)\n"}, "$1");
-  joined = std::regex_replace(joined, std::regex{"\\s+"}, " ");
-  return std::regex_replace(joined, std::regex{"^ | $"}, "");
-}
-
-std::string upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
+using testing::upper;
+using testing::words;
 
 TEST(CliPdf, ABookletWithoutADisplay) {
-  for (const char* tool : {"pdftotext", "pdfinfo"}) {
-    if (!testing::commandExists(tool)) GTEST_SKIP() << tool << " is missing (poppler-utils)";
-  }
+  if (!testing::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
   testing::TemporaryFolder folder;
   const std::string list = (folder.path() / "week.txt").string();
   std::ofstream{list} << "2026-12-12 great-vespers\n2026-12-13 chrysostom\n";
@@ -41,16 +28,15 @@ TEST(CliPdf, ABookletWithoutADisplay) {
       shellQuoted(list) + " --pdf " + shellQuoted(pdf) + " --paper a4 && echo written");
   ASSERT_EQ(run, "written\n");
 
-  const std::string pages =
-      commandOutput("pdftotext -raw -enc UTF-8 " + shellQuoted(pdf) + " -").value_or("");
+  const std::string pages = testing::pdfText(pdf);
   const std::string printed = testing::runWith({"--booklet", list}).out;
   // The printed text has an empty line between two dismissals where the PDF
   // starts a page; the headings come back in the capitals of their small caps.
   EXPECT_EQ(upper(words(pages)), upper(words(printed)));
   EXPECT_NE(words(pages).find("May Christ our true God"), std::string::npos) << pages;
   EXPECT_EQ(std::count(pages.begin(), pages.end(), '\f'), 2);
-  const std::string info = commandOutput("pdfinfo " + shellQuoted(pdf)).value_or("");
-  EXPECT_TRUE(std::regex_search(info, std::regex{"Page size: +842 x 595 pts \\(A4\\)"})) << info;
+  const std::string info = testing::pdfInfo(pdf);
+  EXPECT_EQ(testing::pdfInfoField(info, "Page size"), "842 x 595 pts (A4)") << info;
 }
 
 TEST(CliPdf, AFileThatCannotBeWrittenIsSaid) {
