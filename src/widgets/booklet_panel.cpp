@@ -123,6 +123,7 @@ void BookletPanel::removeSelected() {
 
 void BookletPanel::clear() {
   const std::size_t count = list_.entries().size();
+  if (count == 0) return;
   list_.clear();
   showList(-1);
   emit said(QString::fromStdString(statusTexts::bookletCleared(count)));
