@@ -7,11 +7,14 @@
 
 #include "cli/command_line.h"
 #include "cli/json_text.h"
+#include "cli/saved_temple_choice.h"
+#include "cli/temple_explanation.h"
 #include "composer/compose.h"
 #include "output/english_date.h"
 #include "output/text_file.h"
 #include "output/text_layout.h"
 #include "output/word_document.h"
+#include "platform/data_folder.h"
 #include "print/pdf_file.h"
 #include "state/picked_date.h"
 #include "version.h"
@@ -77,7 +80,8 @@ std::string explanationText(const Dismissal& dismissal) {
 }
 
 // {"date":…,"dayTitle":…,"serviceHeading":…,"dismissalText":…,"endingText":…}
-void appendJsonLine(std::string& out, const Dismissal& dismissal, bool explain) {
+void appendJsonLine(std::string& out, const Dismissal& dismissal, bool explain,
+                    const nlohmann::ordered_json& temple) {
   out += "{\"date\":\"";
   out += isoDate(dismissal.pickedDate);
   out += "\",\"dayTitle\":";
@@ -89,19 +93,23 @@ void appendJsonLine(std::string& out, const Dismissal& dismissal, bool explain) 
   out += ",\"endingText\":";
   appendJsonString(out, dismissal.endingText);
   if (explain) {
+    nlohmann::ordered_json explanation = {{"temple", temple}};
+    explanation.update(explanationJson(dismissal));
     out += ",\"explain\":";
-    out += explanationJson(dismissal).dump();
+    out += explanation.dump();
   }
   out += "}\n";
 }
 
 // The text of a dismissal, an empty line before every one but the first.
-void appendText(std::string& out, const Dismissal& dismissal, bool first, bool explain) {
+void appendText(std::string& out, const Dismissal& dismissal, bool first, bool explain,
+                std::string_view templeLine) {
   if (!first) out += '\n';
   appendTextLayout(out, dismissal, englishLongDate, "\n");
   out += '\n';
   if (explain) {
     out += '\n';
+    out += templeLine;
     out += explanationText(dismissal);
   }
 }
@@ -109,7 +117,11 @@ void appendText(std::string& out, const Dismissal& dismissal, bool first, bool e
 // Prints the dismissals as they are composed, a block of output at a time.
 class Printer {
  public:
-  Printer(std::ostream& stream, const Request& request) : stream_(stream), request_(request) {
+  Printer(std::ostream& stream, const Request& request)
+      : stream_(stream),
+        request_(request),
+        templeLine_(templeExplanationLine(request.temple, request.templeOrigin)),
+        templeJson_(templeJson(request.temple, request.templeOrigin)) {
     buffer_.reserve(kFlushAt + (1 << 16));
   }
   ~Printer() { flush(); }
@@ -118,9 +130,9 @@ class Printer {
 
   void print(const Dismissal& dismissal) {
     if (request_.json) {
-      appendJsonLine(buffer_, dismissal, request_.explain);
+      appendJsonLine(buffer_, dismissal, request_.explain, templeJson_);
     } else {
-      appendText(buffer_, dismissal, first_, request_.explain);
+      appendText(buffer_, dismissal, first_, request_.explain, templeLine_);
     }
     first_ = false;
     if (buffer_.size() >= kFlushAt) flush();
@@ -133,6 +145,8 @@ class Printer {
  private:
   std::ostream& stream_;
   const Request& request_;
+  const std::string templeLine_;
+  const nlohmann::ordered_json templeJson_;
   std::string buffer_;
   bool first_ = true;
 };
@@ -193,6 +207,18 @@ void printRequested(const Request& request, std::istream& in, std::ostream& out)
   }
 }
 
+// What the command line did not name of the temple comes from the temple the
+// window saved. A saved file that cannot be read is said; the defaults stand.
+void completeTemple(Request& request, std::ostream& err) {
+  if (!request.useSavedTemple) return;
+  const SavedTempleUse use = completeWithSavedTemple(request.temple, request.templeNamed,
+                                                     SavedTemple::inFolder(chosenDataFolder()));
+  request.templeOrigin = use.origin;
+  for (const std::string& problem : use.problems) {
+    err << "corvane-cli: " << problem << ". corvane-cli goes on with the defaults.\n";
+  }
+}
+
 }  // namespace
 
 int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
@@ -209,7 +235,8 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
       out.flush();
       return 0;
     }
-    const Request& request = std::get<Request>(read);
+    Request request = std::get<Request>(read);
+    completeTemple(request, err);
     if (!request.textFile.empty() || !request.documentFile.empty() || !request.pdfFile.empty()) {
       if (const Done written = writeRequestedFile(request, in); !written) {
         err << "corvane-cli: " << written.error() << '\n';

@@ -12,6 +12,7 @@
 #include "platform/data_folder.h"
 #include "platform/system_info.h"
 #include "platform/system_paper.h"
+#include "saved_temple/saved_temple.h"
 
 namespace corvane {
 
@@ -70,8 +71,8 @@ AppServices defaultServices() {
       .openDocument = openWithDefaultApplication,
       .openFolder = openWithDefaultApplication,
   };
-  services.patronFile = folder / "inpat.txt";
-  services.settingsFile = folder / "corvane.ini";
+  services.patronFile = folder / kPatronFileName;
+  services.settingsFile = folder / kTempleSettingsFileName;
   services.bookletFile = folder / "booklet.txt";
   services.startSystemInfo = startSystemInfoTool;
   services.inform = [](QWidget* parent, const QString& title, const QString& text) {
