@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "output/english_date.h"
+#include "state/english_date.h"
 #include "platform/atomic_file.h"
 
 namespace corvane {

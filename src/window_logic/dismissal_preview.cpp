@@ -1,7 +1,7 @@
 #include "window_logic/dismissal_preview.h"
 
 #include "composer/compose.h"
-#include "output/english_date.h"
+#include "state/english_date.h"
 
 namespace corvane {
 

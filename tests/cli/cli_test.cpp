@@ -12,7 +12,7 @@
 
 #include "cli/cli_run.h"
 #include "composer/composed.h"
-#include "output/english_date.h"
+#include "state/english_date.h"
 #include "output/text_file.h"
 #include "output/word_document.h"
 #include "platform/atomic_file.h"
