@@ -7,6 +7,7 @@ namespace corvane {
 void compose(const ServiceRequest& request, const TempleSettings& temple, Dismissal& into) {
   DismissalState state{request};
   CreateDismissal(state, temple, into);
+  serviceWarning(request, temple, into.warning);
 }
 
 Dismissal compose(const ServiceRequest& request, const TempleSettings& temple) {
