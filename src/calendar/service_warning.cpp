@@ -72,11 +72,8 @@ Eucharist pickedEucharist(Service service) {
 // "the Divine Liturgy of St. Basil the Great is appointed", "no Liturgy is
 // appointed (Great and Holy Friday)".
 void isAppointed(Sentence& sentence, const AppointedEucharist& appointed) {
-  if (appointed.eucharist == Eucharist::none) {
-    sentence << eucharistTitle(appointed.eucharist) << " is appointed (" << appointed.rule << ")";
-  } else {
-    sentence << appointed << " is appointed";
-  }
+  sentence << eucharistTitle(appointed.eucharist) << " is appointed";
+  if (appointed.eucharist == Eucharist::none) sentence << " (" << appointed.rule << ")";
 }
 
 // Each of the checks below fills `into` and returns true when the service
