@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-
 #include <tl/expected.hpp>
 
 namespace corvane {

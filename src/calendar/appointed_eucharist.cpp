@@ -1,6 +1,5 @@
 #include "calendar/appointed_eucharist.h"
 
-#include "base/name_table.h"
 #include "calendar/pascha.h"
 #include "state/english_date.h"
 
@@ -72,13 +71,6 @@ constexpr EucharistRule kEucharistRules[] = {
    [](const D&) { return true; },
    [](const D&) { return E::chrysostom; }},
 };
-
-constexpr std::pair<Eucharist, std::string_view> kEucharistTitles[] = {
-  {E::none,          "no Liturgy"},
-  {E::chrysostom,    "the Divine Liturgy of St. John Chrysostom"},
-  {E::basil,         "the Divine Liturgy of St. Basil the Great"},
-  {E::presanctified, "the Liturgy of the Presanctified Gifts"},
-};
 // clang-format on
 
 }  // namespace
@@ -100,8 +92,14 @@ AppointedEucharist appointedEucharist(Date day, TempleCalendar calendar) {
   return {};  // not reached: the last row matches every day
 }
 
-std::string_view eucharistTitle(Eucharist eucharist) {
-  return nameIn(kEucharistTitles, eucharist);
+void appendEucharistTitle(std::string& out, Eucharist eucharist) {
+  const std::optional<Service> service = eucharistService(eucharist);
+  if (!service) {
+    out += "no Liturgy";
+    return;
+  }
+  out += "the ";
+  out += serviceTitle(*service, false);
 }
 
 std::optional<Service> eucharistService(Eucharist eucharist) {
@@ -120,9 +118,14 @@ std::optional<Service> eucharistService(Eucharist eucharist) {
 
 std::string appointedEucharistLine(Date day, TempleCalendar calendar) {
   const AppointedEucharist appointed = appointedEucharist(day, calendar);
-  return "Eucharist appointed on " + englishLongDate(day) + ": " +
-         std::string{eucharistTitle(appointed.eucharist)} + " (" + std::string{appointed.rule} +
-         ")";
+  std::string line = "Eucharist appointed on ";
+  appendEnglishLongDate(line, day);
+  line += ": ";
+  appendEucharistTitle(line, appointed.eucharist);
+  line += " (";
+  line += appointed.rule;
+  line += ')';
+  return line;
 }
 
 }  // namespace corvane

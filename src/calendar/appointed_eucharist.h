@@ -38,8 +38,8 @@ struct AppointedEucharist {
 };
 [[nodiscard]] AppointedEucharist appointedEucharist(Date day, TempleCalendar calendar);
 
-// "the Divine Liturgy of St. Basil the Great", "no Liturgy".
-std::string_view eucharistTitle(Eucharist eucharist);
+// "the Divine Liturgy of St. Basil the Great", "no Liturgy", appended to `out`.
+void appendEucharistTitle(std::string& out, Eucharist eucharist);
 // The service that serves a Eucharist; none for no Liturgy.
 std::optional<Service> eucharistService(Eucharist eucharist);
 

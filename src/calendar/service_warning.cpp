@@ -51,10 +51,15 @@ class Sentence {
     appendEnglishLongDate(out_, day);
     return *this;
   }
-  // "the Divine Liturgy of St. Basil the Great"; for no Liturgy, with the rule
-  // that says why: "no Liturgy (Great and Holy Friday)".
+  // "the Divine Liturgy of St. Basil the Great", "no Liturgy".
+  Sentence& operator<<(Eucharist eucharist) {
+    appendEucharistTitle(out_, eucharist);
+    return *this;
+  }
+  // The same; for no Liturgy, with the rule that says why: "no Liturgy
+  // (Great and Holy Friday)".
   Sentence& operator<<(const AppointedEucharist& appointed) {
-    out_ += eucharistTitle(appointed.eucharist);
+    *this << appointed.eucharist;
     if (appointed.eucharist == Eucharist::none) *this << " (" << appointed.rule << ")";
     return *this;
   }
@@ -72,7 +77,7 @@ Eucharist pickedEucharist(Service service) {
 // "the Divine Liturgy of St. Basil the Great is appointed", "no Liturgy is
 // appointed (Great and Holy Friday)".
 void isAppointed(Sentence& sentence, const AppointedEucharist& appointed) {
-  sentence << eucharistTitle(appointed.eucharist) << " is appointed";
+  sentence << appointed.eucharist << " is appointed";
   if (appointed.eucharist == Eucharist::none) sentence << " (" << appointed.rule << ")";
 }
 
@@ -102,7 +107,7 @@ bool liturgyWarning(const ServiceRequest& request, TempleCalendar calendar, Serv
   Sentence sentence{into.sentence};
   sentence << "On " << request.served << ", ";
   isAppointed(sentence, appointed);
-  if (appointed.eucharist != Eucharist::none) sentence << ", not " << eucharistTitle(picked);
+  if (appointed.eucharist != Eucharist::none) sentence << ", not " << picked;
   sentence << ".";
   return true;
 }
@@ -121,9 +126,7 @@ bool eveningLiturgyWarning(const ServiceRequest& request, TempleCalendar calenda
   sentence << "On " << request.served << ", ";
   isAppointed(sentence, today);
   sentence << ", and on " << nextDay << ", " << tomorrow << ": "
-           << (picked == Eucharist::basil ? "an Evening Divine Liturgy of St. Basil the Great"
-                                          : "an Evening Divine Liturgy of St. John Chrysostom")
-           << " belongs to neither day.";
+           << "an " << serviceTitle(request.service, true) << " belongs to neither day.";
   return true;
 }
 

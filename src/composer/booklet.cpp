@@ -71,8 +71,8 @@ Result<std::vector<ListedEntry>> readListedEntries(std::string_view text,
       return problem("no service after the date (one of " + namesOf(kServiceNames) + ")");
     const std::optional<Service> service = serviceFromName(fields[1]);
     if (!service) {
-      return problem("unknown service " + inQuotes(fields[1]) + " (one of " + namesOf(kServiceNames) +
-                     ")");
+      return problem("unknown service " + inQuotes(fields[1]) + " (one of " +
+                     namesOf(kServiceNames) + ")");
     }
     bool evening = false;
     if (fields.size() >= 3) {

@@ -54,6 +54,6 @@ bool addToBooklet(std::vector<BookletEntry>& entries, const BookletEntry& entry)
 
 // Every entry composed for the one temple.
 [[nodiscard]] std::vector<Dismissal> composeBooklet(const std::vector<BookletEntry>& entries,
-                                      const TempleSettings& settings);
+                                                    const TempleSettings& settings);
 
 }  // namespace corvane

@@ -4,53 +4,14 @@
 
 #include "calendar/calendar_phases.h"
 #include "composer/composer_phases.h"
+#include "composer/sentence_texts.h"
 
 namespace corvane {
 
 using namespace std::chrono;
+using namespace sentence;
 
 namespace {
-
-// The fixed words of the sentence, between which the slots stand.
-constexpr std::string_view kMay = "May ";
-constexpr std::string_view kChristOurTrueGod =
-    "Christ our true God, through the intercessions of His all-immaculate and all-blameless holy Mother";
-constexpr std::string_view kSemicolon = "; ";
-constexpr std::string_view kByTheCross = "; by the might of the precious and life-giving cross";
-constexpr std::string_view kPowersAndForerunner =
-    "; by the protection of the honorable bodiless powers of heaven; at the supplication of the honorable, glorious Prophet, Forerunner and Baptist John";
-constexpr std::string_view kApostles = "; of the holy, glorious and all-laudable apostles; ";
-constexpr std::string_view kMartyrsAndFathers =
-    "of the holy, glorious and right-victorious martyrs; of our venerable and God-bearing fathers; ";
-constexpr std::string_view kAncestors =
-    "of the holy and righteous ancestors of God, Joachim and Anna";
-constexpr std::string_view kAllTheSaints =
-    "and of all the saints: have mercy on us, and save us, forasmuch as He is good and loveth mankind.";
-
-constexpr std::string_view kOrdinaryEnding =
-    "Through the prayers of our holy fathers, Lord Jesus Christ our God, have mercy on us, and save us.";
-constexpr std::string_view kHierarchicalEnding =
-    "HIERARCHICAL ENDING:  Through the prayers of our holy master, Lord Jesus Christ our God, have mercy on us, and save us.";
-// Eleven lines joined by CR LF, no line break after the last.
-constexpr std::string_view kPaschalEnding =
-    "PASCHAL ENDING"
-    "\r\n"
-    "\r\n"
-    "PRIEST:  Christ is risen!"
-    "\r\n"
-    "RESPONSE: Indeed, He is risen!"
-    "\r\n"
-    "(thrice)"
-    "\r\n"
-    "\r\n"
-    "PRIEST: Glory to his holy third-day resurrection."
-    "\r\n"
-    "RESPONSE: We adore his third-day resurrection."
-    "\r\n"
-    "\r\n"
-    "PRIEST: Christ is risen from the dead trampling down death by death and upon those in the tombs . . ."
-    "\r\n"
-    "RESPONSE: . . . bestowing life.";
 
 void initialise(DismissalState& state, const TempleSettings& settings) {
   state.calendar = settings.calendar;
@@ -81,19 +42,22 @@ void assemble(const DismissalState& state, std::string& sentence) {
   const auto append = [&sentence](std::initializer_list<std::string_view> pieces) {
     for (std::string_view piece : pieces) sentence.append(piece);
   };
-  append({kMay, state.feastClause, state.risenClause, kChristOurTrueGod, state.theotokosClause});
+  append({kMay, state.feastClause, state.risenClause, kChristOurTrueGod, state.theotokosClause,
+          kSemicolon});
   if (state.isDailyService()) {
-    append({kSemicolon, state.weekdayClause, state.patronClause});
+    append({state.weekdayClause, state.patronClause});
   } else {
-    append({kByTheCross, state.crossClause, kPowersAndForerunner, state.forerunnerClause, kApostles,
-            state.liturgyAuthorClause, kMartyrsAndFathers, state.patronClause});
+    append({kCross, state.crossClause, kSemicolon, kBodilessPowers, kForerunner,
+            state.forerunnerClause, kSemicolon, kApostles, state.liturgyAuthorClause,
+            kMartyrsAndFathers, state.patronClause});
   }
   append({kAncestors, state.ancestorsClause, kSemicolon, state.saintsClause, kAllTheSaints});
 }
 
 // From Pascha to the Wednesday before the Ascension, both included.
 bool inPaschalSeason(const DismissalState& state) {
-  return state.movable.pascha <= state.liturgicalDay && state.liturgicalDay <= state.movable.pascha + days{38};
+  const Date pascha = state.movable.pascha;
+  return pascha <= state.liturgicalDay && state.liturgicalDay <= pascha + days{38};
 }
 
 std::string_view closingLine(const DismissalState& state, const TempleSettings& settings) {
@@ -106,24 +70,18 @@ std::string_view closingLine(const DismissalState& state, const TempleSettings& 
 // evening one is never moved, so this is the date as picked.
 bool isVesperalBasilDay(const DismissalState& state) {
   return (state.month == 12 && state.day == 24) || (state.month == 1 && state.day == 5) ||
-         state.liturgicalDay == state.movable.pascha - days{1} || state.liturgicalDay == state.movable.pascha - days{3};
+         state.liturgicalDay == state.movable.pascha - days{1} ||
+         state.liturgicalDay == state.movable.pascha - days{3};
 }
 
-std::string_view heading(const DismissalState& state) {
-  if (state.greatVespers()) return "-- Great Vespers --";
-  if (state.dailyVespers()) return "-- Daily Vespers --";
-  if (state.orthros()) return "-- Orthros --";
-  if (state.dailyOrthros()) return "-- Daily Orthros --";
-  if (state.liturgyChrysostom() && state.eveningLiturgy)
-    return "-- Evening Divine Liturgy of St. John Chrysostom --";
-  if (state.liturgyChrysostom()) return "-- Divine Liturgy of St. John Chrysostom --";
-  if (state.liturgyBasil() && state.eveningLiturgy)
-    return "-- Evening Divine Liturgy of St. Basil the Great --";
-  if (state.liturgyBasil() && isVesperalBasilDay(state))
-    return "-- Vesperal Divine Liturgy of St. Basil the Great --";
-  if (state.liturgyBasil()) return "-- Divine Liturgy of St. Basil the Great --";
-  if (state.presanctified()) return "-- Liturgy of the Presanctified Gifts --";
-  return {};
+// "-- Great Vespers --": the service's title between two dashes, the vesperal
+// Liturgy of St. Basil named so on its days.
+void writeHeading(const DismissalState& state, std::string& heading) {
+  heading.assign("-- ");
+  if (state.liturgyBasil() && !state.eveningLiturgy && isVesperalBasilDay(state)) {
+    heading.append("Vesperal ");
+  }
+  heading.append(serviceTitle(state.service, state.eveningLiturgy)).append(" --");
 }
 
 // The outputs read the result alone: the request, the liturgical day, the
@@ -140,8 +98,8 @@ void fillResult(DismissalState& state, Dismissal& result) {
   result.dailyService = state.isDailyService();
   result.wholeText = state.useWholeText;
   result.saintsDisplaced = state.suppressSaints;
-  // The slots' texts move into the result: the state's slots are the
-  // composition's scratch, left empty for the next one.
+  // The slots' texts move into the result, which hands the storage of its
+  // earlier texts to this composition's record.
   for (std::size_t i = 0; i < kSlotCount; ++i) {
     const auto slot = static_cast<Slot>(i);
     std::string& text = state.text(slot);
@@ -172,7 +130,7 @@ void CreateDismissal(DismissalState& state, const TempleSettings& settings, Dism
 
   result.paschalEnding = inPaschalSeason(state);
   result.endingText = closingLine(state, settings);
-  result.serviceHeading = heading(state);
+  writeHeading(state, result.serviceHeading);
   fillResult(state, result);
 }
 

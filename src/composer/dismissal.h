@@ -35,13 +35,13 @@ struct Dismissal {
   MovableDates movableDates{};
 
   // The texts.
-  std::string dayTitle;        // the day's name, or empty
-  std::string serviceHeading;  // "-- Great Vespers --"
-  std::string dismissalText;   // the sentence; a typed line break held as LF
-  std::string endingText;      // one line, or the Paschal block joined by CR LF
-  bool paschalEnding = false;  // endingText is the Paschal block
-  bool dailyService = false;   // the weekday's intercession stands in the sentence
-  bool wholeText = false;      // the sentence is a dismissal of its own, not assembled
+  std::string dayTitle;          // the day's name, or empty
+  std::string serviceHeading;    // "-- Great Vespers --"
+  std::string dismissalText;     // the sentence; a typed line break held as LF
+  std::string endingText;        // one line, or the Paschal block joined by CR LF
+  bool paschalEnding = false;    // endingText is the Paschal block
+  bool dailyService = false;     // the weekday's intercession stands in the sentence
+  bool wholeText = false;        // the sentence is a dismissal of its own, not assembled
   bool saintsDisplaced = false;  // a great day displaced the saints and the Forerunner's clause
 
   // Said to the person preparing the text when the day appoints another

@@ -2,52 +2,50 @@
 
 #include "calendar/clause_texts.h"
 #include "composer/composer_phases.h"
+#include "composer/invocation.h"
+#include "composer/sentence_texts.h"
 
 namespace corvane {
 
 using namespace std::chrono;
+using namespace sentence;
 
 namespace {
 
-constexpr std::string_view kBodilessPowers =
-    "by the protection of the honorable bodiless powers of heaven; ";
-constexpr std::string_view kForerunner =
-    "at the supplication of the honorable, glorious Prophet, Forerunner and Baptist John";
-constexpr std::string_view kCross = "by the might of the precious and life-giving cross";
-constexpr std::string_view kApostles = "of the holy, glorious and all-laudable apostles; ";
-constexpr std::string_view kNicholas = " Nicholas the Wonderworker, bishop of Myra in Lycia; ";
-constexpr std::string_view kMartyrsAndFathers =
-    "of the holy, glorious and right-victorious martyrs; of our venerable and God-bearing fathers who shone in the ascetic life; ";
-// On 6 December St. Nicholas ends with a comma and his memory phrase.
-constexpr std::string_view kNicholasRemembered =
-    " Nicholas the Wonderworker, bishop of Myra in Lycia, ";
-constexpr std::string_view kSemicolon = "; ";
+// The intercession that the daily services name in place of the fixed
+// sentence's invocations, one a weekday of the liturgical day.
+struct WeekdayIntercession {
+  weekday day;
+  RuleName name;
+  Invocation intercession;
+};
 
-void writeWeekdayIntercession(DismissalState& state, weekday weekday) {
-  constexpr Slot slot = Slot::weekdayClause;
-  if (weekday == Sunday) {
-    state.write(slot, "", "Sunday: no weekday intercession");
-  } else if (weekday == Monday) {
-    state.write(slot, kBodilessPowers, "Monday: the bodiless powers");
-  } else if (weekday == Tuesday) {
-    state.write(slot, {kForerunner, state.forerunnerClause, kSemicolon}, "Tuesday: the Forerunner");
-  } else if (weekday == Wednesday) {
-    state.write(slot, {kCross, state.crossClause, kSemicolon}, "Wednesday: the Cross");
-  } else if (weekday == Thursday) {
-    state.write(slot, {kApostles, titles::kHierarch, kNicholas},
-                "Thursday: the apostles and St. Nicholas");
-  } else if (weekday == Friday) {
-    state.write(slot, {kCross, state.crossClause, kSemicolon}, "Friday: the Cross");
-  } else {
-    state.write(slot, kMartyrsAndFathers, "Saturday: the martyrs and the fathers");
-  }
-}
+// clang-format off
+constexpr WeekdayIntercession kWeekdayIntercessions[] = {
+  {Sunday,    "Sunday: no weekday intercession",         {}},
+  {Monday,    "Monday: the bodiless powers",             {{kBodilessPowers}}},
+  {Tuesday,   "Tuesday: the Forerunner",                 {{kForerunner}, Slot::forerunnerClause, kSemicolon}},
+  {Wednesday, "Wednesday: the Cross",                    {{kCross}, Slot::crossClause, kSemicolon}},
+  {Thursday,  "Thursday: the apostles and St. Nicholas", {{kApostles, titles::kHierarch, kNicholas}}},
+  {Friday,    "Friday: the Cross",                       {{kCross}, Slot::crossClause, kSemicolon}},
+  {Saturday,  "Saturday: the martyrs and the fathers",   {{kMartyrsAndAsceticFathers}}},
+};
+// clang-format on
+static_assert(
+    [] {
+      for (unsigned i = 0; i < 7; ++i) {
+        if (kWeekdayIntercessions[i].day.c_encoding() != i) return false;
+      }
+      return true;
+    }(),
+    "one row a weekday, from Sunday, so that a weekday finds its row by its number");
 
 }  // namespace
 
 void applyWeekdayIntercession(DismissalState& state) {
   const weekday weekday = weekdayOf(state.liturgicalDay);
-  writeWeekdayIntercession(state, weekday);
+  const WeekdayIntercession& today = kWeekdayIntercessions[weekday.c_encoding()];
+  writeInvocation(state, Slot::weekdayClause, today.intercession, today.name);
 
   if (!state.isDailyService()) return;
 

@@ -23,11 +23,11 @@ std::string textFileBytes(std::span<const Dismissal> dismissals, const LongDateF
 
 // Replaces the file whole; a message naming the error and the path on failure.
 [[nodiscard]] Done writeTextFile(const std::filesystem::path& path,
-                                         std::span<const Dismissal> dismissals,
-                                         const LongDateFormat& longDate);
+                                 std::span<const Dismissal> dismissals,
+                                 const LongDateFormat& longDate);
 [[nodiscard]] inline Done writeTextFile(const std::filesystem::path& path,
-                                                const Dismissal& dismissal,
-                                                const LongDateFormat& longDate) {
+                                        const Dismissal& dismissal,
+                                        const LongDateFormat& longDate) {
   return writeTextFile(path, std::span{&dismissal, 1}, longDate);
 }
 

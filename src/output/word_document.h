@@ -60,13 +60,12 @@ std::filesystem::path freeBookletPath(const std::filesystem::path& folder, Date 
 
 // Writes the document atomically; a message naming the error and the path on failure.
 [[nodiscard]] Done writeWordDocument(const std::filesystem::path& path,
-                                             std::span<const Dismissal> dismissals,
-                                             const LongDateFormat& longDate,
-                                             Paper paper = Paper::letter);
+                                     std::span<const Dismissal> dismissals,
+                                     const LongDateFormat& longDate, Paper paper = Paper::letter);
 [[nodiscard]] inline Done writeWordDocument(const std::filesystem::path& path,
-                                                    const Dismissal& dismissal,
-                                                    const LongDateFormat& longDate,
-                                                    Paper paper = Paper::letter) {
+                                            const Dismissal& dismissal,
+                                            const LongDateFormat& longDate,
+                                            Paper paper = Paper::letter) {
   return writeWordDocument(path, std::span{&dismissal, 1}, longDate, paper);
 }
 

@@ -1,8 +1,7 @@
 #include "settings/patron.h"
 
-#include "settings/temple_settings.h"
-
 #include "base/name_table.h"
+#include "settings/temple_settings.h"
 
 namespace corvane {
 

@@ -6,7 +6,6 @@
 #include <string_view>
 #include <utility>
 
-
 namespace corvane {
 
 // The temple's patron as the temple window offers it: fourteen listed patrons

@@ -56,6 +56,10 @@ inline constexpr std::array<std::pair<Service, std::string_view>, 7> kServiceNam
 std::string_view serviceName(Service service);
 std::optional<Service> serviceFromName(std::string_view name);
 
+// The service as headings and lists name it: "Great Vespers", "Evening
+// Divine Liturgy of St. Basil the Great".
+std::string_view serviceTitle(Service service, bool evening);
+
 // One request to compose: the civil date on which the service is served, as
 // the user picks it, the service, and whether a Divine Liturgy is served in
 // the evening (the evening's Liturgy belongs to the next liturgical day).

@@ -32,10 +32,8 @@ void BookletList::load() {
   entries_.clear();
   std::error_code error;
   if (!fs::exists(file_, error)) return;
-  const Result<std::vector<BookletEntry>> read =
-      readWholeFile(file_).and_then([this](const std::string& bytes) {
-        return readBookletList(bytes, file_.string());
-      });
+  const Result<std::vector<BookletEntry>> read = readWholeFile(file_).and_then(
+      [this](const std::string& bytes) { return readBookletList(bytes, file_.string()); });
   if (read) {
     for (const BookletEntry& entry : *read) addToBooklet(entries_, entry);
     return;
@@ -57,7 +55,7 @@ std::vector<std::string> BookletList::labels() const {
   labels.reserve(entries_.size());
   for (const BookletEntry& entry : entries_) {
     labels.push_back(englishShortDate(entry.picked) + " - " +
-                     serviceTitle(entry.service, entry.evening));
+                     std::string{serviceTitle(entry.service, entry.evening)});
   }
   return labels;
 }
@@ -100,28 +98,6 @@ void BookletList::save() {
   if (const Done saved = writeFileAtomically(file_, bookletListText(entries_)); !saved) {
     report_(saved.error());
   }
-}
-
-std::string serviceTitle(Service service, bool evening) {
-  switch (service) {
-    case Service::greatVespers:
-      return "Great Vespers";
-    case Service::dailyVespers:
-      return "Daily Vespers";
-    case Service::orthros:
-      return "Orthros";
-    case Service::dailyOrthros:
-      return "Daily Orthros";
-    case Service::chrysostom:
-      return evening ? "Evening Divine Liturgy of St. John Chrysostom"
-                     : "Divine Liturgy of St. John Chrysostom";
-    case Service::basil:
-      return evening ? "Evening Divine Liturgy of St. Basil the Great"
-                     : "Divine Liturgy of St. Basil the Great";
-    case Service::presanctified:
-      return "Liturgy of the Presanctified Gifts";
-  }
-  return {};
 }
 
 }  // namespace corvane

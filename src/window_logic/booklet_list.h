@@ -48,8 +48,4 @@ class BookletList {
   bool mayWrite_ = true;  // false while an unreadable list could not be set aside
 };
 
-// The service as the booklet's list names it: "Great Vespers",
-// "Evening Divine Liturgy of St. Basil the Great".
-std::string serviceTitle(Service service, bool evening);
-
 }  // namespace corvane

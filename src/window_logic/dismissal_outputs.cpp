@@ -9,10 +9,10 @@ namespace corvane {
 namespace {
 
 // The file, once written, is opened; a failure to write is said instead.
-Result<std::filesystem::path> opened(const std::filesystem::path& file, const Done& written,
-                                     const std::function<void(const std::filesystem::path&,
-                                                              OpenFailure)>& open,
-                                     OpenFailure onOpenFailure) {
+Result<std::filesystem::path> opened(
+    const std::filesystem::path& file, const Done& written,
+    const std::function<void(const std::filesystem::path&, OpenFailure)>& open,
+    OpenFailure onOpenFailure) {
   if (!written) return Failure{written.error()};
   open(file, std::move(onOpenFailure));
   return file;
