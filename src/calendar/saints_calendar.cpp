@@ -37,7 +37,7 @@ using enum SaintsCondition;
 // The first Saturday of November stands before the other November rows, so
 // that on 1, 2, 4, 6 and 7 November the date's own row replaces it.
 // clang-format off
-constexpr Row kRows[] = {
+constexpr Row kSaintsCalendar[] = {
     { 1,  1, always,      {titles::kHierarch, " Basil the Great, archbishop of Caesarea in Cappadocia, the revealer of heavenly things, ", titles::kMemorySingular}, feastOf(hierarch::kBasil)},
     { 1, 10, always,      {titles::kHierarch, " Gregory, bishop of Nyssa, ", titles::kMemorySingular}, {}},
     { 1, 11, always,      {titles::kVenerableFather, " Theodosios, the head of monasteries, ", titles::kMemorySingular}, {}},
@@ -79,7 +79,7 @@ constexpr Row kRows[] = {
     { 6, 29, always,      {"of the holy, glorious, and all-famed Chiefs of the Apostles, Peter and Paul, ", titles::kMemoryPlural}, titled("Ss. Peter and Paul")},
     { 6, 30, always,      {"of the holy, glorious, and all-laudable Twelve Apostles, whose synaxis we keep this day, "}, {}},
     { 7,  1, always,      {"of the holy and wonderworking unmercenaries Cosmas and Damian of Rome, ", titles::kMemoryPlural}, {}},
-    { 7,  5, always,      {titles::kVenerableFather, " Athansios of Athos, ", titles::kMemorySingular}, {}},
+    { 7,  5, always,      {titles::kVenerableFather, " Athanasios of Athos, ", titles::kMemorySingular}, {}},
     { 7,  7, always,      {titles::kGlorious, " Greatmartyr Kyriake, ", titles::kMemorySingular}, {}},
     { 7,  8, always,      {titles::kMartyr, " Greatmartyr Prokopios, ", titles::kMemorySingular}, {}},
     { 7, 10, always,      {titles::kMartyr, " Hieromartyr Joseph of Damascus and his companions, ", titles::kMemoryPlural}, {}},
@@ -104,10 +104,10 @@ constexpr Row kRows[] = {
     { 9,  2, always,      {titles::kMartyr, " Martyr Mammas, ", titles::kMemorySingular}, {}},
     { 9,  4, always,      {titles::kMartyr, " Hieromartyr Babylas, bishop of Antioch, ", titles::kMemorySingular}, {}},
     { 9,  5, always,      {titles::kProphet, " Zacharias, father of the venerable Forerunner, ", titles::kMemorySingular}, {}},
-    { 9,  6, always,      {"of the Archangel Michael, whose miracle at Collosae we commemorate this day, "}, {}},
+    { 9,  6, always,      {"of the Archangel Michael, whose miracle at Colossae we commemorate this day, "}, {}},
     { 9,  9, always,      {}, ancestors(", whose synaxis we keep this day")},
     { 9, 15, always,      {titles::kMartyr, " Martyr Nicetas, ", titles::kMemorySingular}, {}},
-    { 9, 16, always,      {titles::kGlorious, " Greatmartyr Euphemia the All-prasied, ", titles::kMemorySingular}, {}},
+    { 9, 16, always,      {titles::kGlorious, " Greatmartyr Euphemia the All-praised, ", titles::kMemorySingular}, {}},
     { 9, 20, always,      {titles::kMartyr, " Greatmartyr Eustathios, his wife Theopista, and their children Agapios and Theopista, ", titles::kMemoryPlural}, {}},
     { 9, 24, always,      {titles::kGlorious, " Protomartyr and Equal-to-the-Apostles Thekla, ", titles::kMemorySingular}, {}},
     { 9, 26, always,      {titles::kEvangelist, " John the Theologian, whose repose we commemorate this day, "}, {}},
@@ -143,7 +143,7 @@ constexpr Row kRows[] = {
     {11, 15, always,      {titles::kMartyr, " Martyrs and Confessors Guria, Shamuna, and Habib the deacon, ", titles::kMemoryPlural}, {}},
     {11, 16, always,      {titles::kEvangelist, " Matthew, ", titles::kMemorySingular}, {}},
     {11, 17, always,      {titles::kHierarch, " Gregory the Wonderworker, bishop of Neocaesarea, ", titles::kMemorySingular}, {}},
-    {11, 25, always,      {titles::kGlorious, " Greatmartyr Catherine of Alexandria and ", titles::kMartyr, " Greatmartyr Mecurios of Cappadocia, ", titles::kMemoryPlural}, {}},
+    {11, 25, always,      {titles::kGlorious, " Greatmartyr Catherine of Alexandria and ", titles::kMartyr, " Greatmartyr Mercurios of Cappadocia, ", titles::kMemoryPlural}, {}},
     {11, 27, always,      {titles::kMartyr, " Greatmartyr James the Persian, ", titles::kMemorySingular}, {}},
     {11, 28, always,      {"of the venerable Martyr Stephen the New, ", titles::kMemorySingular}, {}},
     {11, 30, always,      {titles::kApostle, " Andrew the First-Called, ", titles::kMemorySingular}, {}},
@@ -152,7 +152,7 @@ constexpr Row kRows[] = {
     {12,  6, always,      {titles::kHierarch, " Nicholas the Wonderworker, bishop of Myra in Lycia, ", titles::kMemorySingular}, feastOf(hierarch::kNicholas)},
     {12, 12, always,      {titles::kHierarch, " Spyridon the Wonderworker, bishop of Trimythus in Cyprus, ", titles::kMemorySingular}, {}},
     {12, 13, always,      {titles::kMartyr, " Martyrs Eustratius, Auxentius, Eugene, Mardarius, and Orestes, ", titles::kMemoryPlural}, {}},
-    {12, 15, always,      {titles::kMartyr, " Hieromartyr Eleftherios, bishop of Illycrium, ", titles::kMemorySingular}, {}},
+    {12, 15, always,      {titles::kMartyr, " Hieromartyr Eleftherios, bishop of Illyricum, ", titles::kMemorySingular}, {}},
     {12, 17, always,      {titles::kProphet, " Daniel and the Three Holy Youths, Ananias, Azarias, and Misael, ", titles::kMemoryPlural}, {}},
     {12, 20, always,      {titles::kHierarch, " Ignatius the God-bearer of Antioch, ", titles::kMemorySingular}, {}},
     {12, 22, always,      {titles::kGlorious, " Greatmartyr Anastasia, the deliverer from potions, ", titles::kMemorySingular}, {}},
@@ -161,7 +161,7 @@ constexpr Row kRows[] = {
     {12, 29, always,      {"of the Holy Infants killed for Christ's sake by King Herod, ", titles::kMemorySingular}, {}},
 };
 // clang-format on
-constexpr std::size_t kRowCount = std::size(kRows);
+constexpr std::size_t kRowCount = std::size(kSaintsCalendar);
 static_assert(kRowCount == 121);
 
 constexpr std::array<std::string_view, 12> kMonthNames = {
@@ -175,7 +175,7 @@ class Calendar {
  public:
   Calendar() {
     for (std::size_t i = 0; i < kRowCount; ++i) {
-      const Row& row = kRows[i];
+      const Row& row = kSaintsCalendar[i];
       for (std::string_view piece : row.pieces) texts_[i].append(piece);
       names_[i] = row.condition == firstSaturdayOfNovember
                       ? "saints of the first Saturday of November"

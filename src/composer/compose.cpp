@@ -5,7 +5,10 @@
 namespace corvane {
 
 void compose(const ServiceRequest& request, const TempleSettings& temple, Dismissal& into) {
-  DismissalState state{request};
+  // One working record a thread, begun afresh by each composition: its slots
+  // keep their storage, so that a long run of dates allocates almost nothing.
+  thread_local DismissalState state{ServiceRequest{}};
+  state.begin(request);
   CreateDismissal(state, temple, into);
   serviceWarning(request, temple, into.warning);
 }

@@ -98,8 +98,8 @@ void fillResult(DismissalState& state, Dismissal& result) {
   result.dailyService = state.isDailyService();
   result.wholeText = state.useWholeText;
   result.saintsDisplaced = state.suppressSaints;
-  // The slots' texts move into the result, which hands the storage of its
-  // earlier texts to this composition's record.
+  // The slots' texts move into the result, whose earlier storage the record
+  // keeps for the next composition.
   for (std::size_t i = 0; i < kSlotCount; ++i) {
     const auto slot = static_cast<Slot>(i);
     std::string& text = state.text(slot);

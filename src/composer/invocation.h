@@ -20,6 +20,10 @@ struct Invocation {
 inline void writeInvocation(DismissalState& state, Slot slot, const Invocation& invocation,
                             RuleName rule) {
   const auto& [first, second, third] = invocation.pieces;
+  if (second.empty() && !invocation.dayClause && invocation.close.empty()) {
+    state.write(slot, first, rule);  // one fixed text: nothing to join
+    return;
+  }
   const std::string_view day =
       invocation.dayClause ? std::string_view{state.text(*invocation.dayClause)} : "";
   state.write(slot, {first, second, third, day, invocation.close}, rule);

@@ -2,6 +2,18 @@
 
 namespace corvane {
 
+void DismissalState::begin(const ServiceRequest& request) {
+  service = request.service;
+  eveningLiturgy = request.evening && mayBeEvening(request.service);
+  pickedDate = liturgicalDay = request.served;
+  isSunday = useWholeText = suppressSaints = false;
+  calendar = TempleCalendar::newCalendar;
+  year = month = day = 0;
+  movable = {};
+  hierarchsOfTheDay = 0;
+  for (std::size_t i = 0; i < kSlotCount; ++i) clear(static_cast<Slot>(i));
+}
+
 void DismissalState::write(Slot slot, std::initializer_list<std::string_view> pieces,
                            RuleName rule) {
   // Joined aside first, since a piece may be the slot's own text.

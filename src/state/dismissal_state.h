@@ -67,17 +67,16 @@ inline constexpr unsigned kNicholas = 1U << 2U;
 
 // The working record of one composition: the request, the liturgical day
 // with its movable dates, and the slots from which the sentence is assembled.
-// Made afresh by each composition and read by the calendar rules.
+// The calendar rules read and write it; each composition begins it afresh.
 struct DismissalState {
-  explicit DismissalState(const ServiceRequest& request)
-      : service(request.service),
-        eveningLiturgy(request.evening && mayBeEvening(request.service)),
-        pickedDate(request.served),
-        liturgicalDay(request.served) {}
+  explicit DismissalState(const ServiceRequest& request) { begin(request); }
+
+  // Starts the record of a new composition; the slots keep their storage.
+  void begin(const ServiceRequest& request);
 
   // The service, one value; the rules ask of it in their own words.
-  const Service service;
-  const bool eveningLiturgy;  // an Evening Divine Liturgy
+  Service service = Service::greatVespers;
+  bool eveningLiturgy = false;  // an Evening Divine Liturgy
   bool greatVespers() const { return service == Service::greatVespers; }
   bool dailyVespers() const { return service == Service::dailyVespers; }
   bool orthros() const { return service == Service::orthros; }
@@ -88,8 +87,8 @@ struct DismissalState {
   // The daily services name the weekday's intercession instead of the fixed invocations.
   bool isDailyService() const { return dailyVespers() || dailyOrthros(); }
 
-  const Date pickedDate;  // the civil date on which the service is served
-  Date liturgicalDay;     // the picked date, or the next day for an evening service
+  Date pickedDate{};      // the civil date on which the service is served
+  Date liturgicalDay{};   // the picked date, or the next day for an evening service
   bool isSunday = false;  // the date as picked, before the evening shift
 
   bool useWholeText = false;    // wholeText replaces the assembled sentence

@@ -32,7 +32,6 @@ const std::string_view kPassion = feastClause("Passion");
 const std::string_view kWashing = feastClause("Washing");
 const std::string_view kSpittings = feastClause("Spittings");
 const std::string_view kBurialA = feastClause("Burial A");
-const std::string_view kBurialB = feastClause("Burial B");
 const std::string_view kPaschal = feastClause("Paschal");
 const std::string_view kRisen = feastClause("Risen");
 const std::string_view kAndRisen = feastClause("And-risen");
@@ -58,95 +57,6 @@ void expectDays(std::initializer_list<DayRow> rows) {
     EXPECT_EQ(composed.text(Slot::feastClause), row.feastClause) << where;
     EXPECT_EQ(composed.text(Slot::risenClause), row.risenClause) << where;
   }
-}
-
-TEST(FeastsOfTheLord, NativityCircumcisionTheophany) {
-  expectDays({
-      {Service::chrysostom, 2024y / December / 25, "Nativity of Our Lord", kNativity, ""},
-      // Vespers of the eve belongs to the feast.
-      {Service::greatVespers, 2024y / December / 24, "Nativity of Our Lord", kNativity, ""},
-      {Service::orthros, 2024y / December / 20, "Forefeast of the Nativity", "", ""},
-      {Service::orthros, 2024y / December / 24, "Paramon of the Nativity", "", ""},
-      {Service::basil, 2024y / December / 24, "Paramon of the Nativity", kNativity, ""},
-      {Service::basil, 2024y / December / 24, "Nativity of Our Lord", kNativity, "", true},
-      {Service::orthros, 2023y / December / 31, "Leavetaking of the Nativity", kNativity,
-       kAndRisen},
-      {Service::orthros, 2024y / December / 31, "Leavetaking of the Nativity", kNativity, ""},
-      {Service::orthros, 2023y / January / 1, "", kCircumcision, kAndRisen},
-      {Service::orthros, 2025y / January / 1, "", kCircumcision, ""},
-      {Service::orthros, 2025y / January / 2, "", "", ""},
-      {Service::orthros, 2025y / January / 3, "Forefeast of Theophany", "", ""},
-      // A paramon on a Sunday keeps the Sunday's resurrection clause.
-      {Service::basil, 2025y / January / 5, "Paramon of Theophany", kTheophany, kRisen},
-      {Service::orthros, 2025y / January / 5, "Paramon of Theophany", "", kRisen},
-      {Service::orthros, 2025y / January / 6, "Holy Theophany", kTheophany, ""},
-      {Service::orthros, 2025y / January / 12, "Afterfeast of Theophany", kTheophany, kAndRisen},
-      {Service::orthros, 2025y / January / 14, "Leavetaking of Theophany", kTheophany, ""},
-  });
-}
-
-TEST(FeastsOfTheLord, MeetingWithAnEarlyLeavetaking) {
-  // 2037: Pascha 5 April, the Leavetaking of the Meeting on 5 February.
-  expectDays({
-      // A Sunday of the Triodion names the day over the forefeast.
-      {Service::orthros, 2037y / February / 1, "Prodigal Son", "", kRisen},
-      {Service::orthros, 2036y / February / 1, "Forefeast of the Meeting of Our Lord", "", ""},
-      {Service::orthros, 2037y / February / 2, "Meeting of Our Lord in the Temple", kMeeting, ""},
-      {Service::orthros, 2037y / February / 4, "Afterfeast of the Meeting of Our Lord", kMeeting,
-       ""},
-      {Service::orthros, 2037y / February / 5, "Leavetaking of the Meeting of Our Lord", kMeeting,
-       ""},
-      {Service::orthros, 2037y / February / 6, "", kMeeting, ""},
-      {Service::orthros, 2037y / February / 10, "", "", ""},
-      // 2022: Sunday 6 February, in the afterfeast.
-      {Service::orthros, 2022y / February / 6, "Afterfeast of the Meeting of Our Lord", kMeeting,
-       kAndRisen},
-  });
-}
-
-TEST(FeastsOfTheLord, LazarusSaturdayToGreatSaturday) {
-  // 2025: Pascha 20 April.
-  expectDays({
-      {Service::orthros, 2025y / April / 12, "Lazarus Saturday", kLazarus, ""},
-      {Service::greatVespers, 2025y / April / 12, "Palm Sunday", kPalms, ""},
-      {Service::orthros, 2025y / April / 13, "Palm Sunday", kPalms, ""},
-      {Service::orthros, 2025y / April / 14, "Great and Holy Monday", kPassion, ""},
-      // The Presanctified Liturgy keeps the day it is served on.
-      {Service::presanctified, 2025y / April / 14, "Great and Holy Monday", kPassion, ""},
-      {Service::presanctified, 2025y / April / 16, "Great and Holy Wednesday", kPassion, ""},
-      {Service::orthros, 2025y / April / 17, "Great and Holy Thursday", kWashing, ""},
-      {Service::basil, 2025y / April / 17, "Great and Holy Thursday", kWashing, ""},
-      {Service::orthros, 2025y / April / 18, "Great and Holy Friday", kSpittings, ""},
-      {Service::dailyVespers, 2025y / April / 17, "Great and Holy Friday", kBurialA, ""},
-      {Service::orthros, 2025y / April / 19, "Great and Holy Saturday", kBurialA, ""},
-      {Service::basil, 2025y / April / 19, "Great and Holy Saturday", kRisen, ""},
-      {Service::greatVespers, 2025y / April / 18, "Great and Holy Saturday", kBurialB, ""},
-  });
-}
-
-TEST(FeastsOfTheLord, PaschaToAllSaints) {
-  expectDays({
-      {Service::orthros, 2025y / April / 20, "Holy Pascha", kPaschal, ""},
-      {Service::greatVespers, 2025y / April / 19, "Holy Pascha", kPaschal, ""},
-      {Service::orthros, 2025y / April / 21, "Bright Monday", kPaschal, ""},
-      {Service::orthros, 2025y / April / 26, "Bright Saturday", kPaschal, ""},
-      {Service::orthros, 2025y / April / 27, "Thomas Sunday/Antipascha", kRisen, ""},
-      {Service::orthros, 2025y / May / 4, "Holy Myrrh-bearers", kRisen, ""},
-      {Service::orthros, 2025y / May / 14, "Mid-pentecost", kRisen, ""},
-      {Service::orthros, 2025y / May / 28, "Leavetaking of Pascha", kPaschal, ""},
-      {Service::orthros, 2025y / May / 29, "Holy Ascension", kAscension, ""},
-      // The Sunday after the Ascension keeps "and who rose", but not at Vespers of Saturday.
-      {Service::chrysostom, 2025y / June / 1, "Afterfeast of Ascension", kAscension, kAndRisen},
-      {Service::greatVespers, 2025y / May / 31, "Afterfeast of Ascension", kAscension, ""},
-      {Service::orthros, 2025y / June / 6, "Leavetaking of Ascension", kAscension, ""},
-      {Service::orthros, 2025y / June / 7, "", "", ""},
-      // 2024: Pentecost 23 June.
-      {Service::orthros, 2024y / June / 23, "Holy Pentecost", kSpirit, ""},
-      {Service::orthros, 2024y / June / 24, "Day of the Holy Spirit", kSpirit, ""},
-      {Service::greatVespers, 2024y / June / 23, "Kneeling Vespers", "", ""},
-      {Service::orthros, 2024y / June / 26, "Afterfeast of Pentecost", kSpirit, ""},
-      {Service::orthros, 2025y / June / 14, "Leavetaking of Pentecost", kSpirit, ""},
-  });
 }
 
 // Every span of a feast's clause at both edges: the day before, the first

@@ -1,5 +1,6 @@
 // Every fixed text of the calendar against the copy kept apart from the code
-// (tests/data): each saint on his own day, each day's name on every day of
+// (tests/data; the saints' rows are read against it in the calendar's own
+// test): each day's name on every day of
 // several years, each commemoration of the Theotokos, the Cross and the
 // Forerunner at both edges of its span, each Sunday of the Fathers at both
 // edges of its window, each patron's clause and the frame of the sentence.
@@ -52,58 +53,6 @@ int quietYear(const std::vector<std::pair<int, int>>& monthDays,
   }
   ADD_FAILURE() << "no quiet year";
   return 2020;
-}
-
-// Each saint on a day of his own, where no feast, Sunday or Bright Week move
-// touches the saints of the day.
-TEST(Texts, EverySaintOnHisOwnDay) {
-  for (const TsvRow& row : readTsv("saints.tsv")) {
-    const std::string& condition = row[2];
-    SCOPED_TRACE(row[0] + "/" + row[1] + " " + condition);
-    const int month = number(row[0]);
-    Date day{};
-    if (condition == "firstSaturdayOfNovember") {
-      // Shown only when the first Saturday is the 3rd or the 5th.
-      for (int year = 2020; day == Date{} && year < 2400; ++year) {
-        for (int date : {3, 5}) {
-          const Date candidate = civilDay(year, 11, date);
-          if (weekday{candidate} == Saturday) day = candidate;
-        }
-      }
-    } else {
-      const int date = number(row[1]);
-      for (int year = 2020; day == Date{} && year < 2400; ++year) {
-        const Date candidate = civilDay(year, month, date);
-        const auto fromPascha = (candidate - julianEasterAsCivil(year)).count();
-        if (condition == "saturday" && weekday{candidate} != Saturday) continue;
-        if (!isQuietDay(candidate, year)) continue;
-        if (condition == "afterPascha" && fromPascha <= 0) continue;
-        day = candidate;
-      }
-      ASSERT_NE(day, Date{}) << "no day found";
-    }
-    const auto composed = compose(Service::orthros, day);
-    EXPECT_EQ(composed.text(Slot::saintsClause), row[3]) << shown(day);
-    EXPECT_EQ(composed.text(Slot::ancestorsClause), row[4]) << shown(day);
-    if (!row[5].empty()) {
-      EXPECT_EQ(composed.text(Slot::dayTitle), row[5]) << shown(day);
-    }
-  }
-}
-
-// The conditions of the calendar: on the day that misses its condition the
-// row is not applied.
-TEST(Texts, ASaintsConditionThatDoesNotHoldLeavesTheDayEmpty) {
-  // 26 March on a Thursday; George on 23 April before Pascha (2025: Pascha 20
-  // April, so 23 April falls in Bright Week, where his row does not apply and
-  // he is not moved: the saints are those of Bright Wednesday).
-  EXPECT_EQ(compose(Service::orthros, 2026y / March / 26).text(Slot::saintsClause), "");
-  EXPECT_EQ(compose(Service::orthros, 2024y / April / 23).text(Slot::saintsClause),
-            "");  // Lent 2024
-  EXPECT_EQ(compose(Service::orthros, 2024y / November / 2).rule(Slot::saintsClause),
-            "saints of 2 November");  // the first Saturday yields to the day's own row
-  EXPECT_EQ(compose(Service::orthros, 2023y / November / 4).rule(Slot::saintsClause),
-            "saints of 4 November");
 }
 
 // The day's name: a model of the titles read from the data (the last row that
