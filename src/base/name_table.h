@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -21,6 +22,17 @@ std::optional<Value> valueIn(const Table& table, std::string_view name) {
     if (each == name) return value;
   }
   return std::nullopt;
+}
+
+// The names of the tables are lowercase ASCII; a name typed in any letter case
+// is lowered before it is looked up. Only A to Z change, so no locale (a
+// Turkish dotless i) can turn a name into another.
+inline std::string asciiLowercase(std::string_view text) {
+  std::string lower{text};
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lower;
 }
 
 }  // namespace corvane

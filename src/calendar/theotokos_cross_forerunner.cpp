@@ -113,6 +113,8 @@ const DatedText* firstOn(std::span<const DatedText> table, const S& state) {
   return nullptr;
 }
 
+// The other services name no author: the slot stays empty, as each
+// composition begins.
 void writeLiturgyAuthor(S& state) {
   if (state.liturgyChrysostom()) {
     state.write(Slot::liturgyAuthorClause, kChrysostom, "Liturgy of St. John Chrysostom");
@@ -120,8 +122,6 @@ void writeLiturgyAuthor(S& state) {
     state.write(Slot::liturgyAuthorClause, kBasil, "Liturgy of St. Basil the Great");
   } else if (state.presanctified()) {
     state.write(Slot::liturgyAuthorClause, kGregory, "Liturgy of the Presanctified Gifts");
-  } else {
-    state.clear(Slot::liturgyAuthorClause);
   }
 }
 

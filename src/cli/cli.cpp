@@ -8,10 +8,13 @@
 #include "calendar/appointed_eucharist.h"
 #include "cli/command_line.h"
 #include "cli/json_text.h"
+#include "cli/saved_temple_choice.h"
+#include "cli/temple_explanation.h"
 #include "composer/compose.h"
 #include "output/text_file.h"
 #include "output/text_layout.h"
 #include "output/word_document.h"
+#include "platform/data_folder.h"
 #include "state/english_date.h"
 #include "state/picked_date.h"
 #include "version.h"
@@ -84,7 +87,8 @@ std::string explanationText(const Dismissal& dismissal) {
 }
 
 // {"date":…,"dayTitle":…,"serviceHeading":…,"dismissalText":…,"endingText":…,"warning":…}
-void appendJsonLine(std::string& out, const Dismissal& dismissal, bool explain) {
+void appendJsonLine(std::string& out, const Dismissal& dismissal, bool explain,
+                    const nlohmann::ordered_json& temple) {
   out += "{\"date\":\"";
   out += isoDate(dismissal.pickedDate);
   out += "\",\"dayTitle\":";
@@ -96,8 +100,10 @@ void appendJsonLine(std::string& out, const Dismissal& dismissal, bool explain) 
   out += ",\"endingText\":";
   appendJsonString(out, dismissal.endingText);
   if (explain) {
+    nlohmann::ordered_json explanation = {{"temple", temple}};
+    explanation.update(explanationJson(dismissal));
     out += ",\"explain\":";
-    out += explanationJson(dismissal).dump();
+    out += explanation.dump();
   }
   if (dismissal.warning) {
     out += ",\"warning\":";
@@ -109,12 +115,14 @@ void appendJsonLine(std::string& out, const Dismissal& dismissal, bool explain) 
 }
 
 // The text of a dismissal, an empty line before every one but the first.
-void appendText(std::string& out, const Dismissal& dismissal, bool first, bool explain) {
+void appendText(std::string& out, const Dismissal& dismissal, bool first, bool explain,
+                std::string_view templeLine) {
   if (!first) out += '\n';
   appendTextLayout(out, dismissal, englishLongDate, "\n");
   out += '\n';
   if (explain) {
     out += '\n';
+    out += templeLine;
     out += explanationText(dismissal);
   }
 }
@@ -151,7 +159,11 @@ void appendWarningLine(std::string& out, const Dismissal& dismissal, const Liste
 class Printer {
  public:
   Printer(std::ostream& stream, std::ostream& err, const Request& request)
-      : stream_(stream), err_(err), request_(request) {
+      : stream_(stream),
+        err_(err),
+        request_(request),
+        templeLine_(templeExplanationLine(request.temple, request.templeOrigin)),
+        templeJson_(templeJson(request.temple, request.templeOrigin)) {
     buffer_.reserve(kFlushAt + (1 << 16));
   }
   ~Printer() { flush(); }
@@ -160,9 +172,9 @@ class Printer {
 
   void print(const Dismissal& dismissal, const Listed& listed) {
     if (request_.json) {
-      appendJsonLine(buffer_, dismissal, request_.explain);
+      appendJsonLine(buffer_, dismissal, request_.explain, templeJson_);
     } else {
-      appendText(buffer_, dismissal, first_, request_.explain);
+      appendText(buffer_, dismissal, first_, request_.explain, templeLine_);
       appendWarningLine(warnings_, dismissal, listed);
     }
     first_ = false;
@@ -179,6 +191,8 @@ class Printer {
   std::ostream& stream_;
   std::ostream& err_;
   const Request& request_;
+  const std::string templeLine_;
+  const nlohmann::ordered_json templeJson_;
   std::string buffer_;
   std::string warnings_;
   bool first_ = true;
@@ -250,6 +264,18 @@ void printRequested(const Request& request, std::istream& in, std::ostream& out,
   }
 }
 
+// What the command line did not name of the temple comes from the temple the
+// window saved. A saved file that cannot be read is said; the defaults stand.
+void completeTemple(Request& request, std::ostream& err) {
+  if (!request.useSavedTemple) return;
+  const SavedTempleUse use = completeWithSavedTemple(request.temple, request.templeNamed,
+                                                     SavedTemple::inFolder(chosenDataFolder()));
+  request.templeOrigin = use.origin;
+  for (const std::string& problem : use.problems) {
+    err << "corvane-cli: " << problem << ". corvane-cli goes on with the defaults.\n";
+  }
+}
+
 }  // namespace
 
 int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
@@ -266,7 +292,8 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
       out.flush();
       return 0;
     }
-    const Request& request = std::get<Request>(read);
+    Request request = std::get<Request>(read);
+    completeTemple(request, err);
     if (!request.textFile.empty() || !request.documentFile.empty()) {
       if (const Done written = writeRequestedFile(request, in, err); !written) {
         err << "corvane-cli: " << written.error() << '\n';

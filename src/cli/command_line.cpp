@@ -1,10 +1,9 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
-#include <algorithm>
-#include <cctype>
 
 #include "base/messages.h"
+#include "base/name_table.h"
 #include "output/utf8.h"
 #include "settings/patron.h"
 #include "state/picked_date.h"
@@ -27,23 +26,28 @@ const char* const kHelpText =
     "                       standard input), instead of --service, --date, --to,\n"
     "                       --evening and --explain\n"
     "\n"
-    "The temple:\n"
+    "The temple (what is not given here is as the window last saved it: the\n"
+    "calendar and the patron, in corvane.ini and inpat.txt in the data folder,\n"
+    "$XDG_DATA_HOME/corvane or ~/.local/share/corvane):\n"
     "  --patron PATRON      the temple's patron, one of the PATRONS below\n"
     "  --patron-text TEXT   a patron phrase of the temple's own, as it should stand\n"
     "                       in the dismissal (\"NONE OF THE ABOVE\")\n"
-    "  --bishop             a bishop presides or is present\n"
-    "  --calendar CALENDAR  new (the default) or old: a temple of the old (Julian)\n"
-    "                       calendar keeps the fixed feasts 13 days later (from\n"
-    "                       1900 to 2099); Pascha is the same day in both\n"
+    "  --bishop             a bishop presides or is present (never saved)\n"
+    "  --calendar CALENDAR  new or old: a temple of the old (Julian) calendar keeps\n"
+    "                       the fixed feasts 13 days later (from 1900 to 2099);\n"
+    "                       Pascha is the same day in both\n"
+    "  --no-saved-temple    leave the saved temple out: no patron and the new\n"
+    "                       calendar, unless given above\n"
     "\n"
     "What is written (by default the text of each dismissal, with an empty line\n"
     "between two):\n"
     "  --json               one JSON object a line: date, dayTitle, serviceHeading,\n"
     "                       dismissalText, endingText, warning (null, or the\n"
     "                       sentence below)\n"
-    "  --explain            also the liturgical day, the church date, Pascha, the\n"
-    "                       Eucharist appointed on the day and the rule behind each\n"
-    "                       clause (a single date only)\n"
+    "  --explain            also the temple and where it came from, the liturgical\n"
+    "                       day, the church date, Pascha, the Eucharist appointed\n"
+    "                       on the day and the rule behind each clause (a single\n"
+    "                       date only)\n"
     "  --txt FILE           write the text file to FILE instead: CR LF lines,\n"
     "                       Windows-1252, or UTF-8 with a byte-order mark\n"
     "  --docx FILE          write the document (.docx) to FILE instead\n"
@@ -59,7 +63,8 @@ const char* const kHelpText =
     "9999-12-30.\n"
     "\n"
     "A booklet list has one service a line, YYYY-MM-DD SERVICE or YYYY-MM-DD\n"
-    "SERVICE evening; empty lines and lines starting with # are left out.\n"
+    "SERVICE evening, in any letter case; empty lines and lines starting with #\n"
+    "are left out.\n"
     "\n"
     "A service that the day does not appoint (the Presanctified Liturgy on a\n"
     "Sunday, Daily Vespers on a Saturday) is composed all the same, and a warning\n"
@@ -69,7 +74,8 @@ const char* const kHelpText =
     "\n"
     "Exit status: 0 when done, with warnings or without; 1 when a file cannot be\n"
     "written; 2 for bad input, with one line on standard error that says what is\n"
-    "wrong.\n";
+    "wrong. A saved temple that cannot be read is said on standard error; its\n"
+    "defaults stand, and the status stays 0.\n";
 
 namespace {
 
@@ -77,23 +83,16 @@ namespace {
 struct Arguments {
   std::string service, from, to, patron, patronText, calendar, paper, textFile, documentFile,
       booklet;
-  bool evening = false, bishop = false, json = false, explain = false;
+  bool evening = false, bishop = false, json = false, explain = false, noSavedTemple = false;
   bool help = false, version = false;
 };
-
-std::string lowered(std::string_view text) {
-  std::string lower{text};
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lower;
-}
 
 // A name of a list, in any letter case; otherwise the list of valid names.
 template <typename Value>
 Value checkedName(const std::string& option, const std::string& what, const std::string& given,
                   std::optional<Value> (*fromName)(std::string_view), const std::string& valid) {
   if (given.empty()) throw BadInput{option + ": give a " + what + " (one of " + valid + ")"};
-  const std::optional<Value> value = fromName(lowered(given));
+  const std::optional<Value> value = fromName(asciiLowercase(given));
   if (!value) {
     throw BadInput{option + ": unknown " + what + " " + inQuotes(given) + " (one of " + valid +
                    ")"};
@@ -160,6 +159,8 @@ void checkTemple(const Arguments& arguments, const CLI::App& app, Request& reque
     choosePatron(request.temple, Patron::typed, std::move(phrase));
   }
   request.temple.bishopPresent = arguments.bishop;
+  request.templeNamed = {.calendar = app.count("--calendar") > 0, .patron = listed || typed};
+  request.useSavedTemple = !arguments.noSavedTemple;
   if (app.count("--calendar") > 0) {
     request.temple.calendar = checkedName<TempleCalendar>(
         "--calendar", "calendar", arguments.calendar, calendarFromName, "new, old");
@@ -211,6 +212,7 @@ std::variant<Request, Asked> readCommandLine(int argc, const char* const* argv) 
       app.add_option("--patron-text", arguments.patronText),
       app.add_flag("--bishop", arguments.bishop),
       app.add_option("--calendar", arguments.calendar),
+      app.add_flag("--no-saved-temple", arguments.noSavedTemple),
       app.add_flag("--json", arguments.json),
       app.add_flag("--explain", arguments.explain),
       app.add_option("--txt", arguments.textFile),

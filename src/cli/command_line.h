@@ -5,6 +5,7 @@
 #include <variant>
 #include <vector>
 
+#include "cli/saved_temple_choice.h"
 #include "composer/booklet.h"
 #include "output/paper.h"
 #include "settings/temple_settings.h"
@@ -22,6 +23,11 @@ struct Request {
   Date to{};
   std::optional<std::string> bookletFile;  // "-" reads standard input
   TempleSettings temple;
+  // What the command line named of the temple; the rest comes from the
+  // temple the window saved, unless --no-saved-temple.
+  TempleNamed templeNamed;
+  bool useSavedTemple = true;
+  TempleOrigin templeOrigin;  // where the temple came from, once complete
   bool json = false;
   bool explain = false;
   std::string textFile;      // --txt: write this file instead of printing

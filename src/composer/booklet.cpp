@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/messages.h"
+#include "base/name_table.h"
 #include "composer/compose.h"
 #include "state/picked_date.h"
 
@@ -69,14 +70,14 @@ Result<std::vector<ListedEntry>> readListedEntries(std::string_view text,
     if (!date) return problem(date.error());
     if (fields.size() < 2)
       return problem("no service after the date (one of " + namesOf(kServiceNames) + ")");
-    const std::optional<Service> service = serviceFromName(fields[1]);
+    const std::optional<Service> service = serviceFromName(asciiLowercase(fields[1]));
     if (!service) {
       return problem("unknown service " + inQuotes(fields[1]) + " (one of " +
                      namesOf(kServiceNames) + ")");
     }
     bool evening = false;
     if (fields.size() >= 3) {
-      if (fields[2] != "evening") {
+      if (asciiLowercase(fields[2]) != "evening") {
         return problem(inQuotes(fields[2]) + " after the service: only 'evening' may stand there");
       }
       if (!mayBeEvening(*service)) {

@@ -25,8 +25,9 @@ inline constexpr std::size_t kMostBookletEntries = 5000;
 // The booklet list, the one format of the windows, the command line and the
 // user's editor: UTF-8 (a byte-order mark allowed), LF or CR LF, one
 // dismissal a line, "YYYY-MM-DD SERVICE" or "YYYY-MM-DD SERVICE evening",
-// fields separated by blanks or tabs; empty lines and lines starting with
-// '#' are ignored. A bad line is "FILE:LINE: what is wrong"
+// fields separated by blanks or tabs, the service and "evening" in any letter
+// case, as on the command line; empty lines and lines starting with '#' are
+// ignored. A bad line is "FILE:LINE: what is wrong"
 // ("booklet.txt:3: unknown service 'vesper'").
 [[nodiscard]] Result<std::vector<BookletEntry>> readBookletList(std::string_view text,
                                                                 std::string_view fileName);

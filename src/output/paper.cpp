@@ -1,7 +1,8 @@
 #include "output/paper.h"
 
-#include <cctype>
 #include <string>
+
+#include "base/name_table.h"
 
 namespace corvane {
 
@@ -20,8 +21,7 @@ std::string_view paperName(Paper paper) {
 }
 
 std::optional<Paper> paperFromName(std::string_view name) {
-  std::string lower;
-  for (char c : name) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const std::string lower = asciiLowercase(name);
   if (lower == "a4") return Paper::a4;
   if (lower == "letter") return Paper::letter;
   return std::nullopt;

@@ -124,6 +124,11 @@ Done writeFileAtomically(const fs::path& path, std::string_view bytes) {
 }
 
 Result<std::string> readWholeFile(const fs::path& path) {
+  // A folder opens as a stream that reads nothing; it is no empty file.
+  std::error_code ignored;
+  if (fs::is_directory(path, ignored)) {
+    return Failure{failure("Cannot read", path, std::strerror(EISDIR))};
+  }
   std::ifstream file{path, std::ios::binary};
   if (!file) return Failure{failure("Cannot read", path, std::strerror(errno))};
   std::ostringstream bytes;

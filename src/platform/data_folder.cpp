@@ -72,9 +72,12 @@ fs::path programFolder() {
 #endif
 }
 
+fs::path chosenDataFolder() {
+  return chooseDataFolder(programFolder(), isRegularFile, currentFolderEnvironment());
+}
+
 Result<fs::path> dataFolder() {
-  static const fs::path chosen =
-      chooseDataFolder(programFolder(), isRegularFile, currentFolderEnvironment());
+  static const fs::path chosen = chosenDataFolder();
   std::error_code error;
   fs::create_directories(chosen, error);
   if (error) return Failure{"Cannot create the folder " + chosen.string() + ": " + error.message()};

@@ -36,6 +36,10 @@ std::filesystem::path chooseDataFolder(
 // The folder that holds the running program.
 std::filesystem::path programFolder();
 
+// The data folder as this process's environment chooses it now, whether or
+// not it exists yet: for reading what is there without making anything.
+std::filesystem::path chosenDataFolder();
+
 // The data folder of this run, decided once and created when needed, or why
 // no folder can be had.
 [[nodiscard]] Result<std::filesystem::path> dataFolder();

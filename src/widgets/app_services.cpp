@@ -8,6 +8,7 @@
 #include "platform/data_folder.h"
 #include "platform/system_info.h"
 #include "platform/system_paper.h"
+#include "saved_temple/saved_temple.h"
 
 namespace corvane {
 
@@ -53,9 +54,9 @@ AppServices defaultServices() {
   std::filesystem::path folder = chosen.value_or(std::filesystem::path{});
   if (!chosen) {
     folder = std::filesystem::temp_directory_path();
-    services.startupProblem =
-        QString::fromStdString(chosen.error() + ". The typed patron and the dismissals are kept in " +
-                               folder.string() + " for now.");
+    services.startupProblem = QString::fromStdString(
+        chosen.error() + ". The typed patron and the dismissals are kept in " + folder.string() +
+        " for now.");
   }
   const std::optional<std::string> paper = systemPaperName();
   services.outputs = OutputServices{
@@ -65,8 +66,8 @@ AppServices defaultServices() {
       .openTextFile = openInTextEditor,
       .openDocument = openWithDefaultApplication,
   };
-  services.patronFile = folder / "inpat.txt";
-  services.settingsFile = folder / "corvane.ini";
+  services.patronFile = folder / kPatronFileName;
+  services.settingsFile = folder / kTempleSettingsFileName;
   services.bookletFile = folder / "booklet.txt";
   services.startSystemInfo = StartSysInfo;
   services.inform = [](QWidget* parent, const QString& title, const QString& text) {

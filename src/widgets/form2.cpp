@@ -90,13 +90,10 @@ std::string typedText(const QPlainTextEdit& box) {
 
 Form2::Form2(TempleSettings& settings, AppServices& services)
     : services_(services),
-      settingsFile_(services.settingsFile),
-      logic_(
-          settings, PatronFile{services.patronFile},
-          [this](const std::string& message) {
-            services_.tell(this, QString::fromStdString(message));
-          },
-          services.settingsFile.empty() ? nullptr : &settingsFile_) {
+      logic_(settings, SavedTemple{services.settingsFile, services.patronFile},
+             [this](const std::string& message) {
+               services_.tell(this, QString::fromStdString(message));
+             }) {
   setObjectName("Form2");
   setWindowTitle("CORVANE");
   buildControls();

@@ -4,7 +4,6 @@
 #include <array>
 
 #include "widgets/app_services.h"
-#include "widgets/settings_file.h"
 #include "window_logic/temple_window_logic.h"
 
 class QButtonGroup;
@@ -43,7 +42,6 @@ class Form2 : public QMainWindow {
   void onContinue();
 
   AppServices& services_;
-  SettingsFile settingsFile_;
   TempleWindowLogic logic_;
   bool syncing_ = false;
 

@@ -5,15 +5,20 @@
 
 namespace corvane {
 
-TempleWindowLogic::TempleWindowLogic(TempleSettings& settings, PatronFile file, Report report,
-                                     TempleChoicesStore* store)
-    : settings_(settings), file_(std::move(file)), report_(std::move(report)), store_(store) {}
+namespace {
+
+constexpr const char* kKeptUntilContinue =
+    ". The window starts with its defaults; the file is kept until you continue.";
+
+}  // namespace
+
+TempleWindowLogic::TempleWindowLogic(TempleSettings& settings, SavedTemple saved, Report report)
+    : settings_(settings), saved_(std::move(saved)), report_(std::move(report)) {}
 
 void TempleWindowLogic::restoreChoices() {
-  if (store_ == nullptr) return;
-  const Result<std::optional<TempleChoices>> choices = store_->load();
+  const Result<std::optional<TempleChoices>> choices = saved_.readChoices();
   if (!choices) {
-    report_(choices.error());
+    report_(choices.error() + kKeptUntilContinue);
   } else if (choices->has_value()) {
     controls_.calendar = (*choices)->calendar;
     selectPatron((*choices)->patron);
@@ -23,7 +28,7 @@ void TempleWindowLogic::restoreChoices() {
 void TempleWindowLogic::shown() {
   controls_.boxShown = !controls_.boxText.empty();
   controls_.focusBox = false;
-  const Result<std::optional<std::string>> stored = file_.read();
+  const Result<std::optional<std::string>> stored = saved_.readPhrase();
   if (!stored) {
     report_(stored.error());
   } else if (stored->has_value()) {
@@ -49,13 +54,13 @@ TempleWindowLogic::Outcome TempleWindowLogic::continuePressed() {
         "temple's patron, as it should stand in the dismissal.");
   }
   controls_.boxText = phrase;
-  if (const Done written = file_.write(phrase); !written) report_(written.error());
+  if (const Done written = saved_.writePhrase(phrase); !written) report_(written.error());
 
   if (controls_.selected == Patron::typed) {
     choosePatron(settings_, Patron::typed, phrase);
   } else {
-    if (file_.exists()) {
-      if (const Done removed = file_.remove(); !removed) report_(removed.error());
+    if (saved_.hasPhrase()) {
+      if (const Done removed = saved_.removePhrase(); !removed) report_(removed.error());
     }
     controls_.boxText.clear();
     choosePatron(settings_, controls_.selected);
@@ -67,10 +72,9 @@ TempleWindowLogic::Outcome TempleWindowLogic::continuePressed() {
     return Outcome::stay;
   }
   controls_.focusBox = false;
-  if (store_ != nullptr) {
-    if (const Done saved = store_->save({controls_.calendar, controls_.selected}); !saved) {
-      report_(saved.error());
-    }
+  if (const Done written = saved_.writeChoices({controls_.calendar, controls_.selected});
+      !written) {
+    report_(written.error());
   }
   return Outcome::goOn;
 }

@@ -3,10 +3,9 @@
 #include <functional>
 #include <string>
 
+#include "saved_temple/saved_temple.h"
 #include "settings/patron.h"
 #include "settings/temple_settings.h"
-#include "window_logic/patron_file.h"
-#include "window_logic/temple_choices.h"
 
 namespace corvane {
 
@@ -20,21 +19,20 @@ struct TempleWindowControls {
   bool focusBox = false;  // the box should take the keyboard focus
 };
 
-// The temple window: the patron, the typed phrase and its file, the bishop.
+// The temple window: the patron, the typed phrase, the bishop and the calendar,
+// and the files that keep them for the next start.
 class TempleWindowLogic {
  public:
   // Tells the user of a file that could not be read, written or deleted.
   using Report = std::function<void(const std::string& message)>;
 
-  // The choices are remembered in `store`, when one is given.
-  TempleWindowLogic(TempleSettings& settings, PatronFile file, Report report,
-                    TempleChoicesStore* store = nullptr);
+  TempleWindowLogic(TempleSettings& settings, SavedTemple saved, Report report);
 
   const TempleWindowControls& controls() const { return controls_; }
 
-  // At start: the calendar and patron option of the last start. A store that
-  // cannot be read is reported once; the window keeps its defaults, and the
-  // store is written again only when the user continues.
+  // At start: the calendar and patron option of the last start. A settings
+  // file that cannot be read is reported once; the window keeps its defaults,
+  // and the file is written again only when the user continues.
   void restoreChoices();
 
   // The window is shown: at start and after the main window's "Go &Back". The
@@ -53,9 +51,8 @@ class TempleWindowLogic {
 
  private:
   TempleSettings& settings_;
-  PatronFile file_;
+  SavedTemple saved_;
   Report report_;
-  TempleChoicesStore* store_;
   TempleWindowControls controls_;
 };
 

@@ -210,8 +210,8 @@ TEST(Cli, TheOldCalendar) {
   EXPECT_EQ(line["dayTitle"], "Nativity of Our Lord");
   std::vector<std::string> keys;
   for (const auto& item : line["explain"].items()) keys.push_back(item.key());
-  EXPECT_EQ(keys, (std::vector<std::string>{"liturgicalDay", "calendar", "churchDate", "pascha",
-                                            "derived", "slots", "appointedEucharist"}));
+  EXPECT_EQ(keys, (std::vector<std::string>{"temple", "liturgicalDay", "calendar", "churchDate",
+                                            "pascha", "derived", "slots", "appointedEucharist"}));
   EXPECT_EQ(line["explain"]["calendar"], "old");
   EXPECT_EQ(line["explain"]["churchDate"], "2026-12-25");
 

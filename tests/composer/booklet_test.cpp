@@ -35,7 +35,9 @@ TEST(BookletList, TheFormat) {
         "#2026-12-14 orthros\n2026-12-13 orthros",
         "\xEF\xBB\xBF"
         "2026-12-12 great-vespers\r\n2026-12-13 basil evening\r\n2026-12-13 "
-        "orthros\r\n"}) {
+        "orthros\r\n",
+        // Names in any letter case, as a person writes them and as the options take them.
+        "2026-12-12 Great-Vespers\n2026-12-13 BASIL Evening\n2026-12-13 Orthros\n"}) {
     EXPECT_EQ(readOrFail(text), expected) << text;
   }
   EXPECT_EQ(readOrFail(""), Entries{});
@@ -68,7 +70,8 @@ TEST(BookletList, BadLinesSayWhereAndWhat) {
       {"2026-12-12 basil morning\n",
        "booklet.txt:1: 'morning' after the service: only 'evening' may stand there"},
       {"2026-12-12 basil evening again\n", "booklet.txt:1: 'again' at the end of the line"},
-      {"2026-12-12 Orthros\n", "booklet.txt:1: unknown service 'Orthros'" + services},
+      {"2026-12-12 Orthros Evening\n", "booklet.txt:1: 'evening' only after chrysostom or basil"},
+      {"2026-12-12 Orthr\xC3\xB6s\n", "booklet.txt:1: unknown service 'Orthr\xC3\xB6s'" + services},
   };
   for (const Row& row : rows) EXPECT_EQ(problemOf(row.text), row.message);
   const Result<Entries> read = readBookletList("2026-12-12 orthros\r\nnot a date\r\n", "week.txt");

@@ -42,6 +42,7 @@ done <<CASES
 --paper ''|letter a4
 ''|$options
 --pa|--patron --patron-text --paper
+--no|--no-saved-temple
 --service basil --se|
 --date 2026-01-07 --service|--service
 --date ''|

@@ -38,7 +38,8 @@ TEST(AtomicFile, FailureNamesThePathAndLeavesNothingBehind) {
   const fs::path intoMissing = folder.path() / "missing" / "dismissal.txt";
   const Done written = writeFileAtomically(intoMissing, "text");
   ASSERT_FALSE(written);
-  EXPECT_EQ(written.error(), "Cannot write " + intoMissing.string() + ": No such file or directory");
+  EXPECT_EQ(written.error(),
+            "Cannot write " + intoMissing.string() + ": No such file or directory");
 
   // A folder where the file should be: the rename fails after a full write.
   const fs::path occupied = folder.path() / "occupied";
@@ -73,12 +74,16 @@ TEST(AtomicFile, AWriteCutShortKeepsTheOldFile) {
   EXPECT_EQ(entriesIn(folder.path()), 1u);
 }
 
-TEST(AtomicFile, ReadingAMissingFileSaysSo) {
+TEST(AtomicFile, ReadingAMissingFileOrAFolderSaysSo) {
   TemporaryFolder folder;
   const fs::path missing = folder.path() / "inpat.txt";
   const Result<std::string> read = readWholeFile(missing);
   ASSERT_FALSE(read);
   EXPECT_EQ(read.error(), "Cannot read " + missing.string() + ": No such file or directory");
+  fs::create_directory(missing);
+  const Result<std::string> folderRead = readWholeFile(missing);
+  ASSERT_FALSE(folderRead) << "a folder is no empty file";
+  EXPECT_EQ(folderRead.error(), "Cannot read " + missing.string() + ": Is a directory");
 }
 
 }  // namespace

@@ -13,13 +13,12 @@ class TempleWindow : public ::testing::Test {
   testing::TemporaryFolder folder;
   TempleSettings settings;
   std::vector<std::string> reports;
-  TempleWindowLogic logicIn(const std::filesystem::path& file) {
-    return TempleWindowLogic{settings, PatronFile{file},
+  std::filesystem::path settingsFile() { return folder.path() / "corvane.ini"; }
+  TempleWindowLogic logicIn(const std::filesystem::path& patronFile) {
+    return TempleWindowLogic{settings, SavedTemple{settingsFile(), patronFile},
                              [this](const std::string& message) { reports.push_back(message); }};
   }
-  std::string stored() {
-    return readWholeFile(folder.path() / "inpat.txt").value_or("<none>");
-  }
+  std::string stored() { return readWholeFile(folder.path() / "inpat.txt").value_or("<none>"); }
 };
 
 // "NONE OF THE ABOVE": the first Continue opens the box, the next one with a
@@ -74,13 +73,48 @@ TEST_F(TempleWindow, AFileThatCannotBeWrittenIsSaidAndNothingIsLost) {
   EXPECT_EQ(settings.patronText, "of St. Herman");
 }
 
+// The calendar and the patron option come back at the next start and are
+// saved when the user goes on; a damaged file is said once and kept as it is
+// until then.
+TEST_F(TempleWindow, TheChoicesAreRestoredAtStartAndSavedOnContinue) {
+  ASSERT_TRUE(writeFileAtomically(settingsFile(), "[temple]\ncalendar=old\npatron=cross\n"));
+  auto logic = logicIn(folder.path() / "inpat.txt");
+  logic.restoreChoices();
+  logic.shown();
+  EXPECT_EQ(logic.controls().calendar, TempleCalendar::oldCalendar);
+  EXPECT_EQ(logic.controls().selected, Patron::cross);
+  logic.setCalendar(TempleCalendar::newCalendar);
+  EXPECT_EQ(logic.continuePressed(), TempleWindowLogic::Outcome::goOn);
+  EXPECT_EQ(settings.calendar, TempleCalendar::newCalendar);
+  EXPECT_EQ(readWholeFile(settingsFile()), "[temple]\ncalendar=new\npatron=cross\n");
+  EXPECT_TRUE(reports.empty());
+
+  const std::string damaged = "[temple]\ncalendar=julian\n";
+  ASSERT_TRUE(writeFileAtomically(settingsFile(), damaged));
+  auto next = logicIn(folder.path() / "inpat.txt");
+  next.restoreChoices();
+  next.shown();
+  EXPECT_EQ(reports, std::vector<std::string>{
+                         "Cannot read the temple's settings in " + settingsFile().string() +
+                         ": unknown calendar 'julian'. The window starts with its defaults; the "
+                         "file is kept until you continue."});
+  EXPECT_EQ(next.controls().calendar, TempleCalendar::newCalendar);
+  EXPECT_EQ(next.controls().selected, Patron::typed);
+  EXPECT_EQ(next.continuePressed(), TempleWindowLogic::Outcome::stay);  // no phrase yet
+  EXPECT_EQ(readWholeFile(settingsFile()), damaged);
+  next.setBoxText("of St. Herman");
+  EXPECT_EQ(next.continuePressed(), TempleWindowLogic::Outcome::goOn);
+  EXPECT_EQ(readWholeFile(settingsFile()), "[temple]\ncalendar=new\npatron=typed\n");
+  EXPECT_EQ(reports.size(), 1u);
+}
+
 TEST(TempleWindowGoBack, ForgetsTheTypedPatronAndTheLiturgysSaints) {
   const struct {
     Patron patron;
     bool forgotten;
   } rows[] = {
-      {Patron::typed, true},      {Patron::chrysostom, true}, {Patron::basil, true},
-      {Patron::gregory, true},    {Patron::nicholas, false},  {Patron::cross, false},
+      {Patron::typed, true},       {Patron::chrysostom, true}, {Patron::basil, true},
+      {Patron::gregory, true},     {Patron::nicholas, false},  {Patron::cross, false},
       {Patron::archangels, false},
   };
   for (const auto& row : rows) {

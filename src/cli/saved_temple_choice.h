@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "saved_temple/saved_temple.h"
+#include "settings/temple_settings.h"
+
+namespace corvane {
+
+// Where a part of the temple of a run came from: the command line, with its
+// defaults, or the temple the window saved.
+enum class TempleSource { commandLine, window };
+
+struct TempleOrigin {
+  TempleSource calendar = TempleSource::commandLine;
+  TempleSource patron = TempleSource::commandLine;
+};
+
+// The parts of the temple that the command line named itself.
+struct TempleNamed {
+  bool calendar = false;  // --calendar
+  bool patron = false;    // --patron or --patron-text
+};
+
+// What the saved temple gave, and the files that could not be read, each
+// said in the window's words ("Cannot read the temple's settings in …").
+struct SavedTempleUse {
+  TempleOrigin origin;
+  std::vector<std::string> problems;
+};
+
+// Completes `temple` with what the command line did not name, read as the
+// window reads it at its next start: the saved calendar, and the saved
+// patron (a typed one with its phrase, cleaned as the window cleans it). A
+// file that cannot be read leaves the defaults in place, is named among the
+// problems, and is never written. Nothing is read that is not needed.
+[[nodiscard]] SavedTempleUse completeWithSavedTemple(TempleSettings& temple,
+                                                     const TempleNamed& named,
+                                                     const SavedTemple& saved);
+
+}  // namespace corvane

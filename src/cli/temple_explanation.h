@@ -1,0 +1,20 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "cli/saved_temple_choice.h"
+#include "settings/temple_settings.h"
+
+namespace corvane {
+
+// The temple of a run and where it came from, as --explain says it:
+// "Temple: St. Nicholas, old calendar (saved by the window)\n".
+std::string templeExplanationLine(const TempleSettings& temple, const TempleOrigin& origin);
+
+// The same as the "temple" object of --explain --json:
+// {"calendar":"old","patron":"nicholas","bishop":false,"source":"window"},
+// "patronText" in place of "patron" for a typed patron.
+nlohmann::ordered_json templeJson(const TempleSettings& temple, const TempleOrigin& origin);
+
+}  // namespace corvane

@@ -1,0 +1,207 @@
+// corvane-cli with the temple the window saved in the data folder.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+
+#include "cli/cli_run.h"
+#include "platform/atomic_file.h"
+#include "support/temporary_folder.h"
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::CliRun;
+using testing::runWith;
+
+using Args = std::vector<std::string>;
+
+// St. Nicholas (6 December on the Julian calendar) falls on civil 19 December
+// in an old-calendar temple, so both the calendar and the patron show.
+const Args kLiturgy = {"--service", "chrysostom", "--date", "2026-12-19"};
+
+Args with(Args args, const Args& more) {
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
+std::string lineStarting(const std::string& text, const std::string& start) {
+  const std::size_t at = text.find("\n" + start);
+  if (at == std::string::npos) return "<no line " + start + ">";
+  return text.substr(at + 1, text.find('\n', at + 1) - at - 1);
+}
+
+class SavedTempleCli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* previous = std::getenv("XDG_DATA_HOME");
+    previousDataHome = previous == nullptr ? "" : previous;
+    ::setenv("XDG_DATA_HOME", home.path().c_str(), 1);
+    fs::create_directories(dataFolder());
+  }
+  void TearDown() override { ::setenv("XDG_DATA_HOME", previousDataHome.c_str(), 1); }
+
+  fs::path dataFolder() const { return home.path() / "corvane"; }
+  void save(const std::string& settings, const std::string& phrase = {}) {
+    ASSERT_TRUE(writeFileAtomically(dataFolder() / "corvane.ini", settings));
+    if (!phrase.empty()) {
+      ASSERT_TRUE(writeFileAtomically(dataFolder() / "inpat.txt", phrase));
+    }
+  }
+  // The same request with the whole temple on the command line.
+  std::string spelledOut(const Args& temple) const {
+    const CliRun run = runWith(with(with(kLiturgy, temple), {"--no-saved-temple"}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    return run.out;
+  }
+
+  testing::TemporaryFolder home;
+  std::string previousDataHome;
+};
+
+// The saved calendar and patron are used; each option overrides what it
+// names; --no-saved-temple leaves the file out. The dismissal is the one of
+// the same temple spelled out on the command line, and --explain says where
+// each part came from.
+TEST_F(SavedTempleCli, UsedUnlessTheCommandLineSaysOtherwise) {
+  struct Row {
+    std::string settings, phrase;
+    Args given;
+    Args spelledOut;
+    std::string templeLine;
+  };
+  const std::string oldNicholas = "[temple]\ncalendar=old\npatron=nicholas\n";
+  const Row rows[] = {
+      {oldNicholas,
+       "",
+       {},
+       {"--calendar", "old", "--patron", "nicholas"},
+       "Temple: St. Nicholas, old calendar (saved by the window)"},
+      {oldNicholas,
+       "",
+       {"--calendar", "new"},
+       {"--patron", "nicholas"},
+       "Temple: St. Nicholas (saved by the window), new calendar (from the command line)"},
+      {oldNicholas,
+       "",
+       {"--patron", "cross"},
+       {"--calendar", "old", "--patron", "cross"},
+       "Temple: the Holy Cross (from the command line), old calendar (saved by the window)"},
+      {oldNicholas,
+       "",
+       {"--patron-text", "of St. Herman"},
+       {"--calendar", "old", "--patron-text", "of St. Herman"},
+       "Temple: \"of St. Herman\" (from the command line), old calendar (saved by the window)"},
+      {oldNicholas,
+       "",
+       {"--calendar", "old", "--patron", "nicholas", "--bishop"},
+       {"--calendar", "old", "--patron", "nicholas", "--bishop"},
+       "Temple: St. Nicholas, old calendar (from the command line); a bishop present"},
+      {oldNicholas,
+       "",
+       {"--no-saved-temple"},
+       {},
+       "Temple: no patron named, new calendar (from the command line)"},
+      {"[temple]\ncalendar=old\npatron=typed\n",
+       "  of St. Herman\r\nof Alaska\x01\r\n",
+       {},
+       {"--calendar", "old", "--patron-text", "of St. Herman\nof Alaska"},
+       "Temple: \"of St. Herman / of Alaska\", old calendar (saved by the window)"},
+      // "NONE OF THE ABOVE" with no phrase kept names no patron, as the window's empty box.
+      {"[temple]\ncalendar=old\npatron=typed\n",
+       "",
+       {},
+       {"--calendar", "old"},
+       "Temple: no patron named, old calendar (saved by the window)"},
+      {"", "", {}, {}, "Temple: no patron named, new calendar (from the command line)"},
+  };
+  for (const Row& row : rows) {
+    fs::remove(dataFolder() / "inpat.txt");
+    fs::remove(dataFolder() / "corvane.ini");
+    if (!row.settings.empty()) save(row.settings, row.phrase);
+    const CliRun run = runWith(with(kLiturgy, row.given));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, spelledOut(row.spelledOut)) << row.templeLine;
+    const CliRun explained = runWith(with(kLiturgy, with(row.given, {"--explain"})));
+    EXPECT_EQ(lineStarting(explained.out, "Temple: "), row.templeLine);
+  }
+  EXPECT_NE(spelledOut({"--calendar", "old", "--patron", "nicholas"}), spelledOut({}))
+      << "the temple shows in the dismissal";
+}
+
+// --explain --json gains the temple; --json alone is as it was.
+TEST_F(SavedTempleCli, TheTempleInJson) {
+  save("[temple]\ncalendar=old\npatron=typed\n", "of St. Herman\r\n");
+  struct Row {
+    Args given;
+    std::string temple;
+  };
+  const Row rows[] = {
+      {{}, R"({"calendar":"old","patronText":"of St. Herman","bishop":false,"source":"window"})"},
+      {{"--patron", "nicholas", "--bishop"},
+       R"({"calendar":"old","patron":"nicholas","bishop":true,"source":"window and command line"})"},
+      {{"--no-saved-temple"},
+       R"({"calendar":"new","patron":null,"bishop":false,"source":"command line"})"},
+  };
+  for (const Row& row : rows) {
+    const CliRun run = runWith(with(kLiturgy, with(row.given, {"--json", "--explain"})));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto explain = nlohmann::ordered_json::parse(run.out)["explain"];
+    EXPECT_EQ(explain.begin().key(), "temple");
+    EXPECT_EQ(explain["temple"].dump(), row.temple);
+  }
+  const CliRun json = runWith(with(kLiturgy, {"--json"}));
+  EXPECT_EQ(json.out, runWith(with(kLiturgy, {"--json", "--calendar", "old", "--patron-text",
+                                              "of St. Herman", "--no-saved-temple"}))
+                          .out);
+}
+
+// A saved file that cannot be read is said in the window's words; the
+// dismissal is composed with the defaults, the status stays 0, and the file
+// is left as it is.
+TEST_F(SavedTempleCli, AnUnreadableFileIsSaidAndTheDefaultsStand) {
+  const std::string defaults = spelledOut({});
+  const fs::path settings = dataFolder() / "corvane.ini";
+  const std::string damaged = "[temple]\ncalendar=julian\npatron=nicholas\n";
+  save(damaged);
+  CliRun run = runWith(kLiturgy);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, defaults);
+  EXPECT_EQ(run.err, "corvane-cli: Cannot read the temple's settings in " + settings.string() +
+                         ": unknown calendar 'julian'. corvane-cli goes on with the defaults.\n");
+  EXPECT_EQ(readWholeFile(settings), damaged);
+  // The parts the command line names are its own all the same.
+  run = runWith(with(kLiturgy, {"--patron", "nicholas"}));
+  EXPECT_EQ(run.out, spelledOut({"--patron", "nicholas"}));
+  EXPECT_NE(run.err, "");
+  // Nothing is read, and so nothing said, when nothing is needed of the file.
+  EXPECT_EQ(runWith(with(kLiturgy, {"--no-saved-temple"})).err, "");
+  EXPECT_EQ(runWith(with(kLiturgy, {"--calendar", "new", "--patron", "lord"})).err, "");
+
+  // A typed patron whose phrase cannot be read: the saved calendar stands.
+  save("[temple]\ncalendar=old\npatron=typed\n");
+  fs::create_directory(dataFolder() / "inpat.txt");
+  run = runWith(kLiturgy);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, spelledOut({"--calendar", "old"}));
+  EXPECT_EQ(run.err, "corvane-cli: Cannot read " + (dataFolder() / "inpat.txt").string() +
+                         ": Is a directory. corvane-cli goes on with the defaults.\n");
+}
+
+// The priest of an old-calendar parish of St. Nicholas saves his temple in
+// the window and writes his list as a person writes it.
+TEST_F(SavedTempleCli, ABookletOfTheSavedTemple) {
+  save("[temple]\ncalendar=old\npatron=nicholas\n");
+  const CliRun run =
+      runWith({"--booklet", "-"}, "2026-12-19 Great-Vespers\n2026-12-19 Chrysostom\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const Args temple = {"--calendar", "old", "--patron", "nicholas", "--no-saved-temple"};
+  EXPECT_EQ(run.out,
+            runWith(with({"--service", "great-vespers", "--date", "2026-12-19"}, temple)).out +
+                "\n" + runWith(with(kLiturgy, temple)).out);
+}
+
+}  // namespace
+}  // namespace corvane
