@@ -364,8 +364,9 @@ void Form1::updatePreview() {
   fillPreview(*preview_->document(), preview);
   previewPlain_ = QString::fromStdString(preview.plainText);
   previewHtml_ = preview_->document()->toHtml();
-  QString reasons =
-      "Church date: " + QString::fromStdString(preview.churchDate).toHtmlEscaped() + "<br/>";
+  QString reasons = "Church date: " + QString::fromStdString(preview.churchDate).toHtmlEscaped() +
+                    "<br/>" + QString::fromStdString(preview.appointedEucharist).toHtmlEscaped() +
+                    "<br/>";
   for (const std::string& reason : preview.reasons) {
     reasons += QString::fromStdString(reason).toHtmlEscaped() + "<br/>";
   }

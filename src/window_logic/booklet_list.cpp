@@ -2,8 +2,9 @@
 
 #include <system_error>
 
-#include "output/english_date.h"
+#include "calendar/service_warning.h"
 #include "platform/atomic_file.h"
+#include "state/english_date.h"
 
 namespace corvane {
 
@@ -57,6 +58,17 @@ std::vector<std::string> BookletList::labels() const {
                      std::string{serviceTitle(entry.service, entry.evening)});
   }
   return labels;
+}
+
+std::vector<std::optional<std::string>> BookletList::warnings(const TempleSettings& temple) const {
+  std::vector<std::optional<std::string>> sentences;
+  sentences.reserve(entries_.size());
+  for (const BookletEntry& entry : entries_) {
+    std::optional<ServiceWarning> warning =
+        serviceWarning({entry.picked, entry.service, entry.evening}, temple);
+    sentences.push_back(warning ? std::optional{std::move(warning->sentence)} : std::nullopt);
+  }
+  return sentences;
 }
 
 bool BookletList::add(const BookletEntry& entry) {

@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "composer/booklet.h"
+#include "settings/temple_settings.h"
 
 namespace corvane {
 
@@ -28,6 +30,9 @@ class BookletList {
   const std::vector<BookletEntry>& entries() const { return entries_; }
   // "Sat, Dec 12, 2026 - Great Vespers", one an entry.
   std::vector<std::string> labels() const;
+  // For each entry, in the order of entries(), the sentence of its warning
+  // when its day appoints another service in the temple's calendar, else nothing.
+  std::vector<std::optional<std::string>> warnings(const TempleSettings& temple) const;
 
   // Adds in its place; false when it is there already or the booklet is full.
   bool add(const BookletEntry& entry);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,15 @@ struct DismissalPreview {
   std::vector<DocumentParagraph> paragraphs;  // the document's, with its bold clauses
   // The liturgical day in the temple's calendar: "6 December 2026 (Julian calendar)".
   std::string churchDate;
+  // The Eucharist appointed on the day served, and the rule: "Eucharist
+  // appointed on Sunday, March 1, 2026: the Divine Liturgy of St. Basil the
+  // Great (Sundays of Great Lent)".
+  std::string appointedEucharist;
   // Why each clause of the day is there: "Feast: Nativity of Our Lord".
   std::vector<std::string> reasons;
+  // The sentence to show above the preview when the day appoints another
+  // service; nothing when it is the one appointed. Never in the outputs.
+  std::optional<std::string> warning;
 };
 
 [[nodiscard]] DismissalPreview previewDismissal(const ServiceRequest& request,
