@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <filesystem>
 
-#include "output/english_date.h"
+#include "state/english_date.h"
 #include "widgets/corvane_app.h"
 
 namespace corvane {

@@ -42,10 +42,12 @@ const char* const kHelpText =
     "What is written (by default the text of each dismissal, with an empty line\n"
     "between two):\n"
     "  --json               one JSON object a line: date, dayTitle, serviceHeading,\n"
-    "                       dismissalText, endingText\n"
+    "                       dismissalText, endingText, warning (null, or the\n"
+    "                       sentence below)\n"
     "  --explain            also the temple and where it came from, the liturgical\n"
-    "                       day, the church date, Pascha and the rule behind each\n"
-    "                       clause (a single date only)\n"
+    "                       day, the church date, Pascha, the Eucharist appointed\n"
+    "                       on the day and the rule behind each clause (a single\n"
+    "                       date only)\n"
     "  --txt FILE           write the text file to FILE instead: CR LF lines,\n"
     "                       Windows-1252, or UTF-8 with a byte-order mark\n"
     "  --docx FILE          write the document (.docx) to FILE instead\n"
@@ -65,10 +67,16 @@ const char* const kHelpText =
     "SERVICE evening, in any letter case; empty lines and lines starting with #\n"
     "are left out.\n"
     "\n"
-    "Exit status: 0 when done; 1 when a file cannot be written; 2 for bad input,\n"
-    "with one line on standard error that says what is wrong. A saved temple that\n"
-    "cannot be read is said on standard error; its defaults stand, and the status\n"
-    "stays 0.\n";
+    "A service that the day does not appoint (the Presanctified Liturgy on a\n"
+    "Sunday, Daily Vespers on a Saturday) is composed all the same, and a warning\n"
+    "that says what is appointed goes to standard error, one line a dismissal:\n"
+    "corvane-cli: warning: DATE SERVICE: ..., or FILE:LINE: warning: ... for a\n"
+    "booklet list; with --json it is the line's warning instead.\n"
+    "\n"
+    "Exit status: 0 when done, with warnings or without; 1 when a file cannot be\n"
+    "written; 2 for bad input, with one line on standard error that says what is\n"
+    "wrong. A saved temple that cannot be read is said on standard error; its\n"
+    "defaults stand, and the status stays 0.\n";
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "output/docx_package.h"
-#include "output/english_date.h"
+#include "state/english_date.h"
 #include "output/xml_text.h"
 #include "platform/atomic_file.h"
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "output/english_date.h"
+#include "state/english_date.h"
 #include "platform/data_folder.h"
 #include "platform/system_info.h"
 #include "platform/system_paper.h"

@@ -360,8 +360,8 @@ void MainWindow::updatePreview() {
   const auto line = [](const std::string& text) {
     return QString::fromStdString(text).toHtmlEscaped() + "<br/>";
   };
-  QString reasons =
-      line("Liturgical day: " + preview.liturgicalDay) + line("Church date: " + preview.churchDate);
+  QString reasons = line("Liturgical day: " + preview.liturgicalDay) +
+                    line("Church date: " + preview.churchDate) + line(preview.appointedEucharist);
   for (const std::string& reason : preview.reasons) reasons += line(reason);
   if (preview.reasons.empty()) reasons += "No rule wrote a clause of this day.";
   whyList_->setText(reasons);

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <system_error>
 
-#include "output/english_date.h"
+#include "calendar/service_warning.h"
 #include "platform/atomic_file.h"
+#include "state/english_date.h"
 
 namespace corvane {
 
@@ -62,6 +63,17 @@ std::optional<std::size_t> BookletList::indexOf(const BookletEntry& entry) const
   const auto found = std::find(entries_.begin(), entries_.end(), entry);
   if (found == entries_.end()) return std::nullopt;
   return static_cast<std::size_t>(found - entries_.begin());
+}
+
+std::vector<std::optional<std::string>> BookletList::warnings(const TempleSettings& temple) const {
+  std::vector<std::optional<std::string>> sentences;
+  sentences.reserve(entries_.size());
+  for (const BookletEntry& entry : entries_) {
+    std::optional<ServiceWarning> warning =
+        serviceWarning({entry.picked, entry.service, entry.evening}, temple);
+    sentences.push_back(warning ? std::optional{std::move(warning->sentence)} : std::nullopt);
+  }
+  return sentences;
 }
 
 bool BookletList::add(const BookletEntry& entry) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "composer/booklet.h"
+#include "settings/temple_settings.h"
 
 namespace corvane {
 
@@ -29,6 +30,9 @@ class BookletList {
   const std::vector<BookletEntry>& entries() const { return entries_; }
   // "Sat, Dec 12, 2026 - Great Vespers", one an entry.
   std::vector<std::string> labels() const;
+  // For each entry, in the order of entries(), the sentence of its warning
+  // when its day appoints another service in the temple's calendar, else nothing.
+  std::vector<std::optional<std::string>> warnings(const TempleSettings& temple) const;
 
   // Where the entry stands in the list, when it is there.
   std::optional<std::size_t> indexOf(const BookletEntry& entry) const;

@@ -4,8 +4,9 @@
 #include <cctype>
 #include <utility>
 
+#include "calendar/appointed_eucharist.h"
 #include "composer/compose.h"
-#include "output/english_date.h"
+#include "state/english_date.h"
 
 namespace corvane {
 
@@ -23,7 +24,10 @@ DismissalPreview previewDismissal(const ServiceRequest& request, const TempleSet
       .churchDate = englishDayMonthYear(dismissal.churchDate) +
                     (dismissal.calendar == TempleCalendar::oldCalendar ? " (Julian calendar)"
                                                                        : " (new calendar)"),
-      .reasons = {}};
+      .appointedEucharist = appointedEucharistLine(dismissal.pickedDate, dismissal.calendar),
+      .reasons = {},
+      .warning = {}};
+  if (dismissal.warning) preview.warning = dismissal.warning->sentence;
   for (const ExplainedSlot& slot : explainedSlots(dismissal)) {
     preview.reasons.push_back(reasonLine(slot.label, slot.rule));
   }

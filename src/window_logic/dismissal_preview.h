@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,9 +22,16 @@ struct DismissalPreview {
   std::string liturgicalDay;
   // The liturgical day in the temple's calendar: "6 December 2026 (Julian calendar)".
   std::string churchDate;
+  // The Eucharist appointed on the day served, and the rule: "Eucharist
+  // appointed on Sunday, March 1, 2026: the Divine Liturgy of St. Basil the
+  // Great (Sundays of Great Lent)".
+  std::string appointedEucharist;
   // Why each clause of the day is there: "Feast: Nativity of Our Lord",
   // "Temple patron: St. Nicholas".
   std::vector<std::string> reasons;
+  // The sentence to show above the preview when the day appoints another
+  // service; nothing when it is the one appointed. Never in the outputs.
+  std::optional<std::string> warning;
 };
 
 // A clause's label and the name of its rule, the label said once when the

@@ -9,9 +9,9 @@
 #include <sstream>
 
 #include "composer/compose.h"
-#include "output/english_date.h"
 #include "output/text_layout.h"
 #include "print/pdf_file.h"
+#include "state/english_date.h"
 #include "support/pdf_reading.h"
 #include "support/temporary_folder.h"
 

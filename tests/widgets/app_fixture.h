@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "output/english_date.h"
 #include "platform/atomic_file.h"
+#include "state/english_date.h"
 #include "support/temporary_folder.h"
 #include "widgets/corvane_app.h"
 

@@ -22,7 +22,7 @@
 #include <thread>
 
 #include "composer/composed.h"
-#include "output/english_date.h"
+#include "state/english_date.h"
 #include "output/text_file.h"
 #include "output/windows_1252.h"
 #include "platform/atomic_file.h"
