@@ -24,7 +24,7 @@ void BM_StartToFirstWindow(benchmark::State& run) {
     CorvaneApp app{services};
     app.start();
     QApplication::processEvents();
-    benchmark::DoNotOptimize(app.form2().isVisible());
+    benchmark::DoNotOptimize(app.templeWindow().isVisible());
   }
 }
 BENCHMARK(BM_StartToFirstWindow)->Unit(benchmark::kMillisecond);

@@ -10,8 +10,10 @@ cmake_minimum_required(VERSION 3.25)
 # Level 0 is the bottom, what every layer may use (the result shape, message
 # helpers); above it the platform's services and the settings know
 # nothing of each other; above the outputs, the temple as the window saves
-# it, which the windows' logic and the command line share; those two stand
-# side by side near the top, and the widgets above the windows' logic.
+# it, which the windows' logic and the command line share, and the printed
+# pages (Qt Gui), which the command line and the widgets share; the windows'
+# logic and the command line stand side by side near the top, and the widgets
+# above the windows' logic.
 
 set(level_base 0)
 set(level_platform 1)
@@ -21,11 +23,12 @@ set(level_calendar 3)
 set(level_composer 4)
 set(level_output 5)
 set(level_saved_temple 6)
+set(level_print 6)
 set(level_window_logic 7)
 set(level_cli 7)
 set(level_widgets 8)
-set(layers base platform settings state calendar composer output saved_temple window_logic cli
-    widgets)
+set(layers base platform settings state calendar composer output saved_temple print window_logic
+    cli widgets)
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "check_layers: give -DSOURCE_DIR=<the project's root>")

@@ -15,6 +15,7 @@
 #include "output/text_layout.h"
 #include "output/word_document.h"
 #include "platform/data_folder.h"
+#include "print/pdf_file.h"
 #include "state/english_date.h"
 #include "state/picked_date.h"
 #include "version.h"
@@ -220,8 +221,9 @@ BookletFile readBooklet(const std::string& file, std::istream& in) {
   return {std::move(name), std::move(*entries)};
 }
 
-// Writes the text file or the document, exactly as the windows' outputs do,
-// with the English long date; the warnings are said first.
+// Writes the text file, the document or its pages as a PDF, exactly as the
+// windows' outputs do, with the English long date; the warnings are said
+// first. Only the PDF starts Qt.
 Done writeRequestedFile(const Request& request, std::istream& in, std::ostream& err) {
   std::vector<Dismissal> dismissals;
   std::string warnings;
@@ -240,6 +242,9 @@ Done writeRequestedFile(const Request& request, std::istream& in, std::ostream& 
   err << warnings;
   if (!request.textFile.empty()) {
     return writeTextFile(request.textFile, dismissals, englishLongDate);
+  }
+  if (!request.pdfFile.empty()) {
+    return writePdf(request.pdfFile, dismissals, englishLongDate, request.paper);
   }
   return writeWordDocument(request.documentFile, dismissals, englishLongDate, request.paper);
 }
@@ -294,7 +299,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     }
     Request request = std::get<Request>(read);
     completeTemple(request, err);
-    if (!request.textFile.empty() || !request.documentFile.empty()) {
+    if (!request.textFile.empty() || !request.documentFile.empty() || !request.pdfFile.empty()) {
       if (const Done written = writeRequestedFile(request, in, err); !written) {
         err << "corvane-cli: " << written.error() << '\n';
         return kCannotWrite;
