@@ -6,7 +6,7 @@
 
 #include "composer/booklet.h"
 #include "composer/compose.h"
-#include "output/english_date.h"
+#include "state/english_date.h"
 #include "output/text_file.h"
 #include "output/word_document.h"
 #include "state/service.h"

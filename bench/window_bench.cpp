@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <filesystem>
 
-#include "output/english_date.h"
+#include "state/english_date.h"
 #include "widgets/corvane_app.h"
 
 namespace corvane {
@@ -24,7 +24,7 @@ void BM_StartToFirstWindow(benchmark::State& run) {
     CorvaneApp app{services};
     app.start();
     QApplication::processEvents();
-    benchmark::DoNotOptimize(app.form2().isVisible());
+    benchmark::DoNotOptimize(app.templeWindow().isVisible());
   }
 }
 BENCHMARK(BM_StartToFirstWindow)->Unit(benchmark::kMillisecond);

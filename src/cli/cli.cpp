@@ -5,17 +5,19 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "calendar/appointed_eucharist.h"
 #include "cli/command_line.h"
 #include "cli/saved_temple_choice.h"
 #include "cli/temple_explanation.h"
 #include "composer/compose.h"
 #include "interchange/dismissal_json.h"
 #include "interchange/explanation.h"
-#include "output/english_date.h"
 #include "output/text_file.h"
 #include "output/text_layout.h"
 #include "output/word_document.h"
 #include "platform/data_folder.h"
+#include "print/pdf_file.h"
+#include "state/english_date.h"
 #include "state/picked_date.h"
 #include "version.h"
 
@@ -56,10 +58,16 @@ nlohmann::ordered_json explanationJson(const Dismissal& dismissal) {
     slots[std::string{kSlotNames[i]}] = entry;
   }
   json["slots"] = slots;
+  const AppointedEucharist appointed = appointedEucharist(dismissal.pickedDate, dismissal.calendar);
+  const std::optional<Service> eucharist = eucharistService(appointed.eucharist);
+  json["appointedEucharist"] = {
+      {"service", eucharist ? nlohmann::ordered_json(std::string{serviceName(*eucharist)})
+                            : nlohmann::ordered_json(nullptr)},
+      {"rule", std::string{appointed.rule}}};
   return json;
 }
 
-// {"date":…,"dayTitle":…,"serviceHeading":…,"dismissalText":…,"endingText":…}
+// {"date":…,"dayTitle":…,"serviceHeading":…,"dismissalText":…,"endingText":…,"warning":…}
 void appendJsonLine(std::string& out, const Dismissal& dismissal, bool explain,
                     const nlohmann::ordered_json& temple) {
   out += '{';
@@ -70,6 +78,7 @@ void appendJsonLine(std::string& out, const Dismissal& dismissal, bool explain,
     out += ",\"explain\":";
     out += explanation.dump();
   }
+  appendWarningField(out, dismissal);
   out += "}\n";
 }
 
@@ -86,11 +95,40 @@ void appendText(std::string& out, const Dismissal& dismissal, bool first, bool e
   }
 }
 
-// Prints the dismissals as they are composed, a block of output at a time.
+// Where a warning points: the line of the booklet's list, or else the date
+// and the service as typed.
+struct Listed {
+  std::string_view listName;  // empty for --service and --date
+  int line = 0;
+};
+
+// "corvane-cli: warning: 2026-03-01 presanctified: …", "list.txt:3: warning: …".
+void appendWarningLine(std::string& out, const Dismissal& dismissal, const Listed& listed) {
+  if (!dismissal.warning) return;
+  if (listed.listName.empty()) {
+    out += "corvane-cli: warning: ";
+    out += isoDate(dismissal.pickedDate);
+    out += ' ';
+    out += serviceName(dismissal.service);
+    if (dismissal.eveningLiturgy) out += " evening";
+  } else {
+    out += listed.listName;
+    out += ':';
+    out += std::to_string(listed.line);
+    out += ": warning";
+  }
+  out += ": ";
+  out += dismissal.warning->sentence;
+  out += '\n';
+}
+
+// Prints the dismissals as they are composed, a block of output at a time;
+// the warnings go to standard error, except in JSON, whose lines hold them.
 class Printer {
  public:
-  Printer(std::ostream& stream, const Request& request)
+  Printer(std::ostream& stream, std::ostream& err, const Request& request)
       : stream_(stream),
+        err_(err),
         request_(request),
         templeLine_(templeExplanationLine(request.temple, request.templeOrigin)),
         templeJson_(templeJson(request.temple, request.templeOrigin)) {
@@ -100,31 +138,40 @@ class Printer {
   Printer(const Printer&) = delete;
   Printer& operator=(const Printer&) = delete;
 
-  void print(const Dismissal& dismissal) {
+  void print(const Dismissal& dismissal, const Listed& listed) {
     if (request_.json) {
       appendJsonLine(buffer_, dismissal, request_.explain, templeJson_);
     } else {
       appendText(buffer_, dismissal, first_, request_.explain, templeLine_);
+      appendWarningLine(warnings_, dismissal, listed);
     }
     first_ = false;
-    if (buffer_.size() >= kFlushAt) flush();
+    if (buffer_.size() + warnings_.size() >= kFlushAt) flush();
   }
   void flush() {
     stream_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
     buffer_.clear();
+    err_.write(warnings_.data(), static_cast<std::streamsize>(warnings_.size()));
+    warnings_.clear();
   }
 
  private:
   std::ostream& stream_;
+  std::ostream& err_;
   const Request& request_;
   const std::string templeLine_;
   const nlohmann::ordered_json templeJson_;
   std::string buffer_;
+  std::string warnings_;
   bool first_ = true;
 };
 
 // The booklet's list, read whole before anything is composed.
-std::vector<BookletEntry> readBooklet(const std::string& file, std::istream& in) {
+struct BookletFile {
+  std::string name;  // as messages name it
+  std::vector<ListedEntry> entries;
+};
+BookletFile readBooklet(const std::string& file, std::istream& in) {
   std::ostringstream bytes;
   std::string name = file;
   if (file == "-") {
@@ -135,44 +182,57 @@ std::vector<BookletEntry> readBooklet(const std::string& file, std::istream& in)
     if (!stream) throw BadInput{"--booklet: cannot read " + file};
     bytes << stream.rdbuf();
   }
-  Result<std::vector<BookletEntry>> entries = readBookletList(bytes.str(), name);
+  Result<std::vector<ListedEntry>> entries = readListedEntries(bytes.str(), name);
   if (!entries) throw BadInput{entries.error()};
   if (entries->empty()) throw BadInput{name + ": the booklet list holds no service"};
-  return std::move(*entries);
+  return {std::move(name), std::move(*entries)};
 }
 
-std::vector<Dismissal> composeRequested(const Request& request, std::istream& in) {
-  if (request.bookletFile)
-    return composeBooklet(readBooklet(*request.bookletFile, in), request.temple);
-  return {compose({request.from, request.service, request.evening}, request.temple)};
-}
-
-// Writes the text file or the document, exactly as the windows' outputs do,
-// with the English long date.
-Done writeRequestedFile(const Request& request, std::istream& in) {
-  const std::vector<Dismissal> dismissals = composeRequested(request, in);
+// Writes the text file, the document or its pages as a PDF, exactly as the
+// windows' outputs do, with the English long date; the warnings are said
+// first. Only the PDF starts Qt.
+Done writeRequestedFile(const Request& request, std::istream& in, std::ostream& err) {
+  std::vector<Dismissal> dismissals;
+  std::string warnings;
+  if (request.bookletFile) {
+    const BookletFile list = readBooklet(*request.bookletFile, in);
+    dismissals.resize(list.entries.size());
+    for (std::size_t i = 0; i < list.entries.size(); ++i) {
+      const BookletEntry& entry = list.entries[i].entry;
+      compose({entry.picked, entry.service, entry.evening}, request.temple, dismissals[i]);
+      appendWarningLine(warnings, dismissals[i], {list.name, list.entries[i].line});
+    }
+  } else {
+    dismissals.push_back(compose({request.from, request.service, request.evening}, request.temple));
+    appendWarningLine(warnings, dismissals.back(), {});
+  }
+  err << warnings;
   if (!request.textFile.empty()) {
     return writeTextFile(request.textFile, dismissals, englishLongDate);
+  }
+  if (!request.pdfFile.empty()) {
+    return writePdf(request.pdfFile, dismissals, englishLongDate, request.paper);
   }
   return writeWordDocument(request.documentFile, dismissals, englishLongDate, request.paper);
 }
 
 // Every date of the range, or every entry of the booklet, printed as composed.
-void printRequested(const Request& request, std::istream& in, std::ostream& out) {
-  Printer printer{out, request};
+void printRequested(const Request& request, std::istream& in, std::ostream& out,
+                    std::ostream& err) {
+  Printer printer{out, err, request};
+  Dismissal dismissal;
   if (request.bookletFile) {
-    const std::vector<BookletEntry> entries = readBooklet(*request.bookletFile, in);
-    Dismissal dismissal;
-    for (const BookletEntry& entry : entries) {
+    const BookletFile list = readBooklet(*request.bookletFile, in);
+    for (const ListedEntry& listed : list.entries) {
+      const BookletEntry& entry = listed.entry;
       compose({entry.picked, entry.service, entry.evening}, request.temple, dismissal);
-      printer.print(dismissal);
+      printer.print(dismissal, {list.name, listed.line});
     }
     return;
   }
-  Dismissal dismissal;
   for (Date date = request.from; date <= request.to; date += days{1}) {
     compose({date, request.service, request.evening}, request.temple, dismissal);
-    printer.print(dismissal);
+    printer.print(dismissal, {});
   }
 }
 
@@ -206,15 +266,16 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     }
     Request request = std::get<Request>(read);
     completeTemple(request, err);
-    if (!request.textFile.empty() || !request.documentFile.empty()) {
-      if (const Done written = writeRequestedFile(request, in); !written) {
+    if (!request.textFile.empty() || !request.documentFile.empty() || !request.pdfFile.empty()) {
+      if (const Done written = writeRequestedFile(request, in, err); !written) {
         err << "corvane-cli: " << written.error() << '\n';
         return kCannotWrite;
       }
       return 0;
     }
-    printRequested(request, in, out);
+    printRequested(request, in, out, err);
     out.flush();
+    err.flush();
     return 0;
   } catch (const BadInput& bad) {
     err << "corvane-cli: " << bad.message << '\n';

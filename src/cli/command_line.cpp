@@ -38,14 +38,17 @@ const char* const kHelpText =
     "What is written (by default the text of each dismissal, with an empty line\n"
     "between two):\n"
     "  --json               one JSON object a line: date, dayTitle, serviceHeading,\n"
-    "                       dismissalText, endingText\n"
+    "                       dismissalText, endingText, warning (null, or the\n"
+    "                       sentence below)\n"
     "  --explain            also the temple and where it came from, the liturgical\n"
-    "                       day, the church date, Pascha and the rule behind each\n"
-    "                       clause (a single date only)\n"
+    "                       day, the church date, Pascha, the Eucharist appointed\n"
+    "                       on the day and the rule behind each clause (a single\n"
+    "                       date only)\n"
     "  --txt FILE           write the text file to FILE instead: CR LF lines,\n"
     "                       Windows-1252, or UTF-8 with a byte-order mark\n"
     "  --docx FILE          write the document (.docx) to FILE instead\n"
-    "  --paper PAPER        letter (the default) or a4, for --docx\n"
+    "  --pdf FILE           write the document's pages as a PDF to FILE instead\n"
+    "  --paper PAPER        letter (the default) or a4, for --docx and --pdf\n"
     "  --help               show this help and end\n"
     "  --version            show the version and end\n"
     "\n"
@@ -60,17 +63,23 @@ const char* const kHelpText =
     "SERVICE evening, in any letter case; empty lines and lines starting with #\n"
     "are left out.\n"
     "\n"
-    "Exit status: 0 when done; 1 when a file cannot be written; 2 for bad input,\n"
-    "with one line on standard error that says what is wrong. A saved temple that\n"
-    "cannot be read is said on standard error; its defaults stand, and the status\n"
-    "stays 0.\n";
+    "A service that the day does not appoint (the Presanctified Liturgy on a\n"
+    "Sunday, Daily Vespers on a Saturday) is composed all the same, and a warning\n"
+    "that says what is appointed goes to standard error, one line a dismissal:\n"
+    "corvane-cli: warning: DATE SERVICE: ..., or FILE:LINE: warning: ... for a\n"
+    "booklet list; with --json it is the line's warning instead.\n"
+    "\n"
+    "Exit status: 0 when done, with warnings or without; 1 when a file cannot be\n"
+    "written; 2 for bad input, with one line on standard error that says what is\n"
+    "wrong. A saved temple that cannot be read is said on standard error; its\n"
+    "defaults stand, and the status stays 0.\n";
 
 namespace {
 
 // What the parser fills, before it is checked.
 struct Arguments {
   std::string service, from, to, patron, patronText, calendar, paper, textFile, documentFile,
-      booklet;
+      pdfFile, booklet;
   bool evening = false, bishop = false, json = false, explain = false, noSavedTemple = false;
   bool help = false, version = false;
 };
@@ -132,28 +141,37 @@ void checkOutput(const Arguments& arguments, const CLI::App& app, Request& reque
   request.json = arguments.json;
   request.explain = arguments.explain;
   const bool range = request.to != request.from;
-  for (const auto& [option, file] :
-       {std::pair{"--txt", &arguments.textFile}, std::pair{"--docx", &arguments.documentFile}}) {
+  const std::pair<const char*, const std::string*> files[] = {
+      {"--txt", &arguments.textFile},
+      {"--docx", &arguments.documentFile},
+      {"--pdf", &arguments.pdfFile},
+  };
+  const char* fileOption = nullptr;
+  for (const auto& [option, file] : files) {
     if (app.count(option) == 0) continue;
     if (file->empty()) throw BadInput{std::string{option} + ": give a FILE to write"};
     if (range) throw BadInput{std::string{option} + ": writes a single date; leave out --to"};
     if (request.json) throw BadInput{std::string{option} + ": writes a file; leave out --json"};
-  }
-  if (app.count("--txt") > 0 && app.count("--docx") > 0) {
-    throw BadInput{"--txt and --docx: give one of them, not both"};
+    if (fileOption != nullptr) {
+      throw BadInput{std::string{fileOption} + " and " + option + ": give one of them, not both"};
+    }
+    fileOption = option;
   }
   request.textFile = arguments.textFile;
   request.documentFile = arguments.documentFile;
+  request.pdfFile = arguments.pdfFile;
   if (request.explain) {
     if (range) throw BadInput{"--explain: explains a single date; leave out --to"};
-    if (!request.textFile.empty() || !request.documentFile.empty()) {
-      throw BadInput{"--explain: prints its answer; leave out --txt and --docx"};
+    if (fileOption != nullptr) {
+      throw BadInput{"--explain: prints its answer; leave out --txt, --docx and --pdf"};
     }
   }
   if (app.count("--paper") > 0) {
     request.paper = checked(
         namedValue<Paper>("--paper", "paper", arguments.paper, paperFromName, "letter, a4"));
-    if (request.documentFile.empty()) throw BadInput{"--paper: lays out --docx; give --docx FILE"};
+    if (request.documentFile.empty() && request.pdfFile.empty()) {
+      throw BadInput{"--paper: lays out --docx or --pdf; give --docx FILE or --pdf FILE"};
+    }
   }
 }
 
@@ -178,6 +196,7 @@ std::variant<Request, Asked> readCommandLine(int argc, const char* const* argv) 
       app.add_flag("--explain", arguments.explain),
       app.add_option("--txt", arguments.textFile),
       app.add_option("--docx", arguments.documentFile),
+      app.add_option("--pdf", arguments.pdfFile),
       app.add_option("--paper", arguments.paper),
       app.add_flag("--help", arguments.help),
       app.add_flag("--version", arguments.version),

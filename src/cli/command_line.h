@@ -32,6 +32,7 @@ struct Request {
   bool explain = false;
   std::string textFile;      // --txt: write this file instead of printing
   std::string documentFile;  // --docx: likewise, the document
+  std::string pdfFile;       // --pdf: likewise, the document's pages as a PDF
   Paper paper = Paper::letter;
 };
 

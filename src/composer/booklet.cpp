@@ -49,10 +49,10 @@ int servedRank(const BookletEntry& entry) {
 
 }  // namespace
 
-Result<std::vector<BookletEntry>> readBookletList(std::string_view text,
-                                                  std::string_view fileName) {
+Result<std::vector<ListedEntry>> readListedEntries(std::string_view text,
+                                                   std::string_view fileName) {
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-  std::vector<BookletEntry> entries;
+  std::vector<ListedEntry> entries;
   int number = 0;
   const auto problem = [&](const std::string& what) {
     return Failure{std::string{fileName} + ":" + std::to_string(number) + ": " + what};
@@ -89,9 +89,19 @@ Result<std::vector<BookletEntry>> readBookletList(std::string_view text,
     if (entries.size() == kMostBookletEntries) {
       return problem("more than " + std::to_string(kMostBookletEntries) + " dismissals");
     }
-    entries.push_back({*date, *service, evening});
+    entries.push_back({{*date, *service, evening}, number});
   }
   return entries;
+}
+
+Result<std::vector<BookletEntry>> readBookletList(std::string_view text,
+                                                  std::string_view fileName) {
+  return readListedEntries(text, fileName).map([](const std::vector<ListedEntry>& listed) {
+    std::vector<BookletEntry> entries;
+    entries.reserve(listed.size());
+    for (const ListedEntry& each : listed) entries.push_back(each.entry);
+    return entries;
+  });
 }
 
 std::string bookletListText(const std::vector<BookletEntry>& entries) {

@@ -32,6 +32,15 @@ inline constexpr std::size_t kMostBookletEntries = 5000;
 [[nodiscard]] Result<std::vector<BookletEntry>> readBookletList(std::string_view text,
                                                                 std::string_view fileName);
 
+// The same, each entry with the number of its line, for what is said of it
+// later ("booklet.txt:3: warning: …").
+struct ListedEntry {
+  BookletEntry entry;
+  int line = 0;
+};
+[[nodiscard]] Result<std::vector<ListedEntry>> readListedEntries(std::string_view text,
+                                                                 std::string_view fileName);
+
 // The list as the windows keep it: a comment line, then one entry a line.
 std::string bookletListText(const std::vector<BookletEntry>& entries);
 

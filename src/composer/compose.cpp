@@ -10,6 +10,7 @@ void compose(const ServiceRequest& request, const TempleSettings& temple, Dismis
   thread_local DismissalState state{ServiceRequest{}};
   state.begin(request);
   CreateDismissal(state, temple, into);
+  serviceWarning(request, temple, into.warning);
 }
 
 Dismissal compose(const ServiceRequest& request, const TempleSettings& temple) {

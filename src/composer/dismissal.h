@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "calendar/pascha.h"
+#include "calendar/service_warning.h"
 #include "state/dismissal_state.h"
 #include "state/service.h"
 
@@ -41,6 +43,10 @@ struct Dismissal {
   bool dailyService = false;     // the weekday's intercession stands in the sentence
   bool wholeText = false;        // the sentence is a dismissal of its own, not assembled
   bool saintsDisplaced = false;  // a great day displaced the saints and the Forerunner's clause
+
+  // Said to the person preparing the text when the day appoints another
+  // service; never part of the outputs.
+  std::optional<ServiceWarning> warning;
 
   std::array<SlotRecord, kSlotCount> slotRecords{};
   const SlotRecord& slot(Slot which) const { return slotRecords[static_cast<std::size_t>(which)]; }

@@ -18,4 +18,13 @@ void appendDismissalFields(std::string& out, const Dismissal& dismissal) {
   appendJsonString(out, dismissal.endingText);
 }
 
+void appendWarningField(std::string& out, const Dismissal& dismissal) {
+  if (!dismissal.warning) {
+    out += ",\"warning\":null";
+    return;
+  }
+  out += ",\"warning\":";
+  appendJsonString(out, dismissal.warning->sentence);
+}
+
 }  // namespace corvane

@@ -1,7 +1,8 @@
 #include "interchange/explanation.h"
 
-#include "output/english_date.h"
+#include "calendar/appointed_eucharist.h"
 #include "output/text_layout.h"
+#include "state/english_date.h"
 #include "state/picked_date.h"
 
 namespace corvane {
@@ -18,6 +19,7 @@ std::string explanationText(const Dismissal& dismissal) {
           ", Lazarus Saturday " + isoDate(dates.lazarusSaturday) + ", Palm Sunday " +
           isoDate(dates.palmSunday) + ", Ascension " + isoDate(dates.ascension) + ", Pentecost " +
           isoDate(dates.pentecost) + "\n";
+  text += appointedEucharistLine(dismissal.pickedDate, dismissal.calendar) + "\n";
   for (const ExplainedSlot& slot : explainedSlots(dismissal)) {
     text += std::string{slot.label} + ": \"" + std::string{slot.text} + "\" (" +
             std::string{slot.rule} + ")\n";

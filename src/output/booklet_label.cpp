@@ -1,6 +1,6 @@
 #include "output/booklet_label.h"
 
-#include "output/english_date.h"
+#include "state/english_date.h"
 
 namespace corvane {
 

@@ -7,15 +7,13 @@
 #include <vector>
 
 #include "output/docx_parts.h"
+#include "output/page_layout.h"
 #include "output/paper.h"
 #include "output/text_layout.h"
 #include "state/date.h"
 #include "state/service.h"
 
 namespace corvane {
-
-// The document's own size, 12 pt, in half points, as its styles set it.
-inline constexpr int kDocumentHalfPoints = 24;
 
 // One paragraph of the document, with the formatting it adds to the
 // document's defaults (Book Antiqua, 12 pt, justified).

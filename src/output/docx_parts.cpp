@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "output/document_paragraphs.h"
+#include "output/page_layout.h"
 #include "output/xml_text.h"
 
 namespace corvane {
@@ -82,13 +83,14 @@ std::string paragraphXml(const DocumentParagraph& paragraph) {
 
 // The document's defaults: Book Antiqua, 12 pt, justified, no space between paragraphs.
 std::string stylesPart() {
+  const std::string font{kDocumentFont};
   const std::string size = std::to_string(kDocumentHalfPoints);
   return xmlPart(
       "<w:styles " + std::string{kWordNamespace} +
       "><w:docDefaults><w:rPrDefault><w:rPr>"
-      "<w:rFonts w:ascii=\"Book Antiqua\" w:eastAsia=\"Book Antiqua\" w:hAnsi=\"Book Antiqua\" "
-      "w:cs=\"Book Antiqua\"/><w:sz w:val=\"" +
-      size + "\"/><w:szCs w:val=\"" + size +
+      "<w:rFonts w:ascii=\"" +
+      font + "\" w:eastAsia=\"" + font + "\" w:hAnsi=\"" + font + "\" w:cs=\"" + font +
+      "\"/><w:sz w:val=\"" + size + "\"/><w:szCs w:val=\"" + size +
       "\"/><w:lang w:val=\"en-US\"/>"
       "</w:rPr></w:rPrDefault><w:pPrDefault><w:pPr>"
       "<w:spacing w:after=\"0\" w:line=\"240\" w:lineRule=\"auto\"/><w:jc w:val=\"both\"/>"
@@ -131,17 +133,18 @@ std::string appPropertiesPart() {
       "<Application>Corvane</Application></Properties>");
 }
 
-// One section, landscape, margins of 0.75 inch, two columns.
+// One section: landscape, with the margins and columns of output/page_layout.h.
 std::string documentPart(const std::vector<DocumentParagraph>& paragraphs, Paper paper) {
   std::string body;
   for (const DocumentParagraph& paragraph : paragraphs) body += paragraphXml(paragraph);
   const PageSize page = landscapePage(paper);
   body += "<w:sectPr><w:pgSz w:w=\"" + std::to_string(page.width) + "\" w:h=\"" +
           std::to_string(page.height) + "\" w:orient=\"landscape\"/>";
-  body +=
-      "<w:pgMar w:top=\"1080\" w:right=\"1080\" w:bottom=\"1080\" w:left=\"1080\" "
-      "w:header=\"720\" w:footer=\"720\" w:gutter=\"0\"/>"
-      "<w:cols w:num=\"2\" w:space=\"720\"/></w:sectPr>";
+  const std::string margin = std::to_string(kPageMarginTwips);
+  body += "<w:pgMar w:top=\"" + margin + "\" w:right=\"" + margin + "\" w:bottom=\"" + margin +
+          "\" w:left=\"" + margin + "\" w:header=\"720\" w:footer=\"720\" w:gutter=\"0\"/>";
+  body += "<w:cols w:num=\"" + std::to_string(kColumnCount) + "\" w:space=\"" +
+          std::to_string(kColumnGapTwips) + "\"/></w:sectPr>";
   return xmlPart("<w:document " + std::string{kWordNamespace} + "><w:body>" + body +
                  "</w:body></w:document>");
 }

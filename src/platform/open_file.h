@@ -6,8 +6,8 @@
 
 namespace corvane {
 
-// Told, possibly later and from another thread, why a file did not open, so
-// the user can open it by hand.
+// Told, possibly later and from another thread, that a file did not open and
+// why: "No program opened /…/dismissal.docx (xdg-open ended with status 3)."
 using OpenFailure = std::function<void(const std::string& message)>;
 
 // Opens the file in the application the desktop has for it, without waiting

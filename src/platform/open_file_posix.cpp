@@ -7,8 +7,8 @@ namespace corvane {
 
 namespace {
 
-std::string byHand(const std::filesystem::path& file, const std::string& why) {
-  return "Could not open " + file.string() + " (" + why + "). Please open it by hand.";
+std::string notOpened(const std::filesystem::path& file, const std::string& why) {
+  return "No program opened " + file.string() + " (" + why + ").";
 }
 
 // xdg-open is started with the path as one argument and watched from a thread
@@ -17,12 +17,12 @@ std::string byHand(const std::filesystem::path& file, const std::string& why) {
 void runOpener(const std::filesystem::path& file, OpenFailure onFailure) {
   auto onExit = [file, onFailure](int status) {
     if (status == 0) return;
-    onFailure(byHand(file, status < 0 ? std::string{"xdg-open was stopped"}
-                                      : "xdg-open ended with status " + std::to_string(status)));
+    onFailure(notOpened(file, status < 0 ? std::string{"xdg-open was stopped"}
+                                         : "xdg-open ended with status " + std::to_string(status)));
   };
   if (const std::optional<std::string> problem =
           startProgram({"xdg-open", file.string()}, onExit)) {
-    onFailure(byHand(file, *problem));
+    onFailure(notOpened(file, *problem));
   }
 }
 

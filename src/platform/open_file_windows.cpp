@@ -11,8 +11,8 @@ namespace corvane {
 
 namespace {
 
-std::string byHand(const std::filesystem::path& file, const std::string& why) {
-  return "Could not open " + file.string() + " (" + why + "). Please open it by hand.";
+std::string notOpened(const std::filesystem::path& file, const std::string& why) {
+  return "No program opened " + file.string() + " (" + why + ").";
 }
 
 std::string lastErrorText() {
@@ -31,7 +31,7 @@ void openInTextEditor(const std::filesystem::path& file, OpenFailure onFailure) 
   PROCESS_INFORMATION process{};
   if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process)) {
-    onFailure(byHand(file, "Notepad could not be started: " + lastErrorText()));
+    onFailure(notOpened(file, "Notepad could not be started: " + lastErrorText()));
     return;
   }
   CloseHandle(process.hThread);
@@ -42,8 +42,8 @@ void openWithDefaultApplication(const std::filesystem::path& file, OpenFailure o
   const auto result = reinterpret_cast<INT_PTR>(
       ShellExecuteW(nullptr, L"open", file.wstring().c_str(), nullptr, nullptr, SW_SHOWNORMAL));
   if (result <= 32) {
-    onFailure(byHand(file, "no application is set to open it (code " +
-                               std::to_string(static_cast<long long>(result)) + ")"));
+    onFailure(notOpened(file, "no application is set to open it (code " +
+                                  std::to_string(static_cast<long long>(result)) + ")"));
   }
 }
 

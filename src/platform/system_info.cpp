@@ -2,44 +2,42 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace corvane {
 
-bool GetKeyValue(Registry& registry, std::uint32_t KeyRoot, const std::string& KeyName,
-                 const std::string& SubKeyRef, std::string& KeyVal) {
+Result<std::string> readRegistryString(Registry& registry, std::uint32_t root,
+                                       const std::string& keyName, const std::string& valueName) {
   Registry::Key key = 0;
-  if (registry.openKey(KeyRoot, KeyName, kKeyRead, key) != 0) {
-    KeyVal.clear();
-    return false;
+  if (const long opened = registry.openKey(root, keyName, kKeyRead, key); opened != 0) {
+    return Failure{"Cannot open the registry key " + keyName + " (error " + std::to_string(opened) +
+                   ")"};
   }
   std::array<char, kValueBufferSize> buffer{};
   std::uint32_t size = kValueBufferSize;
   std::uint32_t type = 0;
-  const long queried = registry.queryValue(key, SubKeyRef, buffer.data(), size, type);
+  const long queried = registry.queryValue(key, valueName, buffer.data(), size, type);
   registry.closeKey(key);
   if (queried != 0) {
-    KeyVal.clear();
-    return false;
+    return Failure{"Cannot read the value " + valueName + " of " + keyName + " (error " +
+                   std::to_string(queried) + ")"};
   }
   size = std::min(size, kValueBufferSize);
   if (size > 0 && buffer[size - 1] == '\0') --size;
   // Only strings are asked for; another type reads as empty text.
-  KeyVal = type == kStringValue ? std::string{buffer.data(), size} : std::string{};
-  return true;
+  return type == kStringValue ? std::string{buffer.data(), size} : std::string{};
 }
 
 std::optional<std::string> systemInfoFromRegistry(
     Registry& registry, const std::function<bool(const std::string&)>& fileExists) {
-  std::string path;
-  if (GetKeyValue(registry, kLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
-                  path)) {
-    return path;
+  if (Result<std::string> program = readRegistryString(
+          registry, kLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH")) {
+    return std::move(*program);
   }
-  if (!GetKeyValue(registry, kLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO",
-                   path)) {
-    return std::nullopt;
-  }
-  const std::string program = path + "\\MSINFO32.EXE";
+  const Result<std::string> folder = readRegistryString(
+      registry, kLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO");
+  if (!folder) return std::nullopt;
+  const std::string program = *folder + "\\MSINFO32.EXE";
   if (!fileExists(program)) return std::nullopt;
   return program;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/result.h"
+
 namespace corvane {
 
 inline constexpr const char* kSystemInfoUnavailable =
@@ -31,10 +33,12 @@ inline constexpr std::uint32_t kKeyRead = 0x20019;
 inline constexpr std::uint32_t kStringValue = 1;  // REG_SZ
 inline constexpr std::uint32_t kValueBufferSize = 1024;
 
-// Reads a string value into KeyVal: true when it was read. The key is closed
-// in every case; a value stored with its terminating zero loses it.
-bool GetKeyValue(Registry& registry, std::uint32_t KeyRoot, const std::string& KeyName,
-                 const std::string& SubKeyRef, std::string& KeyVal);
+// Reads a string value of a key, or says which key or value could not be
+// read. The key is closed in every case; a value stored with its terminating
+// zero loses it, and a value of another type reads as empty text.
+[[nodiscard]] Result<std::string> readRegistryString(Registry& registry, std::uint32_t root,
+                                                     const std::string& keyName,
+                                                     const std::string& valueName);
 
 // The system-information program that the registry names: the MSINFO path
 // itself, or else MSINFO32.EXE in the shared tools' folder when it exists.
@@ -47,6 +51,6 @@ std::optional<std::vector<std::string>> systemInfoToolOnPath(
 
 // Starts the system-information tool without waiting; false when there is
 // none or it cannot be started, and the caller says it is unavailable.
-bool StartSysInfo();
+bool startSystemInfoTool();
 
 }  // namespace corvane

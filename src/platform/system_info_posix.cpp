@@ -3,7 +3,7 @@
 
 namespace corvane {
 
-bool StartSysInfo() {
+bool startSystemInfoTool() {
   const std::optional<std::vector<std::string>> tool = systemInfoToolOnPath(findOnPath);
   return tool && !startProgram(*tool);
 }

@@ -42,7 +42,7 @@ bool fileExists(const std::string& path) {
 
 }  // namespace
 
-bool StartSysInfo() {
+bool startSystemInfoTool() {
   WindowsRegistry registry;
   const std::optional<std::string> program = systemInfoFromRegistry(registry, fileExists);
   if (!program) return false;

@@ -29,6 +29,7 @@ inline constexpr Service kAllServices[] = {
 struct ServiceVariant {
   Service service;
   bool evening;
+  friend bool operator==(const ServiceVariant&, const ServiceVariant&) = default;
 };
 inline constexpr ServiceVariant kNineServiceVariants[] = {
     {Service::greatVespers, false}, {Service::dailyVespers, false}, {Service::orthros, false},

@@ -21,7 +21,7 @@ QLabel* label(QWidget* parent, const char* objectName, const QString& text) {
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget* parent, StartSystemInfo startSystemInfo, SayUnavailable sayUnavailable)
+AboutBox::AboutBox(QWidget* parent, StartSystemInfo startSystemInfo, SayUnavailable sayUnavailable)
     : QDialog(parent),
       startSystemInfo_(std::move(startSystemInfo)),
       sayUnavailable_(std::move(sayUnavailable)) {
@@ -61,10 +61,13 @@ frmAbout::frmAbout(QWidget* parent, StartSystemInfo startSystemInfo, SayUnavaila
   line->setFrameShadow(QFrame::Sunken);
   grid->addWidget(line, 4, 0, 1, 3);
 
-  grid->addWidget(label(this, "lblDisclaimer",
-                        "Check every dismissal against the service books before it is served. "
-                        "Please report any error in a text to the author."),
-                  5, 0, 2, 2);
+  QLabel* disclaimer =
+      label(this, "lblDisclaimer",
+            QString("Check every dismissal against the service books before it is served. "
+                    "Please report any error in a text to %1.")
+                .arg(QString::fromUtf8(kReportAddress)));
+  disclaimer->setTextInteractionFlags(Qt::TextSelectableByMouse);  // the address can be copied
+  grid->addWidget(disclaimer, 5, 0, 2, 2);
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("cmdOK");
   ok->setDefault(true);  // Enter; Esc closes a dialog as well

@@ -7,7 +7,7 @@ namespace corvane {
 
 // The About box: title, icon, version, a notice, "OK" and "&System Info...".
 // Never modal; the program keeps one and brings it forward when asked again.
-class frmAbout : public QDialog {
+class AboutBox : public QDialog {
   Q_OBJECT
 
  public:
@@ -16,7 +16,7 @@ class frmAbout : public QDialog {
   // Says, in a message box, that the tool is unavailable.
   using SayUnavailable = std::function<void(QWidget* parent)>;
 
-  frmAbout(QWidget* parent, StartSystemInfo startSystemInfo, SayUnavailable sayUnavailable);
+  AboutBox(QWidget* parent, StartSystemInfo startSystemInfo, SayUnavailable sayUnavailable);
 
  private:
   StartSystemInfo startSystemInfo_;

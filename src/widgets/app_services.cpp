@@ -1,10 +1,14 @@
 #include "widgets/app_services.h"
 
+#include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QWidget>
 
-#include "output/english_date.h"
+#include "state/english_date.h"
 #include "platform/data_folder.h"
 #include "platform/system_info.h"
 #include "platform/system_paper.h"
@@ -65,13 +69,28 @@ AppServices defaultServices() {
       .paper = paper ? paperFromName(*paper).value_or(Paper::letter) : Paper::letter,
       .openTextFile = openInTextEditor,
       .openDocument = openWithDefaultApplication,
+      .openFolder = openWithDefaultApplication,
   };
   services.patronFile = folder / kPatronFileName;
   services.settingsFile = folder / kTempleSettingsFileName;
   services.bookletFile = folder / "booklet.txt";
-  services.startSystemInfo = StartSysInfo;
+  services.startSystemInfo = startSystemInfoTool;
   services.inform = [](QWidget* parent, const QString& title, const QString& text) {
     QMessageBox::information(parent, title, text, QMessageBox::Ok);
+  };
+  services.offerFolder = [](QWidget* parent, const QString& text) {
+    QMessageBox box{QMessageBox::Warning, "CORVANE", text, QMessageBox::Ok, parent};
+    const QPushButton* show = box.addButton("Show in Folder", QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == show;
+  };
+  services.choosePrinter = [](QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog{&printer, parent};
+    return dialog.exec() == QDialog::Accepted;
+  };
+  services.choosePdfFile = [](QWidget* parent, const QString& suggested) {
+    return QFileDialog::getSaveFileName(parent, "Export as PDF", suggested, "PDF (*.pdf)");
   };
   return services;
 }

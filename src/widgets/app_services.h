@@ -9,6 +9,7 @@
 #include "window_logic/dismissal_outputs.h"
 
 class QMessageBox;
+class QPrinter;
 class QWidget;
 
 namespace corvane {
@@ -31,6 +32,13 @@ struct AppServices {
   std::function<bool()> startSystemInfo;
   // An OK-only message box with a title of its own.
   std::function<void(QWidget* parent, const QString& title, const QString& text)> inform;
+  // A message about a written file, offering to show its folder: true when
+  // the user asks for the folder.
+  std::function<bool(QWidget* parent, const QString& text)> offerFolder;
+  // The print dialog: true when the user prints, with the printer set up.
+  std::function<bool(QWidget* parent, QPrinter& printer)> choosePrinter;
+  // Where to save a PDF, starting at `suggested`; empty when the user cancels.
+  std::function<QString(QWidget* parent, const QString& suggested)> choosePdfFile;
 };
 
 // The services of a real run: the local date, message boxes, the data folder,

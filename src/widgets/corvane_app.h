@@ -6,8 +6,9 @@
 
 #include "widgets/about_box.h"
 #include "widgets/app_services.h"
-#include "widgets/form1.h"
-#include "widgets/form2.h"
+#include "widgets/cross_thread_report.h"
+#include "widgets/main_window.h"
+#include "widgets/temple_window.h"
 
 namespace corvane {
 
@@ -25,24 +26,27 @@ class CorvaneApp : public QObject {
   // The temple window is shown; the main window exists, hidden and disabled.
   void start();
 
-  Form1& form1() { return *form1_; }
-  Form2& form2() { return *form2_; }
+  MainWindow& mainWindow() { return *mainWindow_; }
+  TempleWindow& templeWindow() { return *templeWindow_; }
   ServiceRequest& request() { return request_; }
   TempleSettings& settings() { return settings_; }
   // The one About box, while it is open.
-  frmAbout* aboutBox() { return about_; }
+  AboutBox* aboutBox() { return about_; }
 
  private:
   void enterMainWindow();
   void returnToTempleWindow();
   void showAbout(QWidget* from);
+  // The desktop's file manager shows the folder; a failure is said in the window in use.
+  void showFolder(const std::filesystem::path& folder);
 
   AppServices services_;
   ServiceRequest request_;
   TempleSettings settings_;
-  std::unique_ptr<Form2> form2_;
-  std::unique_ptr<Form1> form1_;
-  QPointer<frmAbout> about_;
+  std::unique_ptr<TempleWindow> templeWindow_;
+  std::unique_ptr<MainWindow> mainWindow_;
+  QPointer<AboutBox> about_;
+  CrossThreadReport folderFailures_;
 };
 
 }  // namespace corvane

@@ -17,13 +17,16 @@ CrossThreadReport::~CrossThreadReport() {
   mailbox_->receiver = nullptr;
 }
 
-std::function<void(const std::string&)> CrossThreadReport::sender() const {
-  return [mailbox = mailbox_](const std::string& message) {
+std::function<void(const std::filesystem::path&, const std::string&)> CrossThreadReport::sender()
+    const {
+  return [mailbox = mailbox_](const std::filesystem::path& file, const std::string& message) {
     const std::lock_guard lock{mailbox->mutex};
     if (mailbox->receiver == nullptr) return;
     QMetaObject::invokeMethod(
         mailbox->receiver,
-        [deliver = mailbox->deliver, text = QString::fromStdString(message)] { deliver(text); },
+        [deliver = mailbox->deliver, file, text = QString::fromStdString(message)] {
+          deliver(file, text);
+        },
         Qt::QueuedConnection);
   };
 }

@@ -1,8 +1,9 @@
 #include "window_logic/booklet_list.h"
 
+#include <algorithm>
 #include <system_error>
 
-#include "output/booklet_label.h"
+#include "calendar/service_warning.h"
 #include "platform/atomic_file.h"
 
 namespace corvane {
@@ -29,6 +30,7 @@ BookletList::BookletList(fs::path file, Report report)
 
 void BookletList::load() {
   entries_.clear();
+  beforeLastRemoval_.reset();
   std::error_code error;
   if (!fs::exists(file_, error)) return;
   const Result<std::vector<BookletEntry>> read = readWholeFile(file_).and_then(
@@ -52,10 +54,25 @@ void BookletList::load() {
 std::vector<std::string> BookletList::labels() const {
   std::vector<std::string> labels;
   labels.reserve(entries_.size());
-  for (const BookletEntry& entry : entries_) {
-    labels.push_back(bookletLabel(entry));
-  }
+  for (const BookletEntry& entry : entries_) labels.push_back(bookletLabel(entry));
   return labels;
+}
+
+std::optional<std::size_t> BookletList::indexOf(const BookletEntry& entry) const {
+  const auto found = std::find(entries_.begin(), entries_.end(), entry);
+  if (found == entries_.end()) return std::nullopt;
+  return static_cast<std::size_t>(found - entries_.begin());
+}
+
+std::vector<std::optional<std::string>> BookletList::warnings(const TempleSettings& temple) const {
+  std::vector<std::optional<std::string>> sentences;
+  sentences.reserve(entries_.size());
+  for (const BookletEntry& entry : entries_) {
+    std::optional<ServiceWarning> warning =
+        serviceWarning({entry.picked, entry.service, entry.evening}, temple);
+    sentences.push_back(warning ? std::optional{std::move(warning->sentence)} : std::nullopt);
+  }
+  return sentences;
 }
 
 bool BookletList::add(const BookletEntry& entry) {
@@ -65,18 +82,29 @@ bool BookletList::add(const BookletEntry& entry) {
     return false;
   }
   if (!addToBooklet(entries_, entry)) return false;
+  beforeLastRemoval_.reset();
   save();
   return true;
 }
 
 void BookletList::remove(std::size_t index) {
   if (index >= entries_.size()) return;
+  beforeLastRemoval_ = entries_;
   entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
   save();
 }
 
 void BookletList::clear() {
+  if (entries_.empty()) return;
+  beforeLastRemoval_ = std::move(entries_);
   entries_.clear();
+  save();
+}
+
+void BookletList::undo() {
+  if (!beforeLastRemoval_) return;
+  entries_ = std::move(*beforeLastRemoval_);
+  beforeLastRemoval_.reset();
   save();
 }
 

@@ -2,10 +2,13 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "composer/booklet.h"
+#include "output/booklet_label.h"
+#include "settings/temple_settings.h"
 
 namespace corvane {
 
@@ -28,11 +31,22 @@ class BookletList {
   const std::vector<BookletEntry>& entries() const { return entries_; }
   // "Sat, Dec 12, 2026 - Great Vespers", one an entry.
   std::vector<std::string> labels() const;
+  // For each entry, in the order of entries(), the sentence of its warning
+  // when its day appoints another service in the temple's calendar, else nothing.
+  std::vector<std::optional<std::string>> warnings(const TempleSettings& temple) const;
+
+  // Where the entry stands in the list, when it is there.
+  std::optional<std::size_t> indexOf(const BookletEntry& entry) const;
 
   // Adds in its place; false when it is there already or the booklet is full.
   bool add(const BookletEntry& entry);
   void remove(std::size_t index);
   void clear();
+
+  // The list as it stood before the last removal or clearing, brought back,
+  // as long as nothing was added since.
+  bool canUndo() const { return beforeLastRemoval_.has_value(); }
+  void undo();
 
  private:
   void save();
@@ -40,6 +54,7 @@ class BookletList {
   std::filesystem::path file_;
   Report report_;
   std::vector<BookletEntry> entries_;
+  std::optional<std::vector<BookletEntry>> beforeLastRemoval_;
   bool mayWrite_ = true;  // false while an unreadable list could not be set aside
 };
 

@@ -12,9 +12,11 @@ namespace {
 Result<std::filesystem::path> opened(
     const std::filesystem::path& file, const Done& written,
     const std::function<void(const std::filesystem::path&, OpenFailure)>& open,
-    OpenFailure onOpenFailure) {
+    NotOpened onNotOpened) {
   if (!written) return Failure{written.error()};
-  open(file, std::move(onOpenFailure));
+  open(file, [file, onNotOpened = std::move(onNotOpened)](const std::string& message) {
+    onNotOpened(file, message);
+  });
   return file;
 }
 
@@ -23,34 +25,33 @@ Result<std::filesystem::path> opened(
 Result<std::filesystem::path> createTextFile(const ServiceRequest& request,
                                              const TempleSettings& settings,
                                              const OutputServices& services,
-                                             OpenFailure onOpenFailure) {
+                                             NotOpened onNotOpened) {
   const Dismissal dismissal = compose(request, settings);
   const std::filesystem::path file = services.dataFolder / kTextFileName;
   return opened(file, writeTextFile(file, dismissal, services.longDate), services.openTextFile,
-                std::move(onOpenFailure));
+                std::move(onNotOpened));
 }
 
 Result<std::filesystem::path> createDocument(const ServiceRequest& request,
                                              const TempleSettings& settings,
                                              const OutputServices& services,
-                                             OpenFailure onOpenFailure) {
+                                             NotOpened onNotOpened) {
   const Dismissal dismissal = compose(request, settings);
   const std::filesystem::path file = freeDocumentPath(services.dataFolder, dismissal.pickedDate,
                                                       dismissal.service, dismissal.eveningLiturgy);
   return opened(file, writeWordDocument(file, dismissal, services.longDate, services.paper),
-                services.openDocument, std::move(onOpenFailure));
+                services.openDocument, std::move(onNotOpened));
 }
 
 Result<std::filesystem::path> createBooklet(const std::vector<BookletEntry>& entries,
                                             const TempleSettings& settings,
-                                            const OutputServices& services,
-                                            OpenFailure onOpenFailure) {
+                                            const OutputServices& services, NotOpened onNotOpened) {
   if (entries.empty()) return Failure{"The booklet is empty: add a service first."};
   const std::vector<Dismissal> dismissals = composeBooklet(entries, settings);
   const std::filesystem::path file =
       freeBookletPath(services.dataFolder, entries.front().picked, entries.back().picked);
   return opened(file, writeWordDocument(file, dismissals, services.longDate, services.paper),
-                services.openDocument, std::move(onOpenFailure));
+                services.openDocument, std::move(onNotOpened));
 }
 
 }  // namespace corvane

@@ -23,7 +23,14 @@ struct OutputServices {
   // Open a file without waiting; a failure may be reported later, from another thread.
   std::function<void(const std::filesystem::path&, OpenFailure)> openTextFile;
   std::function<void(const std::filesystem::path&, OpenFailure)> openDocument;
+  // Shows a folder in the desktop's file manager, in the same way.
+  std::function<void(const std::filesystem::path&, OpenFailure)> openFolder;
 };
+
+// Told, possibly later and from another thread, that a file written was not
+// opened: the file, and the opener's message.
+using NotOpened =
+    std::function<void(const std::filesystem::path& file, const std::string& message)>;
 
 // Composes, writes and opens. Each returns the file written, or a message
 // naming the error and the path; a failed output loses nothing and the user
@@ -33,19 +40,19 @@ struct OutputServices {
 [[nodiscard]] Result<std::filesystem::path> createTextFile(const ServiceRequest& request,
                                                            const TempleSettings& settings,
                                                            const OutputServices& services,
-                                                           OpenFailure onOpenFailure);
+                                                           NotOpened onNotOpened);
 
 // A new document that never replaces an earlier one, opened in the word processor.
 [[nodiscard]] Result<std::filesystem::path> createDocument(const ServiceRequest& request,
                                                            const TempleSettings& settings,
                                                            const OutputServices& services,
-                                                           OpenFailure onOpenFailure);
+                                                           NotOpened onNotOpened);
 
 // The booklet: every entry composed for the temple as it stands, one a page,
 // in a new document "booklet-FIRST-to-LAST.docx", opened in the word processor.
 [[nodiscard]] Result<std::filesystem::path> createBooklet(const std::vector<BookletEntry>& entries,
                                                           const TempleSettings& settings,
                                                           const OutputServices& services,
-                                                          OpenFailure onOpenFailure);
+                                                          NotOpened onNotOpened);
 
 }  // namespace corvane

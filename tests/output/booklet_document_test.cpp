@@ -7,7 +7,7 @@
 #include "composer/booklet.h"
 #include "composer/composed.h"
 #include "output/document_reading.h"
-#include "output/english_date.h"
+#include "state/english_date.h"
 #include "output/text_file.h"
 #include "output/word_document.h"
 

@@ -15,7 +15,7 @@
 #include <sstream>
 
 #include "composer/composed.h"
-#include "output/english_date.h"
+#include "state/english_date.h"
 #include "output/word_document.h"
 #include "support/zip_reading.h"
 

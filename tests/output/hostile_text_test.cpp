@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "composer/composed.h"
-#include "output/english_date.h"
+#include "state/english_date.h"
 #include "output/text_file.h"
 #include "output/windows_1252.h"
 #include "output/word_document.h"

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "composer/composed.h"
-#include "output/english_date.h"
+#include "state/english_date.h"
 #include "output/text_layout.h"
 #include "output/windows_1252.h"
 #include "platform/atomic_file.h"

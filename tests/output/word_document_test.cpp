@@ -12,7 +12,7 @@
 
 #include "composer/composed.h"
 #include "output/document_reading.h"
-#include "output/english_date.h"
+#include "state/english_date.h"
 #include "support/temporary_folder.h"
 #include "support/zip_reading.h"
 

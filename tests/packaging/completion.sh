@@ -49,6 +49,7 @@ done <<CASES
 --patron-text ''|
 --txt l|list.txt lent.docx
 --docx w|with\ space.txt
+--pdf l|list.txt lent.docx
 --booklet ''|- lent.docx list.txt with\ space.txt
 CASES
 finish

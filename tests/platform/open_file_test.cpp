@@ -63,8 +63,7 @@ TEST_F(FakeOpener, AFailingOpenerIsReportedWithThePath) {
   const fs::path file = folder_.path() / "dismissal with blanks.txt";
   openWithDefaultApplication(file, report.callback());
   EXPECT_EQ(report.waitForMessage(),
-            "Could not open " + file.string() +
-                " (xdg-open ended with status 3). Please open it by hand.");
+            "No program opened " + file.string() + " (xdg-open ended with status 3).");
 }
 
 TEST_F(FakeOpener, AnOpenerStoppedByASignalIsReported) {
@@ -73,7 +72,7 @@ TEST_F(FakeOpener, AnOpenerStoppedByASignalIsReported) {
   const fs::path file = folder_.path() / "dismissal.txt";
   openInTextEditor(file, report.callback());
   EXPECT_EQ(report.waitForMessage(),
-            "Could not open " + file.string() + " (xdg-open was stopped). Please open it by hand.");
+            "No program opened " + file.string() + " (xdg-open was stopped).");
 }
 
 TEST_F(FakeOpener, TheFileIsOneArgumentAndSuccessSaysNothing) {
@@ -102,9 +101,8 @@ TEST_F(FakeOpener, AMissingOpenerIsReported) {
   const fs::path file = folder_.path() / "dismissal.txt";
   openInTextEditor(file, report.callback());
   EXPECT_EQ(report.waitForMessage(),
-            "Could not open " + file.string() +
-                " (xdg-open could not be started: No such file or directory). Please open it by "
-                "hand.");
+            "No program opened " + file.string() +
+                " (xdg-open could not be started: No such file or directory).");
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ TEST(SystemInfo, TheSecondValueNamesAFolderThatMustHoldTheProgram) {
   EXPECT_EQ(program, "C:\\Shared\\MSINFO32.EXE");
 }
 
-TEST(SystemInfo, GetKeyValueCutsOnlyATerminatingZero) {
+TEST(SystemInfo, ARegistryStringLosesOnlyATerminatingZero) {
   struct Row {
     std::string stored;
     std::uint32_t type;
@@ -85,14 +85,12 @@ TEST(SystemInfo, GetKeyValueCutsOnlyATerminatingZero) {
   for (const Row& row : rows) {
     FakeRegistry registry;
     registry.values[{kMsinfoKey, "PATH"}] = {row.stored, row.type};
-    std::string value = "left over";
-    EXPECT_TRUE(GetKeyValue(registry, kLocalMachine, kMsinfoKey, "PATH", value));
-    EXPECT_EQ(value, row.read);
+    EXPECT_EQ(readRegistryString(registry, kLocalMachine, kMsinfoKey, "PATH"), row.read);
   }
   FakeRegistry empty;
-  std::string value = "left over";
-  EXPECT_FALSE(GetKeyValue(empty, kLocalMachine, kMsinfoKey, "PATH", value));
-  EXPECT_EQ(value, "");
+  const Result<std::string> missing = readRegistryString(empty, kLocalMachine, kMsinfoKey, "PATH");
+  ASSERT_FALSE(missing);
+  EXPECT_NE(missing.error().find(kMsinfoKey), std::string::npos) << missing.error();
 }
 
 TEST(SystemInfo, TheFirstDesktopToolFoundOnThePath) {

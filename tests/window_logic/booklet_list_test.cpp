@@ -27,8 +27,7 @@ TEST(BookletList, AnUnreadableListIsSetAsideUnderAFreeName) {
                             "was kept as " +
                             (folder.path() / "booklet-unreadable-2.txt").string() +
                             "; the booklet starts empty.");
-  EXPECT_EQ(readWholeFile(folder.path() / "booklet-unreadable-2.txt"),
-            "2026-12-12 vespers\n");
+  EXPECT_EQ(readWholeFile(folder.path() / "booklet-unreadable-2.txt"), "2026-12-12 vespers\n");
   EXPECT_EQ(readWholeFile(folder.path() / "booklet-unreadable.txt"), "older");
   EXPECT_TRUE(list.entries().empty());
   EXPECT_TRUE(list.add({2026y / December / 12, Service::greatVespers, false}));
@@ -60,6 +59,41 @@ TEST(BookletList, LabelsAndTheLimit) {
   EXPECT_FALSE(list.add({2040y / January / 1, Service::orthros, false}));
   EXPECT_EQ(reports, std::vector<std::string>{
                          "A booklet holds at most 5000 dismissals; create it, or clear it first."});
+}
+
+// A removal and a clearing can be undone, until something is added.
+TEST(BookletList, RemovingAndClearingCanBeUndone) {
+  testing::TemporaryFolder folder;
+  const auto file = folder.path() / "booklet.txt";
+  BookletList list{file, [](const std::string&) {}};
+  const BookletEntry vespers{2026y / December / 12, Service::greatVespers, false};
+  const BookletEntry orthros{2026y / December / 13, Service::orthros, false};
+  const BookletEntry liturgy{2026y / December / 13, Service::chrysostom, false};
+  for (const BookletEntry& entry : {liturgy, vespers, orthros}) ASSERT_TRUE(list.add(entry));
+  EXPECT_EQ(list.indexOf(orthros), 1u);
+  EXPECT_EQ(list.indexOf({2026y / December / 13, Service::chrysostom, true}), std::nullopt);
+  EXPECT_FALSE(list.canUndo());
+
+  const std::vector<BookletEntry> all = {vespers, orthros, liturgy};
+  const std::string saved = bookletListText(all);
+  list.remove(1);
+  EXPECT_EQ(list.entries(), (std::vector<BookletEntry>{vespers, liturgy}));
+  list.undo();
+  EXPECT_EQ(list.entries(), all);
+  EXPECT_EQ(readWholeFile(file), saved) << "the restored list is saved";
+  EXPECT_FALSE(list.canUndo());
+
+  list.clear();
+  EXPECT_TRUE(list.entries().empty());
+  EXPECT_TRUE(list.canUndo());
+  list.undo();
+  EXPECT_EQ(list.entries(), all);
+
+  list.clear();
+  ASSERT_TRUE(list.add(orthros));
+  EXPECT_FALSE(list.canUndo()) << "an entry added since ends the undo";
+  list.undo();
+  EXPECT_EQ(list.entries(), std::vector<BookletEntry>{orthros});
 }
 
 }  // namespace

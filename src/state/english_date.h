@@ -11,6 +11,8 @@ namespace corvane {
 // "Saturday, October 8, 2022": the long date of the English (US) convention,
 // used where the system offers no long date of its own.
 std::string englishLongDate(Date date);
+// The same, appended to `out`, for sentences built in one buffer.
+void appendEnglishLongDate(std::string& out, Date date);
 
 // "Sat, Dec 05, 2026": the form of the date picker.
 std::string englishShortDate(Date date);

@@ -17,11 +17,11 @@ inline constexpr std::size_t kPatronOptionCount = 15;
 
 // The temple window, shown first: the patron, the typed phrase, the bishop.
 // It only shows what TempleWindowLogic decides.
-class Form2 : public QMainWindow {
+class TempleWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  Form2(TempleSettings& settings, AppServices& services);
+  TempleWindow(TempleSettings& settings, AppServices& services);
 
   TempleWindowLogic& logic() { return logic_; }
   // At start: the temple's choices of the last start.
@@ -33,6 +33,7 @@ class Form2 : public QMainWindow {
  signals:
   void continued();
   void aboutRequested();
+  void dataFolderRequested();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

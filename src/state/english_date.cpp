@@ -1,4 +1,4 @@
-#include "output/english_date.h"
+#include "state/english_date.h"
 
 #include <array>
 #include <string_view>
@@ -18,15 +18,20 @@ constexpr std::array<std::string_view, 12> kMonthNames = {
 }  // namespace
 
 std::string englishLongDate(Date date) {
-  const year_month_day ymd{date};
-  std::string text{kWeekdayNames[weekday{date}.c_encoding()]};
-  text += ", ";
-  text += kMonthNames[static_cast<unsigned>(ymd.month()) - 1];
-  text += ' ';
-  text += std::to_string(static_cast<unsigned>(ymd.day()));
-  text += ", ";
-  text += std::to_string(static_cast<int>(ymd.year()));
+  std::string text;
+  appendEnglishLongDate(text, date);
   return text;
+}
+
+void appendEnglishLongDate(std::string& out, Date date) {
+  const year_month_day ymd{date};
+  out += kWeekdayNames[weekday{date}.c_encoding()];
+  out += ", ";
+  out += kMonthNames[static_cast<unsigned>(ymd.month()) - 1];
+  out += ' ';
+  out += std::to_string(static_cast<unsigned>(ymd.day()));
+  out += ", ";
+  out += std::to_string(static_cast<int>(ymd.year()));
 }
 
 std::string englishDayMonthYear(const ChurchDate& date) {

@@ -1,4 +1,4 @@
-#include "widgets/form2.h"
+#include "widgets/temple_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -88,7 +88,7 @@ std::string typedText(const QPlainTextEdit& box) {
 
 }  // namespace
 
-Form2::Form2(TempleSettings& settings, AppServices& services)
+TempleWindow::TempleWindow(TempleSettings& settings, AppServices& services)
     : services_(services),
       logic_(settings, SavedTemple{services.settingsFile, services.patronFile},
              [this](const std::string& message) {
@@ -97,11 +97,12 @@ Form2::Form2(TempleSettings& settings, AppServices& services)
   setObjectName("Form2");
   setWindowTitle("CORVANE");
   buildControls();
-  addFileAndHelpMenus(*this, "mnu2", [this] { emit aboutRequested(); });
+  addFileAndHelpMenus(
+      *this, "mnu2", {}, [this] { emit dataFolderRequested(); }, [this] { emit aboutRequested(); });
   sync();
 }
 
-void Form2::buildControls() {
+void TempleWindow::buildControls() {
   auto* central = new QWidget(this);
   auto* grid = new QGridLayout(central);
 
@@ -109,7 +110,7 @@ void Form2::buildControls() {
 
   auto* templeFrame = new QFrame(central);
   templeFrame->setObjectName("frmTemple");
-  templeFrame->setFrameShape(QFrame::Box);
+  templeFrame->setFrameShape(QFrame::StyledPanel);
   auto* templeLayout = new QVBoxLayout(templeFrame);
   patrons_ = new QButtonGroup(this);
   for (std::size_t i = 0; i < kPatronOptionCount; ++i) {
@@ -129,7 +130,7 @@ void Form2::buildControls() {
 
   auto* bishopFrame = new QFrame(central);
   bishopFrame->setObjectName("frmBishop");
-  bishopFrame->setFrameShape(QFrame::Box);
+  bishopFrame->setFrameShape(QFrame::StyledPanel);
   auto* bishopLayout = new QGridLayout(bishopFrame);
   bishopLayout->addWidget(boldLabel(bishopFrame, "lblBishop", kBishopQuestion), 0, 0, 1, 2);
   bishopYes_ = new QRadioButton("Yes", bishopFrame);
@@ -142,7 +143,7 @@ void Form2::buildControls() {
 
   auto* calendarFrame = new QFrame(central);
   calendarFrame->setObjectName("frmCalendar");
-  calendarFrame->setFrameShape(QFrame::Box);
+  calendarFrame->setFrameShape(QFrame::StyledPanel);
   auto* calendarLayout = new QVBoxLayout(calendarFrame);
   calendarLayout->addWidget(boldLabel(calendarFrame, "lblCalendar", kCalendarQuestion));
   newCalendar_ = new QRadioButton("&New (Revised Julian) calendar", calendarFrame);
@@ -202,23 +203,23 @@ void Form2::buildControls() {
   connect(box_, &QPlainTextEdit::textChanged, this, [this] {
     if (!syncing_) logic_.setBoxText(typedText(*box_));
   });
-  connect(continueButton, &QPushButton::clicked, this, &Form2::onContinue);
+  connect(continueButton, &QPushButton::clicked, this, &TempleWindow::onContinue);
   connect(quit, &QPushButton::clicked, qApp, &QApplication::quit, Qt::QueuedConnection);
 }
 
-void Form2::restoreChoices() {
+void TempleWindow::restoreChoices() {
   logic_.restoreChoices();
   sync();
 }
 
-void Form2::showAndReload() {
+void TempleWindow::showAndReload() {
   show();
   setEnabled(true);
   logic_.shown();
   sync();
 }
 
-void Form2::sync() {
+void TempleWindow::sync() {
   syncing_ = true;
   const TempleWindowControls& controls = logic_.controls();
   patronButtons_[static_cast<std::size_t>(controls.selected)]->setChecked(true);
@@ -234,14 +235,14 @@ void Form2::sync() {
   syncing_ = false;
 }
 
-void Form2::onContinue() {
+void TempleWindow::onContinue() {
   const TempleWindowLogic::Outcome outcome = logic_.continuePressed();
   sync();
   if (outcome == TempleWindowLogic::Outcome::goOn) emit continued();
 }
 
 // Closing the window by its frame ends the program, as "&Quit" does.
-void Form2::closeEvent(QCloseEvent* event) {
+void TempleWindow::closeEvent(QCloseEvent* event) {
   event->accept();
   QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
 }

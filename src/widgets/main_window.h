@@ -2,32 +2,35 @@
 
 #include <QMainWindow>
 #include <array>
+#include <filesystem>
 
 #include "widgets/app_services.h"
 #include "widgets/cross_thread_report.h"
-#include "window_logic/booklet_list.h"
 #include "window_logic/main_window_logic.h"
 
-class QAbstractButton;
+class QAction;
 class QButtonGroup;
 class QDateEdit;
 class QGroupBox;
 class QLabel;
-class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
+class QSplitter;
 class QTextBrowser;
 
 namespace corvane {
 
-// The main window: the service, then the date, then the two outputs. It only
-// shows what MainWindowLogic decides.
-class Form1 : public QMainWindow {
+class BookletPanel;
+
+// The main window: the service, then the date, then the outputs, with the
+// preview and the booklet beside them. It only shows what MainWindowLogic
+// decides.
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  Form1(ServiceRequest& request, TempleSettings& settings, AppServices& services);
+  MainWindow(ServiceRequest& request, TempleSettings& settings, AppServices& services);
 
   MainWindowLogic& logic() { return logic_; }
   // Shows the controls as the logic left them.
@@ -38,22 +41,30 @@ class Form1 : public QMainWindow {
  signals:
   void goBackRequested();
   void aboutRequested();
+  // The desktop's file manager should show this folder.
+  void folderRequested(const std::filesystem::path& folder);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildControls();
+  QWidget* buildPreviewPane(QWidget* parent);
+  void buildMenus();
   void onOptionClicked(int id);
   void onDateChanged(QDate date);
   void createTextFile();
   void createDocument();
-  void updatePreview();
-  void copyPreview();
-  void addToBooklet();
-  void showBooklet();
   void createBooklet();
+  void printPages(bool booklet);
+  void exportPdf(bool booklet);
+  void updatePreview();
+  void updateCommands();
+  void copyPreview();
+  // The status bar names a file written; "Show in Folder" then shows its folder.
+  void sayWritten(const std::filesystem::path& file);
+  void say(const QString& message);
+  void notOpened(const std::filesystem::path& file, const QString& message);
 
   ServiceRequest& request_;
   TempleSettings& settings_;
@@ -61,7 +72,8 @@ class Form1 : public QMainWindow {
   MainWindowLogic logic_;
   bool syncing_ = false;            // programmatic changes are not the user's
   CrossThreadReport openFailures_;  // a written file that did not open, told later
-  BookletList booklet_;
+  ServiceRequest followed_{};       // the request the booklet's row last started at
+  std::filesystem::path lastWritten_;
 
   QButtonGroup* options_ = nullptr;
   std::array<QRadioButton*, kServiceOptionCount> optionButtons_{};
@@ -74,16 +86,19 @@ class Form1 : public QMainWindow {
   QPushButton* selectDifferentService_ = nullptr;
   QPushButton* wordButton_ = nullptr;
   QPushButton* textButton_ = nullptr;
+  QSplitter* sideSplit_ = nullptr;  // the preview above the booklet
   QTextBrowser* preview_ = nullptr;
   QPushButton* copyButton_ = nullptr;
   QPushButton* whyButton_ = nullptr;
   QLabel* whyList_ = nullptr;
   QScrollArea* whyArea_ = nullptr;
-  QGroupBox* bookletFrame_ = nullptr;
-  QListWidget* bookletView_ = nullptr;
-  QPushButton* addButton_ = nullptr;
-  QPushButton* clearButton_ = nullptr;
-  QPushButton* createBookletButton_ = nullptr;
+  BookletPanel* booklet_ = nullptr;
+  QPushButton* showInFolder_ = nullptr;
+  QPushButton* undoButton_ = nullptr;
+  QAction* print_ = nullptr;
+  QAction* exportPdf_ = nullptr;
+  QAction* printBooklet_ = nullptr;
+  QAction* exportBookletPdf_ = nullptr;
   QString previewPlain_;
   QString previewHtml_;
 };

@@ -1,0 +1,229 @@
+#include "calendar/service_warning.h"
+
+#include "calendar/appointed_eucharist.h"
+#include "state/english_date.h"
+
+namespace corvane {
+
+using namespace std::chrono;
+
+namespace {
+
+// The fixed great feasts whose eve takes Great Vespers and whose morning the
+// festal Orthros, in the temple's calendar.
+struct GreatFeast {
+  int month, day;
+  std::string_view name;
+};
+// clang-format off
+constexpr GreatFeast kGreatFeasts[] = {
+  {9, 8,   "the Nativity of the Theotokos"},
+  {9, 14,  "the Elevation of the Holy Cross"},
+  {11, 21, "the Entry of the Theotokos into the Temple"},
+  {12, 25, "the Nativity of Our Lord"},
+  {1, 6,   "Theophany"},
+  {2, 2,   "the Meeting of Our Lord"},
+  {3, 25,  "the Annunciation"},
+  {8, 6,   "the Transfiguration"},
+  {8, 15,  "the Dormition of the Theotokos"},
+};
+// clang-format on
+
+constexpr int kAscension = 39;
+
+const GreatFeast* greatFeastOn(const TypikonDay& day) {
+  for (const GreatFeast& feast : kGreatFeasts) {
+    if (day.is(feast.month, feast.day)) return &feast;
+  }
+  return nullptr;
+}
+
+// The sentence of a warning, written in place, so that a long run of dates
+// reuses one buffer; a date is written in its long form.
+class Sentence {
+ public:
+  explicit Sentence(std::string& out) : out_(out) { out_.clear(); }
+  Sentence& operator<<(std::string_view text) {
+    out_ += text;
+    return *this;
+  }
+  Sentence& operator<<(Date day) {
+    appendEnglishLongDate(out_, day);
+    return *this;
+  }
+  // "the Divine Liturgy of St. Basil the Great", "no Liturgy".
+  Sentence& operator<<(Eucharist eucharist) {
+    appendEucharistTitle(out_, eucharist);
+    return *this;
+  }
+  // The same; for no Liturgy, with the rule that says why: "no Liturgy
+  // (Great and Holy Friday)".
+  Sentence& operator<<(const AppointedEucharist& appointed) {
+    *this << appointed.eucharist;
+    if (appointed.eucharist == Eucharist::none) *this << " (" << appointed.rule << ")";
+    return *this;
+  }
+
+ private:
+  std::string& out_;
+};
+
+Eucharist pickedEucharist(Service service) {
+  if (service == Service::basil) return Eucharist::basil;
+  if (service == Service::presanctified) return Eucharist::presanctified;
+  return Eucharist::chrysostom;
+}
+
+// "the Divine Liturgy of St. Basil the Great is appointed", "no Liturgy is
+// appointed (Great and Holy Friday)".
+void isAppointed(Sentence& sentence, const AppointedEucharist& appointed) {
+  sentence << appointed.eucharist << " is appointed";
+  if (appointed.eucharist == Eucharist::none) sentence << " (" << appointed.rule << ")";
+}
+
+// Each of the checks below fills `into` and returns true when the service
+// picked is not the one appointed.
+
+// Judged on the day itself: it is the evening communion of that fast day.
+bool presanctifiedWarning(const ServiceRequest& request, TempleCalendar calendar,
+                          ServiceWarning& into) {
+  const AppointedEucharist appointed = appointedEucharist(request.served, calendar);
+  if (appointed.eucharist == Eucharist::presanctified) return false;
+  into.appointed = eucharistService(appointed.eucharist);
+  Sentence sentence{into.sentence};
+  sentence << "The Liturgy of the Presanctified Gifts is served on weekdays of Great Lent and in "
+              "the first three days of Holy Week; on "
+           << request.served << ", ";
+  isAppointed(sentence, appointed);
+  sentence << ".";
+  return true;
+}
+
+bool liturgyWarning(const ServiceRequest& request, TempleCalendar calendar, ServiceWarning& into) {
+  const AppointedEucharist appointed = appointedEucharist(request.served, calendar);
+  const Eucharist picked = pickedEucharist(request.service);
+  if (appointed.eucharist == picked) return false;
+  into.appointed = eucharistService(appointed.eucharist);
+  Sentence sentence{into.sentence};
+  sentence << "On " << request.served << ", ";
+  isAppointed(sentence, appointed);
+  if (appointed.eucharist != Eucharist::none) sentence << ", not " << picked;
+  sentence << ".";
+  return true;
+}
+
+// An Evening Liturgy may be that of the day it is served on or that of the
+// next day, to which it belongs.
+bool eveningLiturgyWarning(const ServiceRequest& request, TempleCalendar calendar,
+                           ServiceWarning& into) {
+  const Date nextDay = request.served + days{1};
+  const AppointedEucharist today = appointedEucharist(request.served, calendar);
+  const AppointedEucharist tomorrow = appointedEucharist(nextDay, calendar);
+  const Eucharist picked = pickedEucharist(request.service);
+  if (today.eucharist == picked || tomorrow.eucharist == picked) return false;
+  into.appointed = eucharistService(tomorrow.eucharist);
+  Sentence sentence{into.sentence};
+  sentence << "On " << request.served << ", ";
+  isAppointed(sentence, today);
+  sentence << ", and on " << nextDay << ", " << tomorrow << ": "
+           << "an " << serviceTitle(request.service, true) << " belongs to neither day.";
+  return true;
+}
+
+// Great Vespers is appointed on the eve of a Sunday, of a great feast and of
+// the Ascension, and on Great Friday for the burial.
+bool dailyVespersWarning(const ServiceRequest& request, TempleCalendar calendar,
+                         ServiceWarning& into) {
+  const TypikonDay next = typikonDayOf(request.served + days{1}, calendar);
+  const GreatFeast* feast = greatFeastOn(next);
+  std::string_view occasion, feastName;
+  if (next.fromPascha == -1) {
+    occasion = "on Great and Holy Friday";
+  } else if (next.fromPascha == kAscension) {
+    occasion = "on the eve of the Ascension";
+  } else if (feast) {
+    occasion = "on the eve of ";
+    feastName = feast->name;
+  } else if (next.weekday == Sunday) {
+    occasion = "on the eve of a Sunday";
+  } else {
+    return false;
+  }
+  into.appointed = Service::greatVespers;
+  Sentence{into.sentence} << "Daily Vespers is not served " << occasion << feastName << "; on "
+                          << request.served << ", Great Vespers is appointed.";
+  return true;
+}
+
+// The festal Orthros is appointed on a Sunday, a great feast (the
+// Annunciation in Great Lent and Holy Week keeps the Lenten Orthros), the
+// Ascension and in Bright Week.
+bool dailyOrthrosWarning(const ServiceRequest& request, TempleCalendar calendar,
+                         ServiceWarning& into) {
+  const TypikonDay day = typikonDayOf(request.served, calendar);
+  const GreatFeast* feast = greatFeastOn(day);
+  if (feast && day.annunciation() && -48 <= day.fromPascha && day.fromPascha <= -1) {
+    feast = nullptr;
+  }
+  std::string_view occasion, feastName;
+  if (0 <= day.fromPascha && day.fromPascha <= 6) {
+    occasion = "in Bright Week";
+  } else if (day.fromPascha == kAscension) {
+    occasion = "on the Ascension";
+  } else if (feast) {
+    occasion = "on ";
+    feastName = feast->name;
+  } else if (day.weekday == Sunday) {
+    occasion = "on a Sunday";
+  } else {
+    return false;
+  }
+  into.appointed = Service::orthros;
+  Sentence{into.sentence} << "Daily Orthros is not served " << occasion << feastName << "; on "
+                          << request.served << ", Orthros is appointed.";
+  return true;
+}
+
+bool warns(const ServiceRequest& request, TempleCalendar calendar, ServiceWarning& into) {
+  switch (request.service) {
+    case Service::greatVespers:
+    case Service::orthros:
+      return false;
+    case Service::dailyVespers:
+      return dailyVespersWarning(request, calendar, into);
+    case Service::dailyOrthros:
+      return dailyOrthrosWarning(request, calendar, into);
+    case Service::presanctified:
+      return presanctifiedWarning(request, calendar, into);
+    case Service::chrysostom:
+    case Service::basil:
+      return request.evening ? eveningLiturgyWarning(request, calendar, into)
+                             : liturgyWarning(request, calendar, into);
+  }
+  return false;
+}
+
+}  // namespace
+
+void serviceWarning(const ServiceRequest& request, const TempleSettings& temple,
+                    std::optional<ServiceWarning>& into) {
+  if (request.service == Service::greatVespers || request.service == Service::orthros) {
+    into.reset();
+    return;
+  }
+  if (!into) into.emplace();
+  if (!warns(request, temple.calendar, *into)) {
+    into.reset();
+    return;
+  }
+  into->picked = {request.service, request.evening && mayBeEvening(request.service)};
+}
+
+std::optional<ServiceWarning> serviceWarning(const ServiceRequest& request,
+                                             const TempleSettings& temple) {
+  std::optional<ServiceWarning> warning;
+  serviceWarning(request, temple, warning);
+  return warning;
+}
+
+}  // namespace corvane

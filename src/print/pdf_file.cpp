@@ -1,0 +1,37 @@
+#include "print/pdf_file.h"
+
+#include <QBuffer>
+#include <QPdfWriter>
+
+#include "platform/atomic_file.h"
+#include "print/gui_session.h"
+#include "print/printed_pages.h"
+
+namespace corvane {
+
+Result<std::string> pdfBytes(const std::vector<DocumentParagraph>& paragraphs, Paper paper) {
+  QByteArray bytes;
+  QBuffer buffer{&bytes};
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer{&buffer};
+    writer.setPageLayout(printedPageLayout(paper));
+    writer.setTitle("Dismissal");
+    writer.setCreator("Corvane");
+    if (const Done painted = paintDocument(writer, paragraphs); !painted) {
+      return Failure{painted.error()};
+    }
+  }
+  return bytes.toStdString();
+}
+
+Done writePdf(const std::filesystem::path& path, std::span<const Dismissal> dismissals,
+              const LongDateFormat& longDate, Paper paper) {
+  return withGuiApplication([&]() -> Done {
+    const Result<std::string> bytes = pdfBytes(bookletParagraphs(dismissals, longDate), paper);
+    if (!bytes) return Failure{"Cannot write " + path.string() + ": " + bytes.error()};
+    return writeFileAtomically(path, *bytes);
+  });
+}
+
+}  // namespace corvane

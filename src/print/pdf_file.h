@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "base/result.h"
+#include "output/paper.h"
+#include "output/word_document.h"
+
+namespace corvane {
+
+// The pages of the document as a PDF: the text kept as text, the fonts
+// embedded. Needs a running Qt application (print/gui_session.h).
+[[nodiscard]] Result<std::string> pdfBytes(const std::vector<DocumentParagraph>& paragraphs,
+                                           Paper paper);
+
+// The PDF of one dismissal, or of a booklet of several, one a page, written
+// atomically; a message naming the error and the path on failure. Works with
+// or without a running Qt application.
+[[nodiscard]] Done writePdf(const std::filesystem::path& path,
+                            std::span<const Dismissal> dismissals, const LongDateFormat& longDate,
+                            Paper paper);
+
+}  // namespace corvane

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QGroupBox>
+#include <vector>
+
+#include "widgets/app_services.h"
+#include "window_logic/booklet_list.h"
+
+class QComboBox;
+class QDateEdit;
+class QListWidget;
+class QPushButton;
+
+namespace corvane {
+
+// The booklet beside the preview: its list, a row that adds any of the nine
+// services on any date without leaving the date stage, and its commands.
+// Removals and clearing can be undone.
+class BookletPanel : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  BookletPanel(AppServices& services, QWidget* parent);
+
+  // At start: the booklet of the last start.
+  void load();
+  const std::vector<BookletEntry>& entries() const { return list_.entries(); }
+
+  // The row starts at the service and date the window shows.
+  void follow(const ServiceRequest& shown);
+
+  bool canUndo() const { return list_.canUndo(); }
+  void undo();
+
+ signals:
+  // A line for the status bar.
+  void said(const QString& message);
+  // The list changed: its entries, or whether the last change can be undone.
+  void changed();
+  void createRequested();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void add();
+  void removeSelected();
+  void clear();
+  void showList(int selectedRow);
+
+  AppServices& services_;
+  BookletList list_;
+  QListWidget* view_ = nullptr;
+  QComboBox* service_ = nullptr;
+  QDateEdit* date_ = nullptr;
+  QPushButton* clear_ = nullptr;
+  QPushButton* create_ = nullptr;
+};
+
+}  // namespace corvane

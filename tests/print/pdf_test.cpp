@@ -1,0 +1,158 @@
+// The PDF pages, read back with poppler's tools: the dismissal as text, the
+// pages landscape on the paper asked for, the fonts embedded.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <iterator>
+#include <set>
+#include <sstream>
+
+#include "composer/compose.h"
+#include "output/text_layout.h"
+#include "print/pdf_file.h"
+#include "state/english_date.h"
+#include "support/pdf_reading.h"
+#include "support/temporary_folder.h"
+
+namespace corvane {
+namespace {
+
+using namespace std::chrono;
+using testing::commandOutput;
+using testing::shellQuoted;
+using testing::upper;
+using testing::words;
+
+class Pdf : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!testing::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
+  }
+
+  std::filesystem::path written(const std::vector<Dismissal>& dismissals, Paper paper) {
+    const std::filesystem::path file = folder.path() / "pages.pdf";
+    const Done done = writePdf(file, dismissals, englishLongDate, paper);
+    EXPECT_TRUE(done) << (done ? "" : done.error());
+    return file;
+  }
+
+  testing::TemporaryFolder folder;
+};
+
+// The text of the file's layout, as pdftotext reads it: the two heading
+// lines in small capitals come back in capitals.
+void expectPageHolds(const std::string& page, const Dismissal& dismissal) {
+  const std::string expected = textLayout(dismissal, englishLongDate, "\n");
+  const std::size_t headingsEnd = expected.find("\n\n");
+  const std::string headings = words(expected.substr(0, headingsEnd));
+  const std::string body = words(expected.substr(headingsEnd));
+  const std::string read = words(page);
+  ASSERT_GE(read.size(), headings.size()) << read;
+  EXPECT_EQ(upper(read.substr(0, headings.size())), upper(headings));
+  EXPECT_EQ(read.substr(std::min(read.size(), headings.size() + 1)), body);
+}
+
+std::vector<std::string> pages(const std::string& text) {
+  std::vector<std::string> split;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\f', start)) != std::string::npos; start = end + 1) {
+    split.push_back(text.substr(start, end - start));
+  }
+  if (words(text.substr(start)).size() > 0) split.push_back(text.substr(start));
+  return split;
+}
+
+// Several kinds of page: the ordinary sentence with bold clauses, the
+// Paschal ending in eleven lines, a typed patron with a line break, a day of
+// a whole dismissal of its own, an old-calendar feast.
+TEST_F(Pdf, ThePageHoldsTheDismissal) {
+  TempleSettings typed;
+  typed.patron = Patron::typed;
+  typed.patronText = "of our father among the saints Raphael,\nbishop of Brooklyn";
+  TempleSettings oldCalendar;
+  oldCalendar.calendar = TempleCalendar::oldCalendar;
+  struct Row {
+    ServiceRequest request;
+    TempleSettings temple;
+  };
+  const Row rows[] = {
+      {{2022y / October / 8, Service::greatVespers, false}, {}},
+      {{2025y / April / 20, Service::orthros, false}, {}},  // Pascha
+      {{2025y / September / 17, Service::dailyOrthros, false}, typed},
+      {{2026y / April / 10, Service::chrysostom, false}, {}},  // Great Friday
+      {{2027y / January / 6, Service::basil, true}, oldCalendar},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(isoDate(row.request.served));
+    const Dismissal dismissal = compose(row.request, row.temple);
+    const std::vector<std::string> read =
+        pages(testing::pdfText(written({dismissal}, Paper::letter)));
+    ASSERT_EQ(read.size(), 1u);
+    expectPageHolds(read[0], dismissal);
+  }
+}
+
+// A booklet: one dismissal a page, in the order of the list.
+TEST_F(Pdf, ABookletHasOneDismissalAPage) {
+  const std::vector<Dismissal> booklet = {
+      compose({2026y / December / 12, Service::greatVespers, false}, {}),
+      compose({2026y / December / 13, Service::orthros, false}, {}),
+      compose({2026y / December / 13, Service::chrysostom, false}, {}),
+  };
+  const std::filesystem::path file = written(booklet, Paper::a4);
+  const std::vector<std::string> read = pages(testing::pdfText(file));
+  ASSERT_EQ(read.size(), booklet.size());
+  for (std::size_t i = 0; i < booklet.size(); ++i) expectPageHolds(read[i], booklet[i]);
+  EXPECT_EQ(testing::pdfInfoField(testing::pdfInfo(file), "Pages"), "3");
+}
+
+// Landscape pages of the paper asked for, in points: Letter is 11 by 8.5
+// inches, A4 297 by 210 millimetres.
+TEST_F(Pdf, ThePagesAreLandscapeOnThePaperAsked) {
+  const Dismissal dismissal = compose({2022y / October / 8, Service::greatVespers, false}, {});
+  const struct {
+    Paper paper;
+    const char* size;
+  } rows[] = {{Paper::letter, "792 x 612 pts (letter)"}, {Paper::a4, "842 x 595 pts (A4)"}};
+  for (const auto& row : rows) {
+    const std::string read = testing::pdfInfo(written({dismissal}, row.paper));
+    EXPECT_EQ(testing::pdfInfoField(read, "Page size"), row.size) << read;
+  }
+}
+
+// The fonts travel with the file: with the URW fonts installed, the roman and
+// the bold of P052, the Palatino design that stands for Book Antiqua.
+TEST_F(Pdf, TheSerifIsEmbedded) {
+  if (!commandOutput("fc-list P052 family | grep -q P052")) {
+    GTEST_SKIP() << "the URW fonts (fonts-urw-base35) are not installed";
+  }
+  const Dismissal dismissal = compose({2022y / October / 8, Service::greatVespers, false}, {});
+  const std::string fonts =
+      commandOutput("pdffonts " + shellQuoted(written({dismissal}, Paper::letter).string()))
+          .value_or("");
+  // name (a subset's behind a tag: "ABCDEF+"), type, encoding, emb, sub, uni, object, generation
+  std::set<std::string> faces;
+  std::istringstream lines{fonts};
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream fields{line};
+    std::vector<std::string> field{std::istream_iterator<std::string>{fields}, {}};
+    if (field.size() < 6 || field[0].find("P052-") == std::string::npos) continue;
+    const std::string face = field[0].substr(field[0].find("P052-"));
+    EXPECT_EQ(field[field.size() - 5], "yes") << face << " is not embedded";
+    faces.insert(face);
+  }
+  EXPECT_TRUE(faces.contains("P052-Roman")) << fonts;
+  EXPECT_TRUE(faces.contains("P052-Bold")) << fonts;
+}
+
+}  // namespace
+}  // namespace corvane
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  QLocale::setDefault(QLocale::c());
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
