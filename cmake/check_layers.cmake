@@ -8,12 +8,12 @@ cmake_minimum_required(VERSION 3.25)
 #   cmake -DSOURCE_DIR=<root> -P cmake/check_layers.cmake
 #
 # Level 0 is the bottom, what every layer may use (the result shape, message
-# helpers); above it the platform's services and the settings know
-# nothing of each other; above the outputs, the temple as the window saves
-# it, which the windows' logic and the command line share, and the printed
-# pages (Qt Gui), which the command line and the widgets share; the windows'
-# logic and the command line stand side by side near the top, and the widgets
-# above the windows' logic.
+# helpers); above it the platform's services and the settings know nothing of
+# each other; above the outputs, the temple as the window saves it (which the
+# windows' logic and the command line share), the printed pages (Qt Gui, which
+# the command line and the widgets share) and what the command line and the
+# page share; the windows' logic, the command line and the page near the top,
+# and the widgets above the windows' logic.
 
 set(level_base 0)
 set(level_platform 1)
@@ -24,11 +24,13 @@ set(level_composer 4)
 set(level_output 5)
 set(level_saved_temple 6)
 set(level_print 6)
+set(level_interchange 6)
 set(level_window_logic 7)
 set(level_cli 7)
+set(level_web 7)
 set(level_widgets 8)
-set(layers base platform settings state calendar composer output saved_temple print window_logic
-    cli widgets)
+set(layers base platform settings state calendar composer output saved_temple print interchange
+    window_logic cli web widgets)
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "check_layers: give -DSOURCE_DIR=<the project's root>")

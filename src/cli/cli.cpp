@@ -7,10 +7,12 @@
 
 #include "calendar/appointed_eucharist.h"
 #include "cli/command_line.h"
-#include "cli/json_text.h"
 #include "cli/saved_temple_choice.h"
 #include "cli/temple_explanation.h"
 #include "composer/compose.h"
+#include "interchange/dismissal_json.h"
+#include "interchange/explanation.h"
+#include "interchange/json_text.h"
 #include "output/text_file.h"
 #include "output/text_layout.h"
 #include "output/word_document.h"
@@ -66,40 +68,11 @@ nlohmann::ordered_json explanationJson(const Dismissal& dismissal) {
   return json;
 }
 
-// The plain explanation: the day, and the rule behind each clause that stands.
-std::string explanationText(const Dismissal& dismissal) {
-  const MovableDates& dates = dismissal.movableDates;
-  std::string text = "Liturgical day: " + englishLongDate(dismissal.liturgicalDay) + "\n";
-  text += "Church date: " + englishDayMonthYear(dismissal.churchDate) +
-          (dismissal.calendar == TempleCalendar::oldCalendar ? " (Julian calendar)\n"
-                                                             : " (new calendar)\n");
-  text += "Pascha: " + isoDate(dates.pascha) + "; Clean Monday " + isoDate(dates.cleanMonday) +
-          ", Leavetaking of the Meeting " +
-          (dates.meetingLeavetaking ? isoDate(*dates.meetingLeavetaking) : std::string{"none"}) +
-          ", Lazarus Saturday " + isoDate(dates.lazarusSaturday) + ", Palm Sunday " +
-          isoDate(dates.palmSunday) + ", Ascension " + isoDate(dates.ascension) + ", Pentecost " +
-          isoDate(dates.pentecost) + "\n";
-  text += appointedEucharistLine(dismissal.pickedDate, dismissal.calendar) + "\n";
-  for (const ExplainedSlot& slot : explainedSlots(dismissal)) {
-    text += std::string{slot.label} + ": \"" + std::string{slot.text} + "\" (" +
-            std::string{slot.rule} + ")\n";
-  }
-  return text;
-}
-
 // {"date":…,"dayTitle":…,"serviceHeading":…,"dismissalText":…,"endingText":…,"warning":…}
 void appendJsonLine(std::string& out, const Dismissal& dismissal, bool explain,
                     const nlohmann::ordered_json& temple) {
-  out += "{\"date\":\"";
-  out += isoDate(dismissal.pickedDate);
-  out += "\",\"dayTitle\":";
-  appendJsonString(out, dismissal.dayTitle);
-  out += ",\"serviceHeading\":";
-  appendJsonString(out, dismissal.serviceHeading);
-  out += ",\"dismissalText\":";
-  appendJsonString(out, dismissal.dismissalText);
-  out += ",\"endingText\":";
-  appendJsonString(out, dismissal.endingText);
+  out += '{';
+  appendDismissalFields(out, dismissal);
   if (explain) {
     nlohmann::ordered_json explanation = {{"temple", temple}};
     explanation.update(explanationJson(dismissal));

@@ -2,11 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "base/messages.h"
-#include "base/name_table.h"
-#include "output/utf8.h"
-#include "settings/patron.h"
-#include "state/picked_date.h"
+#include "interchange/named_request.h"
 
 namespace corvane {
 
@@ -88,23 +84,18 @@ struct Arguments {
   bool help = false, version = false;
 };
 
-// A name of a list, in any letter case; otherwise the list of valid names.
+// The value, or the message as bad input.
 template <typename Value>
-Value checkedName(const std::string& option, const std::string& what, const std::string& given,
-                  std::optional<Value> (*fromName)(std::string_view), const std::string& valid) {
-  if (given.empty()) throw BadInput{option + ": give a " + what + " (one of " + valid + ")"};
-  const std::optional<Value> value = fromName(asciiLowercase(given));
-  if (!value) {
-    throw BadInput{option + ": unknown " + what + " " + inQuotes(given) + " (one of " + valid +
-                   ")"};
-  }
-  return *value;
+Value checked(Result<Value> named) {
+  if (!named) throw BadInput{std::move(named.error())};
+  return std::move(*named);
 }
 
-Date checkedDate(const std::string& option, const std::string& text) {
-  const Result<Date> picked = readPickedDate(text);
-  if (!picked) throw BadInput{option + ": " + picked.error()};
-  return *picked;
+// What was given to an option, nothing when it was left out.
+std::optional<std::string> given(const CLI::App& app, const char* option,
+                                 const std::string& value) {
+  if (app.count(option) == 0) return std::nullopt;
+  return value;
 }
 
 void checkService(const Arguments& arguments, const CLI::App& app, Request& request) {
@@ -121,22 +112,13 @@ void checkService(const Arguments& arguments, const CLI::App& app, Request& requ
     request.bookletFile = arguments.booklet;
     return;
   }
-  if (app.count("--service") == 0) {
-    throw BadInput{"--service: give the service (one of " + namesOf(kServiceNames) +
-                   "), or --booklet FILE"};
-  }
-  request.service = checkedName<Service>("--service", "service", arguments.service, serviceFromName,
-                                         namesOf(kServiceNames));
-  if (arguments.evening && !mayBeEvening(request.service)) {
-    throw BadInput{
-        "--evening: only the Divine Liturgies (chrysostom, basil) are served in the evening"};
+  request.service = checked(namedService(given(app, "--service", arguments.service)));
+  if (const Done evening = checkEvening(request.service, arguments.evening); !evening) {
+    throw BadInput{evening.error()};
   }
   request.evening = arguments.evening;
-  if (app.count("--date") == 0) {
-    throw BadInput{"--date: give the date on which the service is served, as YYYY-MM-DD"};
-  }
-  request.from = checkedDate("--date", arguments.from);
-  request.to = app.count("--to") == 0 ? request.from : checkedDate("--to", arguments.to);
+  request.from = checked(namedDate("--date", given(app, "--date", arguments.from)));
+  request.to = app.count("--to") == 0 ? request.from : checked(namedDate("--to", arguments.to));
   if (request.to < request.from) {
     throw BadInput{"--to: " + arguments.to + " is before --date " + arguments.from};
   }
@@ -144,28 +126,15 @@ void checkService(const Arguments& arguments, const CLI::App& app, Request& requ
 
 void checkTemple(const Arguments& arguments, const CLI::App& app, Request& request) {
   const bool listed = app.count("--patron") > 0, typed = app.count("--patron-text") > 0;
-  if (listed && typed) throw BadInput{"--patron and --patron-text: give one of them, not both"};
-  if (listed) {
-    choosePatron(request.temple, checkedName<Patron>("--patron", "patron", arguments.patron,
-                                                     patronFromName, namesOf(kPatronNames)));
-  }
+  if (listed && typed) throw BadInput{kPatronAndText};
+  if (listed) choosePatron(request.temple, checked(namedPatron(arguments.patron)));
   if (typed) {
-    if (!isValidUtf8(arguments.patronText)) {
-      throw BadInput{"--patron-text: the text is not valid UTF-8"};
-    }
-    std::string phrase = cleanTypedPhrase(arguments.patronText);
-    if (phrase.empty()) {
-      throw BadInput{"--patron-text: the patron phrase is empty; type the patron's name"};
-    }
-    choosePatron(request.temple, Patron::typed, std::move(phrase));
+    choosePatron(request.temple, Patron::typed, checked(namedPatronText(arguments.patronText)));
   }
   request.temple.bishopPresent = arguments.bishop;
   request.templeNamed = {.calendar = app.count("--calendar") > 0, .patron = listed || typed};
   request.useSavedTemple = !arguments.noSavedTemple;
-  if (app.count("--calendar") > 0) {
-    request.temple.calendar = checkedName<TempleCalendar>(
-        "--calendar", "calendar", arguments.calendar, calendarFromName, "new, old");
-  }
+  request.temple.calendar = checked(namedCalendar(given(app, "--calendar", arguments.calendar)));
 }
 
 void checkOutput(const Arguments& arguments, const CLI::App& app, Request& request) {
@@ -198,8 +167,8 @@ void checkOutput(const Arguments& arguments, const CLI::App& app, Request& reque
     }
   }
   if (app.count("--paper") > 0) {
-    request.paper =
-        checkedName<Paper>("--paper", "paper", arguments.paper, paperFromName, "letter, a4");
+    request.paper = checked(
+        namedValue<Paper>("--paper", "paper", arguments.paper, paperFromName, "letter, a4"));
     if (request.documentFile.empty() && request.pdfFile.empty()) {
       throw BadInput{"--paper: lays out --docx or --pdf; give --docx FILE or --pdf FILE"};
     }

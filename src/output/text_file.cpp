@@ -1,26 +1,11 @@
 #include "output/text_file.h"
 
-#include "output/windows_1252.h"
 #include "platform/atomic_file.h"
 
 namespace corvane {
 
-std::string textFileBytes(const Dismissal& dismissal, const LongDateFormat& longDate) {
-  return textFileBytes(std::span{&dismissal, 1}, longDate);
-}
-
-std::string textFileBytes(std::span<const Dismissal> dismissals, const LongDateFormat& longDate) {
-  std::string text;
-  for (const Dismissal& dismissal : dismissals) {
-    if (!text.empty()) text += "\r\n\r\n";
-    text += textLayout(dismissal, longDate, "\r\n");
-  }
-  return encodeForTextFile(text);
-}
-
-Done writeTextFile(const std::filesystem::path& path,
-                                         std::span<const Dismissal> dismissals,
-                                         const LongDateFormat& longDate) {
+Done writeTextFile(const std::filesystem::path& path, std::span<const Dismissal> dismissals,
+                   const LongDateFormat& longDate) {
   return writeFileAtomically(path, textFileBytes(dismissals, longDate));
 }
 

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "calendar/service_warning.h"
+#include "output/booklet_label.h"
 #include "platform/atomic_file.h"
 #include "state/english_date.h"
 
@@ -114,11 +115,6 @@ void BookletList::save() {
   if (const Done saved = writeFileAtomically(file_, bookletListText(entries_)); !saved) {
     report_(saved.error());
   }
-}
-
-std::string bookletLabel(const BookletEntry& entry) {
-  return englishShortDate(entry.picked) + " - " +
-         std::string{serviceTitle(entry.service, entry.evening)};
 }
 
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "composer/booklet.h"
+#include "output/booklet_label.h"
 #include "settings/temple_settings.h"
 
 namespace corvane {
@@ -56,8 +57,5 @@ class BookletList {
   std::optional<std::vector<BookletEntry>> beforeLastRemoval_;
   bool mayWrite_ = true;  // false while an unreadable list could not be set aside
 };
-
-// An entry as the booklet's list shows it: "Sat, Dec 12, 2026 - Great Vespers".
-std::string bookletLabel(const BookletEntry& entry);
 
 }  // namespace corvane

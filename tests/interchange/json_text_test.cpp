@@ -1,4 +1,4 @@
-#include "cli/json_text.h"
+#include "interchange/json_text.h"
 
 #include <gtest/gtest.h>
 

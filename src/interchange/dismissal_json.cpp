@@ -1,0 +1,21 @@
+#include "interchange/dismissal_json.h"
+
+#include "interchange/json_text.h"
+#include "state/picked_date.h"
+
+namespace corvane {
+
+void appendDismissalFields(std::string& out, const Dismissal& dismissal) {
+  out += "\"date\":\"";
+  out += isoDate(dismissal.pickedDate);
+  out += "\",\"dayTitle\":";
+  appendJsonString(out, dismissal.dayTitle);
+  out += ",\"serviceHeading\":";
+  appendJsonString(out, dismissal.serviceHeading);
+  out += ",\"dismissalText\":";
+  appendJsonString(out, dismissal.dismissalText);
+  out += ",\"endingText\":";
+  appendJsonString(out, dismissal.endingText);
+}
+
+}  // namespace corvane

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "composer/dismissal.h"
+
+namespace corvane {
+
+// The fields of a dismissal's JSON object, as `corvane-cli --json` and the
+// page give them, without the braces, so that a caller may add its own:
+// "date":…,"dayTitle":…,"serviceHeading":…,"dismissalText":…,"endingText":…
+void appendDismissalFields(std::string& out, const Dismissal& dismissal);
+
+}  // namespace corvane

@@ -1,0 +1,78 @@
+#include "interchange/named_request.h"
+
+#include "base/messages.h"
+#include "base/name_table.h"
+#include "output/paper.h"
+#include "output/utf8.h"
+#include "state/picked_date.h"
+
+namespace corvane {
+
+namespace {
+
+
+}  // namespace
+
+template <typename Value>
+Result<Value> namedValue(std::string_view option, std::string_view what, std::string_view given,
+                         std::optional<Value> (*fromName)(std::string_view),
+                         std::string_view valid) {
+  const std::string list = " (one of " + std::string{valid} + ")";
+  if (given.empty()) return Failure{std::string{option} + ": give a " + std::string{what} + list};
+  const std::optional<Value> value = fromName(asciiLowercase(given));
+  if (!value) {
+    return Failure{std::string{option} + ": unknown " + std::string{what} + " " + inQuotes(given) +
+                   list};
+  }
+  return *value;
+}
+
+template Result<Paper> namedValue(std::string_view, std::string_view, std::string_view,
+                                  std::optional<Paper> (*)(std::string_view), std::string_view);
+
+Result<Service> namedService(const std::optional<std::string>& given) {
+  if (!given) {
+    return Failure{"--service: give the service (one of " + namesOf(kServiceNames) +
+                   "), or --booklet FILE"};
+  }
+  return namedValue<Service>("--service", "service", *given, serviceFromName,
+                             namesOf(kServiceNames));
+}
+
+Result<Date> namedDate(std::string_view option, const std::optional<std::string>& given) {
+  if (!given) {
+    return Failure{std::string{option} +
+                   ": give the date on which the service is served, as YYYY-MM-DD"};
+  }
+  const Result<Date> picked = readPickedDate(*given);
+  if (!picked) return Failure{std::string{option} + ": " + picked.error()};
+  return *picked;
+}
+
+Result<TempleCalendar> namedCalendar(const std::optional<std::string>& given) {
+  if (!given) return TempleCalendar::newCalendar;
+  return namedValue<TempleCalendar>("--calendar", "calendar", *given, calendarFromName, "new, old");
+}
+
+Result<Patron> namedPatron(const std::string& given) {
+  return namedValue<Patron>("--patron", "patron", given, patronFromName, namesOf(kPatronNames));
+}
+
+Result<std::string> namedPatronText(const std::string& given) {
+  if (!isValidUtf8(given)) return Failure{"--patron-text: the text is not valid UTF-8"};
+  std::string phrase = cleanTypedPhrase(given);
+  if (phrase.empty()) {
+    return Failure{"--patron-text: the patron phrase is empty; type the patron's name"};
+  }
+  return phrase;
+}
+
+Done checkEvening(Service service, bool evening) {
+  if (evening && !mayBeEvening(service)) {
+    return Failure{
+        "--evening: only the Divine Liturgies (chrysostom, basil) are served in the evening"};
+  }
+  return {};
+}
+
+}  // namespace corvane

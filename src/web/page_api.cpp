@@ -1,0 +1,304 @@
+// What the page calls: every answer is composed here, by the same core as the
+// command line; the page's JavaScript only binds controls and downloads.
+// Each function returns an object with the answer, or {error: "the command
+// line's message"}.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <string>
+#include <vector>
+
+#include "base/messages.h"
+#include "composer/booklet.h"
+#include "composer/compose.h"
+#include "interchange/dismissal_json.h"
+#include "interchange/explanation.h"
+#include "interchange/named_request.h"
+#include "output/booklet_label.h"
+#include "output/document_paragraphs.h"
+#include "state/english_date.h"
+#include "output/text_file_bytes.h"
+#include "web/page_request.h"
+
+using emscripten::val;
+
+namespace corvane {
+
+namespace {
+
+val failure(const std::string& message) {
+  val answer = val::object();
+  answer.set("error", message);
+  return answer;
+}
+
+// The bytes as a Uint8Array of the page's own, not a view of the module's memory.
+val bytesOf(const std::string& bytes) {
+  const val view{emscripten::typed_memory_view(
+      bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data()))};
+  return val::global("Uint8Array").new_(view);
+}
+
+val partsOf(const std::vector<PackagePart>& parts) {
+  val array = val::array();
+  for (const PackagePart& part : parts) {
+    val entry = val::object();
+    entry.set("name", part.name);
+    entry.set("bytes", bytesOf(part.bytes));
+    array.call<void>("push", entry);
+  }
+  return array;
+}
+
+// The page's request composed, or the first problem with it.
+struct PageDismissal {
+  BookletEntry entry;
+  Dismissal dismissal;
+};
+Result<PageDismissal> composed(const PageRequest& request) {
+  const Result<BookletEntry> entry = pageService(request);
+  if (!entry) return Failure{entry.error()};
+  const Result<TempleSettings> temple = pageTemple(request);
+  if (!temple) return Failure{temple.error()};
+  return PageDismissal{*entry, compose({entry->picked, entry->service, entry->evening}, *temple)};
+}
+
+// The paragraphs as the document sets them, each a list of runs of equal
+// boldness, for the preview.
+val previewParagraphs(const Dismissal& dismissal) {
+  val paragraphs = val::array();
+  for (const DocumentParagraph& paragraph : documentParagraphs(dismissal, englishLongDate)) {
+    val runs = val::array();
+    std::size_t start = 0;
+    while (start < paragraph.text.size()) {
+      const bool bold = paragraph.boldAt[start];
+      std::size_t end = start;
+      while (end < paragraph.text.size() && paragraph.boldAt[end] == bold) ++end;
+      val run = val::object();
+      run.set("text", paragraph.text.substr(start, end - start));
+      run.set("bold", bold || paragraph.bold);
+      runs.call<void>("push", run);
+      start = end;
+    }
+    val shown = val::object();
+    shown.set("runs", runs);
+    shown.set("centred", paragraph.centred);
+    shown.set("smallCaps", paragraph.smallCaps);
+    shown.set("italic", paragraph.italic.value_or(false));
+    shown.set("underline", paragraph.underline.value_or(false));
+    const int halfPoints = paragraph.halfPoints == 0 ? kDocumentHalfPoints : paragraph.halfPoints;
+    shown.set("points", halfPoints / 2.0);
+    paragraphs.call<void>("push", shown);
+  }
+  return paragraphs;
+}
+
+// TODO(service-day warning): once the core gives the warning for a request
+// and temple, append it here as corvane-cli --json does, the last key,
+// "warning":null or "warning":"…"; the page already shows a "warning" field.
+std::string jsonOf(const Dismissal& dismissal) {
+  std::string json = "{";
+  appendDismissalFields(json, dismissal);
+  json += '}';
+  return json;
+}
+
+// window.corvane.compose, called the most: the object of one line of
+// corvane-cli --json, or the message for bad input (which starts with the
+// option's name, never with "{"), as UTF-8 in the module's memory, read by
+// the caller before the next call.
+val composeJson(const PageRequest& request) {
+  static std::string answer;
+  const Result<PageDismissal> page = composed(request);
+  answer = page ? jsonOf(page->dismissal) : page.error();
+  return val{emscripten::typed_memory_view(answer.size(),
+                                           reinterpret_cast<const unsigned char*>(answer.data()))};
+}
+
+// {json, paragraphs, plainText}: the preview, and what Copy puts on the clipboard.
+val preview(const PageRequest& request) {
+  const Result<PageDismissal> page = composed(request);
+  if (!page) return failure(page.error());
+  val answer = val::object();
+  answer.set("json", jsonOf(page->dismissal));
+  answer.set("paragraphs", previewParagraphs(page->dismissal));
+  answer.set("plainText", textLayout(page->dismissal, englishLongDate, "\n"));
+  return answer;
+}
+
+val explain(const PageRequest& request) {
+  const Result<PageDismissal> page = composed(request);
+  if (!page) return failure(page.error());
+  val answer = val::object();
+  answer.set("text", explanationText(page->dismissal));
+  return answer;
+}
+
+Result<Paper> paperNamed(const std::string& name) {
+  return namedValue<Paper>("--paper", "paper", name, paperFromName, "letter, a4");
+}
+
+// {name: "dismissal-2022-10-08-great-vespers.docx", parts: [{name, bytes}]}.
+val documentFile(const PageRequest& request, const std::string& paperName) {
+  const Result<PageDismissal> page = composed(request);
+  if (!page) return failure(page.error());
+  const Result<Paper> paper = paperNamed(paperName);
+  if (!paper) return failure(paper.error());
+  val answer = val::object();
+  const BookletEntry& entry = page->entry;
+  answer.set("name", documentStem(entry.picked, entry.service, entry.evening) + ".docx");
+  answer.set("parts",
+             partsOf(wordDocumentParts(std::span{&page->dismissal, 1}, englishLongDate, *paper)));
+  return answer;
+}
+
+// {name: "dismissal-2022-10-08-great-vespers.txt", bytes}.
+val textFile(const PageRequest& request) {
+  const Result<PageDismissal> page = composed(request);
+  if (!page) return failure(page.error());
+  val answer = val::object();
+  const BookletEntry& entry = page->entry;
+  answer.set("name", documentStem(entry.picked, entry.service, entry.evening) + ".txt");
+  answer.set("bytes", bytesOf(textFileBytes(page->dismissal, englishLongDate)));
+  return answer;
+}
+
+// What the form asks beside a service: whether it may be an evening one,
+// which note on the date to pick applies, and whether the note on the
+// Vesperal Liturgies goes with the evening question.
+val serviceForm(const std::string& name) {
+  val answer = val::object();
+  const std::optional<Service> service = serviceFromName(name);
+  if (!service) return failure("--service: unknown service " + inQuotes(name));
+  answer.set("mayBeEvening", mayBeEvening(*service));
+  answer.set("vesperalNote", *service == Service::basil);
+  const bool orthros = *service == Service::orthros || *service == Service::dailyOrthros;
+  answer.set("dateNote", std::string{orthros ? "orthros" : "vespers"});
+  return answer;
+}
+
+// The booklet is kept by the page as the booklet list's own text, the format
+// of booklet.txt and of corvane-cli --booklet.
+Result<std::vector<BookletEntry>> bookletEntries(const std::string& list) {
+  return readBookletList(list, "booklet");
+}
+
+// {list, labels}, the labels in the order of serving.
+val bookletShown(const std::vector<BookletEntry>& entries) {
+  val labels = val::array();
+  for (const BookletEntry& entry : entries) labels.call<void>("push", bookletLabel(entry));
+  val answer = val::object();
+  answer.set("list", bookletListText(entries));
+  answer.set("labels", labels);
+  return answer;
+}
+
+val bookletView(const std::string& list) {
+  const auto entries = bookletEntries(list);
+  if (!entries) return failure(entries.error());
+  return bookletShown(*entries);
+}
+
+val bookletAdd(const std::string& list, const PageRequest& request) {
+  auto entries = bookletEntries(list);
+  if (!entries) return failure(entries.error());
+  const Result<BookletEntry> entry = pageService(request);
+  if (!entry) return failure(entry.error());
+  if (entries->size() < kMostBookletEntries) addToBooklet(*entries, *entry);
+  return bookletShown(*entries);
+}
+
+val bookletRemove(const std::string& list, int index) {
+  auto entries = bookletEntries(list);
+  if (!entries) return failure(entries.error());
+  if (index >= 0 && static_cast<std::size_t>(index) < entries->size()) {
+    entries->erase(entries->begin() + index);
+  }
+  return bookletShown(*entries);
+}
+
+// The booklet composed for the temple of the request, or the reason it cannot be.
+struct ComposedBooklet {
+  std::vector<BookletEntry> entries;
+  std::vector<Dismissal> dismissals;
+};
+Result<ComposedBooklet> composedBooklet(const std::string& list, const PageRequest& temple) {
+  auto entries = bookletEntries(list);
+  if (!entries) return Failure{entries.error()};
+  if (entries->empty()) return Failure{std::string{"booklet: the booklet list holds no service"}};
+  const Result<TempleSettings> settings = pageTemple(temple);
+  if (!settings) return Failure{settings.error()};
+  std::vector<Dismissal> dismissals = composeBooklet(*entries, *settings);
+  return ComposedBooklet{std::move(*entries), std::move(dismissals)};
+}
+
+std::string bookletName(const std::vector<BookletEntry>& entries, const char* extension) {
+  return bookletStem(entries.front().picked, entries.back().picked) + extension;
+}
+
+val bookletDocument(const std::string& list, const PageRequest& temple,
+                    const std::string& paperName) {
+  const auto booklet = composedBooklet(list, temple);
+  if (!booklet) return failure(booklet.error());
+  const Result<Paper> paper = paperNamed(paperName);
+  if (!paper) return failure(paper.error());
+  val answer = val::object();
+  answer.set("name", bookletName(booklet->entries, ".docx"));
+  answer.set("parts", partsOf(wordDocumentParts(booklet->dismissals, englishLongDate, *paper)));
+  return answer;
+}
+
+val bookletTextFile(const std::string& list, const PageRequest& temple) {
+  const auto booklet = composedBooklet(list, temple);
+  if (!booklet) return failure(booklet.error());
+  val answer = val::object();
+  answer.set("name", bookletName(booklet->entries, ".txt"));
+  answer.set("bytes", bytesOf(textFileBytes(booklet->dismissals, englishLongDate)));
+  return answer;
+}
+
+// A year of every service variant, composed in a loop inside the module: the
+// benchmark's measure of the module's own speed. Returns the count composed.
+int composeYear(int year) {
+  const TempleSettings temple;
+  Dismissal dismissal;
+  int count = 0;
+  for (const ServiceVariant& variant : kNineServiceVariants) {
+    for (Date date = std::chrono::year{year} / 1 / 1; date <= std::chrono::year{year} / 12 / 31;
+         date += days{1}) {
+      compose({date, variant.service, variant.evening}, temple, dismissal);
+      ++count;
+    }
+  }
+  return count;
+}
+
+}  // namespace
+
+// The functions that take a request are wrapped by module_api.js, which
+// turns the page's request object into a PageRequest.
+EMSCRIPTEN_BINDINGS(corvane) {
+  emscripten::value_array<PageRequest>("PageRequest")
+      .element(&PageRequest::service)
+      .element(&PageRequest::date)
+      .element(&PageRequest::evening)
+      .element(&PageRequest::calendar)
+      .element(&PageRequest::patron)
+      .element(&PageRequest::patronText)
+      .element(&PageRequest::bishop)
+      .element(&PageRequest::given);
+  emscripten::function("composeFields", &composeJson);
+  emscripten::function("previewFields", &preview);
+  emscripten::function("explainFields", &explain);
+  emscripten::function("documentFileFields", &documentFile);
+  emscripten::function("textFileFields", &textFile);
+  emscripten::function("bookletAddFields", &bookletAdd);
+  emscripten::function("bookletDocumentFields", &bookletDocument);
+  emscripten::function("bookletTextFileFields", &bookletTextFile);
+  emscripten::function("serviceForm", &serviceForm);
+  emscripten::function("bookletView", &bookletView);
+  emscripten::function("bookletRemove", &bookletRemove);
+  emscripten::function("composeYear", &composeYear);
+}
+
+}  // namespace corvane
