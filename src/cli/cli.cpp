@@ -79,13 +79,8 @@ void appendJsonLine(std::string& out, const Dismissal& dismissal, bool explain,
     out += ",\"explain\":";
     out += explanation.dump();
   }
-  if (dismissal.warning) {
-    out += ",\"warning\":";
-    appendJsonString(out, dismissal.warning->sentence);
-    out += "}\n";
-  } else {
-    out += ",\"warning\":null}\n";
-  }
+  appendWarningField(out, dismissal);
+  out += "}\n";
 }
 
 // The text of a dismissal, an empty line before every one but the first.

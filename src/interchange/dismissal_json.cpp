@@ -18,4 +18,13 @@ void appendDismissalFields(std::string& out, const Dismissal& dismissal) {
   appendJsonString(out, dismissal.endingText);
 }
 
+void appendWarningField(std::string& out, const Dismissal& dismissal) {
+  out += ",\"warning\":";
+  if (dismissal.warning) {
+    appendJsonString(out, dismissal.warning->sentence);
+  } else {
+    out += "null";
+  }
+}
+
 }  // namespace corvane

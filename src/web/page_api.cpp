@@ -93,12 +93,11 @@ val previewParagraphs(const Dismissal& dismissal) {
   return paragraphs;
 }
 
-// TODO(service-day warning): once the core gives the warning for a request
-// and temple, append it here as corvane-cli --json does, the last key,
-// "warning":null or "warning":"…"; the page already shows a "warning" field.
+// The object of one line of corvane-cli --json, the warning its last key.
 std::string jsonOf(const Dismissal& dismissal) {
   std::string json = "{";
   appendDismissalFields(json, dismissal);
+  appendWarningField(json, dismissal);
   json += '}';
   return json;
 }
