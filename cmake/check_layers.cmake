@@ -11,9 +11,9 @@ cmake_minimum_required(VERSION 3.25)
 # helpers); above it the platform's services and the settings know nothing of
 # each other; above the outputs, the temple as the window saves it (which the
 # windows' logic and the command line share), the printed pages (Qt Gui, which
-# the command line and the widgets share) and what the command line and the page
-# share; the windows' logic, the command line and the page near the top, and the
-# widgets above the windows' logic.
+# the command line and the widgets share) and what the command line and the
+# page share; the windows' logic, the command line and the page near the top,
+# and the widgets above the windows' logic.
 
 set(level_base 0)
 set(level_platform 1)

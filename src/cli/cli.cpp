@@ -12,6 +12,7 @@
 #include "composer/compose.h"
 #include "interchange/dismissal_json.h"
 #include "interchange/explanation.h"
+#include "interchange/json_text.h"
 #include "output/text_file.h"
 #include "output/text_layout.h"
 #include "output/word_document.h"

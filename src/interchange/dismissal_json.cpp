@@ -19,12 +19,12 @@ void appendDismissalFields(std::string& out, const Dismissal& dismissal) {
 }
 
 void appendWarningField(std::string& out, const Dismissal& dismissal) {
-  if (!dismissal.warning) {
-    out += ",\"warning\":null";
-    return;
-  }
   out += ",\"warning\":";
-  appendJsonString(out, dismissal.warning->sentence);
+  if (dismissal.warning) {
+    appendJsonString(out, dismissal.warning->sentence);
+  } else {
+    out += "null";
+  }
 }
 
 }  // namespace corvane

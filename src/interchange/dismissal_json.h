@@ -11,8 +11,8 @@ namespace corvane {
 // "date":…,"dayTitle":…,"serviceHeading":…,"dismissalText":…,"endingText":…
 void appendDismissalFields(std::string& out, const Dismissal& dismissal);
 
-// The last field: ,"warning":null, or ,"warning":"the sentence" when the
-// service picked is not the one the day appoints.
+// The last field of the object: ,"warning":null or ,"warning":"…", the
+// sentence that says when the day appoints another service.
 void appendWarningField(std::string& out, const Dismissal& dismissal);
 
 }  // namespace corvane

@@ -93,7 +93,7 @@ val previewParagraphs(const Dismissal& dismissal) {
   return paragraphs;
 }
 
-// The object of one line of corvane-cli --json, the service-day warning last.
+// The object of one line of corvane-cli --json, the warning its last key.
 std::string jsonOf(const Dismissal& dismissal) {
   std::string json = "{";
   appendDismissalFields(json, dismissal);

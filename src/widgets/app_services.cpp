@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "state/english_date.h"
 #include "platform/data_folder.h"
 #include "platform/system_info.h"
 #include "platform/system_paper.h"
 #include "saved_temple/saved_temple.h"
+#include "state/english_date.h"
 
 namespace corvane {
 

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 
 #include "window_logic/status_texts.h"
 
@@ -27,9 +28,10 @@ QString label(const BookletEntry& entry) {
 
 }  // namespace
 
-BookletPanel::BookletPanel(AppServices& services, QWidget* parent)
+BookletPanel::BookletPanel(AppServices& services, const TempleSettings& temple, QWidget* parent)
     : QGroupBox("Booklet", parent),
       services_(services),
+      temple_(temple),
       list_(services.bookletFile, [this](const std::string& message) {
         services_.tell(this, QString::fromStdString(message));
       }) {
@@ -137,9 +139,20 @@ void BookletPanel::undo() {
 }
 
 void BookletPanel::showList(int selectedRow) {
+  if (selectedRow < 0) selectedRow = view_->currentRow();
   view_->clear();
-  for (const BookletEntry& entry : list_.entries()) view_->addItem(label(entry));
-  if (selectedRow >= 0) view_->setCurrentRow(selectedRow);
+  const std::vector<std::optional<std::string>> warnings = list_.warnings(temple_);
+  const QIcon mark = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+  for (std::size_t i = 0; i < warnings.size(); ++i) {
+    auto* item = new QListWidgetItem(label(list_.entries()[i]), view_);
+    if (!warnings[i]) continue;
+    // Marked by an icon and said in words, for the eye and for a screen reader.
+    const QString sentence = QString::fromStdString(*warnings[i]);
+    item->setIcon(mark);
+    item->setToolTip(sentence);
+    item->setData(Qt::AccessibleTextRole, item->text() + ". Warning: " + sentence);
+  }
+  if (selectedRow >= 0) view_->setCurrentRow(std::min(selectedRow, view_->count() - 1));
   clear_->setEnabled(!list_.entries().empty());
   create_->setEnabled(!list_.entries().empty());
   emit changed();

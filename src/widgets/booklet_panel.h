@@ -15,12 +15,13 @@ namespace corvane {
 
 // The booklet beside the preview: its list, a row that adds any of the nine
 // services on any date without leaving the date stage, and its commands.
-// Removals and clearing can be undone.
+// Removals and clearing can be undone. An entry whose day appoints another
+// service for the temple is marked, its tooltip the warning's sentence.
 class BookletPanel : public QGroupBox {
   Q_OBJECT
 
  public:
-  BookletPanel(AppServices& services, QWidget* parent);
+  BookletPanel(AppServices& services, const TempleSettings& temple, QWidget* parent);
 
   // At start: the booklet of the last start.
   void load();
@@ -28,6 +29,8 @@ class BookletPanel : public QGroupBox {
 
   // The row starts at the service and date the window shows.
   void follow(const ServiceRequest& shown);
+  // The marks drawn anew, for a temple that changed.
+  void refresh() { showList(-1); }
 
   bool canUndo() const { return list_.canUndo(); }
   void undo();
@@ -49,6 +52,7 @@ class BookletPanel : public QGroupBox {
   void showList(int selectedRow);
 
   AppServices& services_;
+  const TempleSettings& temple_;
   BookletList list_;
   QListWidget* view_ = nullptr;
   QComboBox* service_ = nullptr;

@@ -1,5 +1,6 @@
 #include "widgets/main_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -19,6 +20,7 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -186,7 +188,7 @@ void MainWindow::buildControls() {
   sideSplit_ = new QSplitter(Qt::Vertical, central);
   sideSplit_->setObjectName("splitPreviewBooklet");
   sideSplit_->addWidget(buildPreviewPane(sideSplit_));
-  booklet_ = new BookletPanel(services_, sideSplit_);
+  booklet_ = new BookletPanel(services_, settings_, sideSplit_);
   sideSplit_->addWidget(booklet_);
   sideSplit_->setCollapsible(0, false);
   sideSplit_->setStretchFactor(0, 3);
@@ -247,6 +249,26 @@ QWidget* MainWindow::buildPreviewPane(QWidget* parent) {
   pane->setObjectName("panePreview");
   auto* layout = new QVBoxLayout(pane);
   layout->setContentsMargins(0, 0, 0, 0);
+
+  // The notice of a service not appointed on the day: an icon and the word
+  // "Warning" beside the sentence, never a box that stops the user.
+  notice_ = new QFrame(pane);
+  notice_->setObjectName("frmWarning");
+  notice_->setFrameShape(QFrame::StyledPanel);
+  notice_->setAccessibleName("Warning");
+  auto* noticeLayout = new QHBoxLayout(notice_);
+  auto* noticeIcon = new QLabel(notice_);
+  noticeIcon->setObjectName("picWarning");
+  noticeIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(24, 24));
+  noticeText_ = new QLabel(notice_);
+  noticeText_->setObjectName("lblWarning");
+  noticeText_->setWordWrap(true);
+  noticeText_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  // Room for a sentence of three lines, counted in the window's smallest size.
+  noticeText_->setMinimumHeight(3 * noticeText_->fontMetrics().lineSpacing());
+  noticeLayout->addWidget(noticeIcon, 0, Qt::AlignTop);
+  noticeLayout->addWidget(noticeText_, 1);
+  layout->addWidget(notice_);
   preview_ = new QTextBrowser(pane);
   preview_->setObjectName("txtPreview");
   preview_->setAccessibleName("Preview of the dismissal");
@@ -277,8 +299,8 @@ QWidget* MainWindow::buildPreviewPane(QWidget* parent) {
   layout->addWidget(preview_, 1);
   layout->addLayout(previewButtons);
   layout->addWidget(whyArea_);
-  // The room of the open "Why?" is always counted, so opening it never
-  // changes the window's size; while it is closed, the preview has it.
+  // The room of the notice and of the open "Why?" is always counted, so
+  // neither changes the window's size; while they are closed, the preview has it.
   pane->setMinimumHeight(layout->minimumSize().height());
 
   connect(copyButton_, &QPushButton::clicked, this, &MainWindow::copyPreview);
@@ -336,6 +358,8 @@ void MainWindow::sync() {
     booklet_->follow(request_);
     followed_ = request_;
   }
+  if (controls.dateFrameEnabled && !shownDateStage_) booklet_->refresh();  // the temple may differ
+  shownDateStage_ = controls.dateFrameEnabled;
   updatePreview();
   updateCommands();
   syncing_ = false;
@@ -347,6 +371,7 @@ void MainWindow::updatePreview() {
   sideSplit_->setVisible(dateStage);
   whyArea_->setVisible(whyButton_->isChecked());
   if (!dateStage) {
+    showWarning(std::nullopt);
     preview_->clear();
     previewPlain_.clear();
     previewHtml_.clear();
@@ -354,6 +379,7 @@ void MainWindow::updatePreview() {
   }
   const DismissalPreview preview =
       previewDismissal(request_, settings_, services_.outputs.longDate);
+  showWarning(preview.warning);
   fillPreview(*preview_->document(), preview.paragraphs);
   previewPlain_ = QString::fromStdString(preview.plainText);
   previewHtml_ = preview_->document()->toHtml();
@@ -365,6 +391,22 @@ void MainWindow::updatePreview() {
   for (const std::string& reason : preview.reasons) reasons += line(reason);
   if (preview.reasons.empty()) reasons += "No rule wrote a clause of this day.";
   whyList_->setText(reasons);
+}
+
+void MainWindow::showWarning(const std::optional<std::string>& sentence) {
+  if (!sentence) {
+    notice_->hide();
+    return;
+  }
+  const QString text = QString::fromStdString(*sentence);
+  noticeText_->setText("<b>Warning:</b> " + text.toHtmlEscaped());
+  noticeText_->setAccessibleName("Warning: " + text);
+  notice_->setAccessibleDescription(text);
+  if (notice_->isHidden()) {
+    notice_->show();
+    QAccessibleEvent alert{notice_, QAccessible::Alert};  // a screen reader says it as it appears
+    QAccessible::updateAccessibility(&alert);
+  }
 }
 
 // What the menus and the status bar offer as things stand.

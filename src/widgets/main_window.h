@@ -3,6 +3,8 @@
 #include <QMainWindow>
 #include <array>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "widgets/app_services.h"
 #include "widgets/cross_thread_report.h"
@@ -11,6 +13,7 @@
 class QAction;
 class QButtonGroup;
 class QDateEdit;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -59,6 +62,7 @@ class MainWindow : public QMainWindow {
   void printPages(bool booklet);
   void exportPdf(bool booklet);
   void updatePreview();
+  void showWarning(const std::optional<std::string>& sentence);
   void updateCommands();
   void copyPreview();
   // The status bar names a file written; "Show in Folder" then shows its folder.
@@ -73,6 +77,7 @@ class MainWindow : public QMainWindow {
   bool syncing_ = false;            // programmatic changes are not the user's
   CrossThreadReport openFailures_;  // a written file that did not open, told later
   ServiceRequest followed_{};       // the request the booklet's row last started at
+  bool shownDateStage_ = false;
   std::filesystem::path lastWritten_;
 
   QButtonGroup* options_ = nullptr;
@@ -87,6 +92,8 @@ class MainWindow : public QMainWindow {
   QPushButton* wordButton_ = nullptr;
   QPushButton* textButton_ = nullptr;
   QSplitter* sideSplit_ = nullptr;  // the preview above the booklet
+  QFrame* notice_ = nullptr;        // a warning above the preview
+  QLabel* noticeText_ = nullptr;
   QTextBrowser* preview_ = nullptr;
   QPushButton* copyButton_ = nullptr;
   QPushButton* whyButton_ = nullptr;

@@ -4,7 +4,9 @@
 #include <system_error>
 
 #include "calendar/service_warning.h"
+#include "output/booklet_label.h"
 #include "platform/atomic_file.h"
+#include "state/english_date.h"
 
 namespace corvane {
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFrame>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
@@ -23,7 +24,10 @@ class MainWindowAtWork : public Windows {
   MainWindow& dateStage(const char* option = "optVespers", QDate date = {2022, 10, 8}) {
     reachMainWindow();
     MainWindow& main = app->mainWindow();
-    if (std::string_view{option}.starts_with("optSt")) click(main, "optDivineLiturgy");
+    const std::string_view liturgy{option};
+    if (liturgy.starts_with("optSt") || liturgy == "optPresanctified") {
+      click(main, "optDivineLiturgy");
+    }
     click(main, option);
     click(main, "cmdSelectService");
     in<QDateEdit>(main, "DTPicker1").setDate(date);
@@ -91,9 +95,13 @@ TEST_F(MainWindowAtWork, FitsASmallScreenWithEveryControlReachable) {
   main.resize(smallest);
   QApplication::processEvents();
   expectReachable(main, "the service stage");
+  // The date stage with all it may show: a warning, and "Why?".
+  click(main, "optDlyVespers");
   click(main, "cmdSelectService");
+  in<QDateEdit>(main, "DTPicker1").setDate(QDate{2026, 10, 17});  // a Saturday
   click(main, "cmdWhy");
   QApplication::processEvents();
+  ASSERT_TRUE(in<QFrame>(main, "frmWarning").isVisible());
   expectReachable(main, "the date stage");
   EXPECT_EQ(main.size(), smallest);
 }
@@ -282,6 +290,51 @@ TEST_F(MainWindowAtWork, PrintingAndPdf) {
 
   click(main, "cmdGoBack");
   EXPECT_FALSE(in<QAction>(main, "mnuFilePrint").isEnabled()) << "no dismissal is shown";
+}
+
+const QString kSundayOfLent =
+    "The Liturgy of the Presanctified Gifts is served on weekdays of Great Lent and in the first "
+    "three days of Holy Week; on Sunday, March 1, 2026, the Divine Liturgy of St. Basil the Great "
+    "is appointed.";
+
+// A service its day does not appoint: a notice above the preview, with an
+// icon and words that a screen reader reads, never a box in the way; it
+// follows the date and the service.
+TEST_F(MainWindowAtWork, AWarningShowsAboveThePreviewAndGoes) {
+  MainWindow& main = dateStage("optPresanctified", QDate{2026, 3, 1});
+  auto& notice = in<QFrame>(main, "frmWarning");
+  ASSERT_TRUE(notice.isVisible());
+  EXPECT_EQ(in<QLabel>(main, "lblWarning").accessibleName(), "Warning: " + kSundayOfLent);
+  EXPECT_EQ(notice.accessibleDescription(), kSundayOfLent);
+  EXPECT_FALSE(in<QLabel>(main, "picWarning").pixmap().isNull());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  click(main, "cmdTxtFile");
+  EXPECT_TRUE(status().startsWith("Written: ")) << "the outputs work as ever";
+
+  in<QDateEdit>(main, "DTPicker1").setDate(QDate{2026, 3, 4});  // a Wednesday of Lent
+  EXPECT_FALSE(notice.isVisible());
+  in<QDateEdit>(main, "DTPicker1").setDate(QDate{2026, 3, 1});
+  EXPECT_TRUE(notice.isVisible());
+  click(main, "cmdGoBack");
+  click(main, "optOrthros");
+  click(main, "cmdSelectService");
+  in<QDateEdit>(main, "DTPicker1").setDate(QDate{2026, 3, 1});
+  EXPECT_FALSE(notice.isVisible()) << "Orthros is served that Sunday";
+  EXPECT_TRUE(messages.isEmpty());
+}
+
+// In the booklet, an entry whose day appoints another service is marked, and
+// its tooltip is the warning.
+TEST_F(MainWindowAtWork, ABookletEntryThatDrawsAWarningIsMarked) {
+  MainWindow& main = dateStage();
+  addToBooklet("Liturgy of the Presanctified Gifts", QDate{2026, 3, 1});
+  addToBooklet("Liturgy of the Presanctified Gifts", QDate{2026, 3, 4});
+  auto& list = in<QListWidget>(main, "lstBooklet");
+  ASSERT_EQ(list.count(), 2);
+  EXPECT_FALSE(list.item(0)->icon().isNull());
+  EXPECT_EQ(list.item(0)->toolTip(), kSundayOfLent);
+  EXPECT_TRUE(list.item(1)->icon().isNull());
+  EXPECT_TRUE(list.item(1)->toolTip().isEmpty());
 }
 
 // "Why?" names the liturgical day, and the temple's patron once.

@@ -22,10 +22,10 @@
 #include <thread>
 
 #include "composer/composed.h"
-#include "state/english_date.h"
 #include "output/text_file.h"
 #include "output/windows_1252.h"
 #include "platform/atomic_file.h"
+#include "state/english_date.h"
 #include "support/temporary_folder.h"
 #include "widgets/app_fixture.h"
 
