@@ -16,6 +16,7 @@
 #include <sstream>
 
 #include "composer/composed.h"
+#include "state/english_date.h"
 #include "support/independent_calendar.h"
 
 namespace corvane {
@@ -82,8 +83,21 @@ std::string isoText(Date day) {
   return text;
 }
 
+// A warning names the day served and perhaps the next; those dates stand as
+// {day} and {next}, so that the same warning on other days is listed once.
+std::string withoutDates(const ServiceWarning& warning, Date picked) {
+  std::string sentence = warning.sentence;
+  for (const auto& [date, name] :
+       {std::pair{picked, "{day}"}, std::pair{picked + days{1}, "{next}"}}) {
+    const std::string shown = englishLongDate(date);
+    for (std::size_t at = sentence.find(shown); at != std::string::npos; at = sentence.find(shown))
+      sentence.replace(at, shown.size(), name);
+  }
+  return sentence;
+}
+
 std::string listingOf(int year, TempleCalendar calendar) {
-  Interned texts, rules;
+  Interned texts, rules, warnings;
   std::ostringstream lines;
   int dayOfYear = 0;
   for (Date picked = testing::civilDay(year, 1, 1); picked <= testing::civilDay(year, 12, 31);
@@ -108,16 +122,22 @@ std::string listingOf(int year, TempleCalendar calendar) {
               << rules(slot.rule, 'r');
       }
       lines << " heading=" << texts(result.serviceHeading, 't')
-            << " ending=" << texts(result.endingText, 't') << '\n';
+            << " ending=" << texts(result.endingText, 't');
+      if (result.warning)
+        lines << " warning=" << warnings(withoutDates(*result.warning, picked), 'w');
+      lines << '\n';
     }
   }
   std::ostringstream listing;
-  listing << "# Every picked date of " << year << " in a temple of the " << calendarName(calendar)
-          << " calendar: the nine services, temples in turn; texts (t) and rules (r) by number.\n"
-          << "texts\n";
+  listing
+      << "# Every picked date of " << year << " in a temple of the " << calendarName(calendar)
+      << " calendar: the nine services, temples in turn; texts (t), rules (r) and warnings (w) by number.\n"
+      << "texts\n";
   texts.list(listing, 't');
   listing << "rules\n";
   rules.list(listing, 'r');
+  listing << "warnings\n";
+  warnings.list(listing, 'w');
   listing << "compositions\n" << lines.str();
   return listing.str();
 }
