@@ -7,9 +7,9 @@
 #include "composer/booklet.h"
 #include "composer/composed.h"
 #include "output/document_reading.h"
-#include "state/english_date.h"
 #include "output/text_file.h"
 #include "output/word_document.h"
+#include "state/english_date.h"
 
 namespace corvane {
 namespace {

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "composer/composed.h"
-#include "state/english_date.h"
 #include "output/text_file.h"
 #include "output/windows_1252.h"
 #include "output/word_document.h"
+#include "state/english_date.h"
 #include "support/zip_reading.h"
 
 namespace corvane {

@@ -6,10 +6,10 @@
 #include <utility>
 
 #include "composer/composed.h"
-#include "state/english_date.h"
 #include "output/text_layout.h"
 #include "output/windows_1252.h"
 #include "platform/atomic_file.h"
+#include "state/english_date.h"
 #include "support/temporary_folder.h"
 
 namespace corvane {
@@ -60,37 +60,6 @@ TEST(TextFile, PaschalDateEndsWithTheElevenLinesOfTheBlock) {
       "risen!\r\n(thrice)\r\n\r\nPRIEST: Glory to his holy third-day resurrection.\r\nRESPONSE: We "
       "adore his third-day resurrection.\r\n\r\nPRIEST: Christ is risen from the dead trampling "
       "down death by death and upon those in the tombs . . .\r\nRESPONSE: . . . bestowing life."));
-}
-
-TEST(TextFile, VespersShowsTheSaturdayItIsServedOn) {
-  const std::string bytes = fileOf(compose(Service::greatVespers, 2025y / April / 12));
-  EXPECT_TRUE(bytes.starts_with("Saturday, April 12, 2025 - Palm Sunday\r\n")) << bytes;
-}
-
-TEST(TextFile, WindowsCodePageWhenEverythingFits) {
-  const std::string bytes = fileOf(compose(Service::orthros, 2022y / October / 10));
-  EXPECT_NE(bytes.find("of the holy martyrs Evl\xE1mpius and Evl\xE1mpia, "), std::string::npos);
-  EXPECT_FALSE(bytes.starts_with(kUtf8ByteOrderMark));
-}
-
-TEST(TextFile, TypedPatronOutsideTheCodePageGivesUtf8WithAMark) {
-  TempleSettings settings;
-  choosePatron(settings, Patron::typed, "of the holy Ἀθανάσιος\nand Κύριλλος");
-  const std::string bytes =
-      fileOf(compose(Service::orthros, 2022y / October / 13, false, settings));
-  EXPECT_TRUE(
-      bytes.starts_with("\xEF\xBB\xBF"
-                        "Thursday, October 13, 2022\r\n"));
-  EXPECT_NE(bytes.find("of the holy Ἀθανάσιος\r\nand Κύριλλος; "), std::string::npos);
-}
-
-TEST(TextFile, TypedLineBreakIsWrittenAsCrLf) {
-  TempleSettings settings;
-  choosePatron(settings, Patron::typed, "of the holy\nnew martyrs");
-  const std::string bytes =
-      fileOf(compose(Service::orthros, 2022y / October / 13, false, settings));
-  EXPECT_NE(bytes.find("fathers; of the holy\r\nnew martyrs; of the holy"), std::string::npos);
-  EXPECT_EQ(bytes.find("\n\n"), std::string::npos);
 }
 
 TEST(TextFile, WrittenWholeOrReported) {

@@ -89,19 +89,6 @@ TEST(WordDocument, ACrossClauseTwiceInTheWeekOfTheElevation) {
   EXPECT_FALSE(paragraphs[3].boldAt[14]);
 }
 
-TEST(WordDocument, TypedPatronCannotCorruptTheDocument) {
-  TempleSettings settings;
-  choosePatron(settings, Patron::typed, "of <St.> Mary & \x01\x1F of\nEgypt");
-  const Document document =
-      documentOf(compose(Service::dailyOrthros, 2022y / October / 13, false, settings));
-  const auto& p = document.paragraphs;
-  ASSERT_EQ(p.size(), 6u) << "the line break stays inside the sentence";
-  EXPECT_NE(p[3].text.find("; of <St.> Mary &  of\nEgypt; of the holy and righteous"),
-            std::string::npos)
-      << p[3].text;
-  EXPECT_NE(p[3].boldText.find("of <St.> Mary &  of\nEgypt; "), std::string::npos) << p[3].boldText;
-}
-
 // A new name for every document, never over an earlier one.
 TEST(WordDocument, NewNamesAndFailuresSaid) {
   testing::TemporaryFolder folder;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -40,6 +41,17 @@ inline std::vector<TsvRow> rowsWith(const std::vector<TsvRow>& rows, std::string
     if (!row.empty() && row[0] == key) kept.push_back(row);
   }
   return kept;
+}
+
+// The field `textColumn` of the first row whose field `keyColumn` is `key`.
+inline std::string textOf(const std::string& file, std::size_t keyColumn, std::string_view key,
+                          std::size_t textColumn) {
+  for (const TsvRow& row : readTsv(file)) {
+    if (row.size() > std::max(keyColumn, textColumn) && row[keyColumn] == key)
+      return row[textColumn];
+  }
+  ADD_FAILURE() << key << " not in " << file;
+  return {};
 }
 
 }  // namespace corvane::testing
