@@ -149,21 +149,16 @@ std::string readFile(const std::string& path) {
   return bytes.str();
 }
 
-// The first lines where the two listings part, for the failure message.
-std::string firstDifferences(const std::string& expected, const std::string& actual) {
+// The first line where the two listings part, for the failure message.
+std::string firstDifference(const std::string& expected, const std::string& actual) {
   std::istringstream want{expected}, got{actual};
-  std::string wantLine, gotLine, shown;
-  int shownCount = 0;
-  for (int line = 1; shownCount < 5; ++line) {
-    const bool moreWanted = static_cast<bool>(std::getline(want, wantLine));
-    const bool moreGot = static_cast<bool>(std::getline(got, gotLine));
-    if (!moreWanted && !moreGot) break;
-    if (moreWanted && moreGot && wantLine == gotLine) continue;
-    shown += "line " + std::to_string(line) + ":\n  listed: " + (moreWanted ? wantLine : "(end)") +
-             "\n  now:    " + (moreGot ? gotLine : "(end)") + "\n";
-    ++shownCount;
+  std::string wantLine, gotLine;
+  for (int line = 1; std::getline(want, wantLine); ++line) {
+    if (!std::getline(got, gotLine)) gotLine = "(end)";
+    if (wantLine != gotLine)
+      return "line " + std::to_string(line) + ":\n  listed: " + wantLine + "\n  now:    " + gotLine;
   }
-  return shown;
+  return "the listing now goes on past its end";
 }
 
 void checkListing(int year, TempleCalendar calendar = TempleCalendar::newCalendar) {
@@ -182,7 +177,7 @@ void checkListing(int year, TempleCalendar calendar = TempleCalendar::newCalenda
     std::ofstream{written, std::ios::binary} << actual;
     FAIL() << "the compositions of " << year << " differ from " << path << " (now written to "
            << written << "):\n"
-           << firstDifferences(expected, actual);
+           << firstDifference(expected, actual);
   }
 }
 

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "composer/composed.h"
+#include "state/picked_date.h"
 #include "support/independent_calendar.h"
 #include "support/tsv.h"
 
@@ -23,17 +24,6 @@ using testing::isSunday;
 using testing::julianEasterAsCivil;
 using testing::readTsv;
 using testing::TsvRow;
-
-std::string shown(Date day) {
-  const year_month_day date{day};
-  return std::to_string(static_cast<int>(date.year())) + "-" +
-         std::to_string(static_cast<unsigned>(date.month())) + "-" +
-         std::to_string(static_cast<unsigned>(date.day()));
-}
-
-int number(const std::string& field) {
-  return std::stoi(field);
-}
 
 // "12-20" as month and day.
 std::pair<int, int> monthDay(const std::string& field) {
@@ -78,8 +68,8 @@ std::vector<TitleRow> titleRows() {
         row.last = lastMonth * 100 + lastDay;
       }
     } else {
-      row.first = number(field[2]);
-      row.last = number(field[3]);
+      row.first = std::stoi(field[2]);
+      row.last = std::stoi(field[3]);
     }
     rows.push_back(row);
   }
@@ -137,7 +127,7 @@ TEST(Texts, EveryDaysNameOverWholeYears) {
         const Date day = picked + days{evening ? 1 : 0};
         const auto composed = compose(service, picked);
         ASSERT_EQ(composed.dismissal.dayTitle, expectedTitle(rows, day, service))
-            << serviceName(service) << " picked " << shown(picked);
+            << serviceName(service) << " picked " << isoDate(picked);
       }
     }
   }
@@ -152,7 +142,7 @@ TEST(Texts, CommemorationsAtBothEdgesOfTheirSpans) {
   for (const TsvRow& row : readTsv("commemorations.tsv")) {
     if (!slots.contains(row[0]) || row[2].empty()) continue;
     const Slot slot = slots.at(row[0]);
-    const int month = number(row[2]), first = number(row[3]), last = number(row[5]);
+    const int month = std::stoi(row[2]), first = std::stoi(row[3]), last = std::stoi(row[5]);
     const int year = quietYear({{month, first}, {month, last}});
     SCOPED_TRACE(row[0] + " " + row[2] + "/" + row[3] + " in " + std::to_string(year));
     const Date firstDay = civilDay(year, month, first), lastDay = civilDay(year, month, last);
@@ -160,9 +150,9 @@ TEST(Texts, CommemorationsAtBothEdgesOfTheirSpans) {
       const auto composed = compose(Service::orthros, day);
       const std::string& text = composed.dismissal.slot(slot).text;
       if (day < firstDay || day > lastDay) {
-        EXPECT_NE(text, row[7]) << shown(day);
+        EXPECT_NE(text, row[7]) << isoDate(day);
       } else {
-        EXPECT_EQ(text, row[7]) << shown(day);
+        EXPECT_EQ(text, row[7]) << isoDate(day);
       }
     }
   }
@@ -195,7 +185,7 @@ std::string saintsBeforeTheFathers(const std::string& saints) {
 TEST(Texts, SundaysOfTheFathersAtBothEdgesOfTheirWindows) {
   std::map<std::pair<int, int>, std::string> saintsOf;
   for (const TsvRow& row : readTsv("saints.tsv")) {
-    if (row[2] == "always") saintsOf[{number(row[0]), number(row[1])}] = row[3];
+    if (row[2] == "always") saintsOf[{std::stoi(row[0]), std::stoi(row[1])}] = row[3];
   }
   const std::string memoryPlural = "whose memories we celebrate this day, ";
   for (const TsvRow& row : testing::rowsWith(readTsv("triodion_and_fathers.tsv"), "fathers")) {
@@ -228,12 +218,12 @@ TEST(Texts, SundaysOfTheFathersAtBothEdgesOfTheirWindows) {
       }
       // Outside the window another rule may speak; only inside is the row's text required.
       if (inside) {
-        EXPECT_EQ(composed.text(Slot::saintsClause), expected) << shown(sunday);
-        EXPECT_EQ(composed.dismissal.saintsDisplaced, row[5] == "yes") << shown(sunday);
+        EXPECT_EQ(composed.text(Slot::saintsClause), expected) << isoDate(sunday);
+        EXPECT_EQ(composed.dismissal.saintsDisplaced, row[5] == "yes") << isoDate(sunday);
       } else if (row[6] != "none") {
         EXPECT_EQ(composed.text(Slot::saintsClause).find(row[6] == "fathers" ? row[8] : row[7]),
                   std::string::npos)
-            << shown(sunday);
+            << isoDate(sunday);
       }
     }
   }
@@ -244,8 +234,8 @@ TEST(Texts, DaysOfTheTriodion) {
   for (int year : {2025, 2026}) {
     const Date cleanMonday = julianEasterAsCivil(year) - days{48};
     for (const TsvRow& row : testing::rowsWith(readTsv("triodion_and_fathers.tsv"), "triodion")) {
-      const Date day = cleanMonday + days{number(row[2])};
-      SCOPED_TRACE(shown(day));
+      const Date day = cleanMonday + days{std::stoi(row[2])};
+      SCOPED_TRACE(isoDate(day));
       const auto composed = compose(Service::orthros, day);
       EXPECT_EQ(composed.dismissal.saintsDisplaced, row[5] == "yes");
       if (row[6] == "replace") {
@@ -326,7 +316,7 @@ TEST(Texts, TheSentenceIsTheFormFilledWithTheSlots) {
     choosePatron(temple, Patron::typed, "of the holy new martyrs");
     const auto composed = compose(row.service, row.picked, false, temple);
     EXPECT_EQ(composed.sentence(), filledForm(form.at(row.form), composed.dismissal))
-        << shown(row.picked);
+        << isoDate(row.picked);
   }
 }
 
@@ -417,7 +407,7 @@ TEST(Texts, EndingsAndHeadings) {
   for (const Row& row : rows) {
     EXPECT_EQ(compose(row.service, row.picked, row.evening).dismissal.serviceHeading,
               headings.at(row.heading))
-        << shown(row.picked) << " " << row.heading;
+        << isoDate(row.picked) << " " << row.heading;
   }
 }
 
