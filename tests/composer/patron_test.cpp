@@ -58,6 +58,9 @@ TEST(TemplePatron, PatronByServiceAndWeekday) {
       {Patron::gregory, Service::presanctified, monday, ""},
       {Patron::gregory, Service::orthros, monday, "temple patron: St. Gregory the Dialogist"},
       {Patron::typed, Service::dailyOrthros, thursday, "temple patron: typed phrase"},
+      // The Three Hierarchs, a Tuesday: the saints name St. Basil, not the powers.
+      {Patron::archangels, Service::dailyOrthros, 2024y / January / 30,
+       "temple patron: the Holy Archangels"},
   };
   for (const PatronCase& row : rows) expectPatron(row);
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <utility>
 
@@ -60,6 +61,29 @@ TEST(TextFile, PaschalDateEndsWithTheElevenLinesOfTheBlock) {
       "risen!\r\n(thrice)\r\n\r\nPRIEST: Glory to his holy third-day resurrection.\r\nRESPONSE: We "
       "adore his third-day resurrection.\r\n\r\nPRIEST: Christ is risen from the dead trampling "
       "down death by death and upon those in the tombs . . .\r\nRESPONSE: . . . bestowing life."));
+}
+
+// What "Why?" and --explain list: the weekday's intercession only where the
+// sentence holds it, the whole text only where it stands for the sentence.
+TEST(TextLayout, TheExplainedSlotsAreThoseOfTheSentence) {
+  struct Row {
+    Service service;
+    Date picked;
+    bool weekday, whole;
+  };
+  const Row rows[] = {
+      {Service::dailyOrthros, 2026y / October / 6, true, false},
+      {Service::orthros, 2026y / October / 6, false, false},
+      {Service::greatVespers, 2024y / June / 23, false, true},  // Kneeling Vespers
+  };
+  for (const Row& row : rows) {
+    std::set<std::string_view> labels;
+    for (const ExplainedSlot& slot : explainedSlots(compose(row.service, row.picked).dismissal))
+      labels.insert(slot.label);
+    EXPECT_EQ(labels.contains("Weekday intercession"), row.weekday) << serviceName(row.service);
+    EXPECT_EQ(labels.contains("Whole dismissal"), row.whole) << serviceName(row.service);
+    EXPECT_EQ(labels.contains("Saints of the day"), !row.whole) << serviceName(row.service);
+  }
 }
 
 TEST(TextFile, WrittenWholeOrReported) {
