@@ -39,12 +39,5 @@ TEST(CliPdf, ABookletWithoutADisplay) {
   EXPECT_EQ(testing::pdfInfoField(info, "Page size"), "842 x 595 pts (A4)") << info;
 }
 
-TEST(CliPdf, AFileThatCannotBeWrittenIsSaid) {
-  const testing::CliRun run = testing::runWith(
-      {"--service", "orthros", "--date", "2026-04-12", "--pdf", "/nonexistent-folder/pascha.pdf"});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("/nonexistent-folder/pascha.pdf"), std::string::npos) << run.err;
-}
-
 }  // namespace
 }  // namespace corvane
