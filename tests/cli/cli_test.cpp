@@ -110,10 +110,6 @@ TEST(Cli, ExplainInJson) {
       {{"--service", "orthros", "--date", "2025-10-12"},
        {{"/explain/slots/saintsClause/rule", "Sunday of the Fathers of the Seventh Council"},
         {"/explain/slots/risenClause/rule", "Sunday: the resurrection"}}},
-      {{"--service", "chrysostom", "--date", "2025-11-13", "--patron", "chrysostom"},
-       {{"/explain/slots/patronClause", empty},
-        {"/explain/slots/liturgyAuthorClause", empty},
-        {"/explain/slots/saintsClause/rule", "saints of 13 November"}}},
       // An old-calendar temple: the feast on its Julian date, the date line civil.
       {{"--service", "chrysostom", "--date", "2027-01-07", "--calendar", "old"},
        {{"/date", "2027-01-07"},
@@ -173,10 +169,6 @@ TEST(Cli, ExplainInPlainNames) {
        {}},
       {{"--service", "orthros", "--date", "2026-12-19"},
        {"\nChurch date: 19 December 2026 (new calendar)\n"},
-       {}},
-      {{"--service", "orthros", "--date", "2026-03-01"},
-       {"\nEucharist appointed on Sunday, March 1, 2026: the Divine Liturgy of St. Basil the Great "
-        "(Sundays of Great Lent)\n"},
        {}},
   };
   for (const Row& row : rows) {

@@ -45,27 +45,26 @@ TEST(CliWarning, PlainAndFileFormsSayItOnStandardError) {
   const std::string txt = (folder.path() / "out.txt").string();
   const std::string docx = (folder.path() / "out.docx").string();
   const testing::Args sunday = {"--service", "presanctified", "--date", "2026-03-01"};
-  const std::pair<testing::Args, std::string> rows[] = {
-      {sunday, kSundayLine},
-      {testing::with(sunday, {"--txt", txt}), kSundayLine},
-      {testing::with(sunday, {"--docx", docx}), kSundayLine},
+  // The start of each line said; the sentences are the calendar's.
+  const std::pair<testing::Args, std::vector<std::string>> rows[] = {
+      {sunday, {kSundayLine}},
+      {testing::with(sunday, {"--txt", txt}), {kSundayLine}},
+      {testing::with(sunday, {"--docx", docx}), {kSundayLine}},
       {{"--service", "presanctified", "--date", "2026-02-28", "--to", "2026-03-02"},
-       "corvane-cli: warning: 2026-02-28 presanctified: The Liturgy of the Presanctified Gifts is "
-       "served on weekdays of Great Lent and in the first three days of Holy Week; on Saturday, "
-       "February 28, 2026, the Divine Liturgy of St. John Chrysostom is appointed.\n" +
-           kSundayLine},
+       {"corvane-cli: warning: 2026-02-28 presanctified: The Liturgy of the", kSundayLine}},
       {{"--service", "basil", "--evening", "--date", "2026-12-22"},
-       "corvane-cli: warning: 2026-12-22 basil evening: On Tuesday, December 22, 2026, the "
-       "Divine Liturgy of St. John Chrysostom is appointed, and on Wednesday, December 23, "
-       "2026, the Divine Liturgy of St. John Chrysostom: an Evening Divine Liturgy of St. "
-       "Basil the Great belongs to neither day.\n"},
-      {{"--service", "presanctified", "--date", "2026-03-02"}, ""},
+       {"corvane-cli: warning: 2026-12-22 basil evening: On Tuesday, December 22, 2026,"}},
+      {{"--service", "presanctified", "--date", "2026-03-02"}, {}},
   };
-  for (const auto& [args, err] : rows) {
+  for (const auto& [args, starts] : rows) {
     SCOPED_TRACE(args.back());
     const CliRun run = runWith(args);
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, err);
+    const auto lines = testing::linesOf(run.err);
+    ASSERT_EQ(lines.size(), starts.size()) << run.err;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      EXPECT_TRUE((lines[i] + "\n").starts_with(starts[i])) << lines[i];
+    }
   }
   EXPECT_TRUE(runWith(sunday).out.starts_with(
       "Sunday, March 1, 2026\n-- Liturgy of the Presanctified Gifts --\n"));
