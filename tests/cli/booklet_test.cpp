@@ -1,11 +1,11 @@
-// corvane-cli --booklet: a list of services in one text, JSON or document.
+// corvane-cli --booklet: a list of services in one text, JSON, document or PDF.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "cli/cli_run.h"
+#include "platform/atomic_file.h"
+#include "support/pdf_reading.h"
 #include "support/temporary_folder.h"
 #include "support/zip_reading.h"
 
@@ -15,40 +15,31 @@ namespace {
 using testing::CliRun;
 using testing::runWith;
 
-const std::string kWeekend =
-    "# the weekend\n2026-12-12 great-vespers\n\n2026-12-13 orthros\n2026-12-13\tchrysostom\n";
-
 TEST(CliBooklet, EveryEntryOfTheList) {
   testing::TemporaryFolder folder;
   const std::string list = (folder.path() / "week.txt").string();
-  std::ofstream{list} << kWeekend;
-  // The text of each, as a range prints it.
+  const std::string weekend =
+      "# the weekend\n2026-12-12 great-vespers\n\n2026-12-13 orthros\n2026-12-13\tchrysostom\n";
+  std::ofstream{list} << weekend;
+  const auto one = [](const char* service, const char* date, const testing::Args& more = {}) {
+    return runWith(testing::with({"--service", service, "--date", date}, more)).out;
+  };
+  // The text of each, as a range prints it; one JSON line each, standard input read for "-".
   const CliRun text = runWith({"--booklet", list});
   ASSERT_EQ(text.status, 0) << text.err;
-  const std::string vespers = runWith({"--service", "great-vespers", "--date", "2026-12-12"}).out;
-  const std::string orthros = runWith({"--service", "orthros", "--date", "2026-12-13"}).out;
-  const std::string liturgy = runWith({"--service", "chrysostom", "--date", "2026-12-13"}).out;
-  EXPECT_EQ(text.out, vespers + "\n" + orthros + "\n" + liturgy);
-  // One JSON line each; standard input read for "-".
-  const CliRun json = runWith({"--booklet", "-", "--json", "--patron", "cross"}, kWeekend);
+  EXPECT_EQ(text.out, one("great-vespers", "2026-12-12") + "\n" + one("orthros", "2026-12-13") +
+                          "\n" + one("chrysostom", "2026-12-13"));
+  const CliRun json = runWith({"--booklet", "-", "--json", "--patron", "cross"}, weekend);
   ASSERT_EQ(json.status, 0) << json.err;
-  EXPECT_EQ(
-      json.out,
-      runWith({"--service", "great-vespers", "--date", "2026-12-12", "--json", "--patron", "cross"})
-              .out +
-          runWith({"--service", "orthros", "--date", "2026-12-13", "--json", "--patron", "cross"})
-              .out +
-          runWith(
-              {"--service", "chrysostom", "--date", "2026-12-13", "--json", "--patron", "cross"})
-              .out);
+  const testing::Args cross = {"--json", "--patron", "cross"};
+  EXPECT_EQ(json.out, one("great-vespers", "2026-12-12", cross) +
+                          one("orthros", "2026-12-13", cross) +
+                          one("chrysostom", "2026-12-13", cross));
   // The document: one section, each dismissal after the first on a new page.
   const std::string document = (folder.path() / "week.docx").string();
   const CliRun written = runWith({"--booklet", list, "--docx", document, "--paper", "a4"});
   ASSERT_EQ(written.status, 0) << written.err;
-  std::ifstream file{document, std::ios::binary};
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  const std::string xml = testing::zipEntry(bytes.str(), "word/document.xml");
+  const std::string xml = testing::zipEntry(readWholeFile(document).value(), "word/document.xml");
   std::size_t breaks = 0;
   for (std::size_t at = xml.find("<w:pageBreakBefore/>"); at != std::string::npos;
        at = xml.find("<w:pageBreakBefore/>", at + 1)) {
@@ -62,35 +53,52 @@ TEST(CliBooklet, EveryEntryOfTheList) {
 TEST(CliBooklet, BadListsAndConflictsAreBadInput) {
   testing::TemporaryFolder folder;
   const std::string list = (folder.path() / "booklet.txt").string();
+  const std::string missing = (folder.path() / "missing.txt").string();
   std::ofstream{list} << "2026-12-12 great-vespers\n2026-12-13 vesper\n";
-  struct Row {
-    std::vector<std::string> args;
-    std::string message;
-  };
-  const Row rows[] = {
+  const std::string leaveOut = "--booklet: composes the services of its list; leave out ";
+  const std::pair<testing::Args, std::string> rows[] = {
       {{"--booklet", list},
        list + ":2: unknown service 'vesper' (one of great-vespers, daily-vespers, orthros, "
               "daily-orthros, chrysostom, basil, presanctified)"},
-      {{"--booklet", list, "--service", "orthros"},
-       "--booklet: composes the services of its list; leave out --service"},
-      {{"--booklet", list, "--date", "2026-12-12"},
-       "--booklet: composes the services of its list; leave out --date"},
-      {{"--booklet", list, "--explain"},
-       "--booklet: composes the services of its list; leave out --explain"},
-      {{"--booklet", (folder.path() / "missing.txt").string()},
-       "--booklet: cannot read " + (folder.path() / "missing.txt").string()},
+      {{"--booklet", list, "--service", "orthros"}, leaveOut + "--service"},
+      {{"--booklet", list, "--date", "2026-12-12"}, leaveOut + "--date"},
+      {{"--booklet", list, "--explain"}, leaveOut + "--explain"},
+      {{"--booklet", missing}, "--booklet: cannot read " + missing},
       {{"--booklet", "-"}, "standard input: the booklet list holds no service"},
   };
-  for (const Row& row : rows) {
-    const CliRun run = runWith(row.args);
-    EXPECT_EQ(run.status, 2) << row.message;
+  for (const auto& [args, message] : rows) {
+    SCOPED_TRACE(message);
+    const CliRun run = runWith(args);
+    EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "corvane-cli: " + row.message + "\n");
+    EXPECT_EQ(run.err, "corvane-cli: " + message + "\n");
   }
-  const CliRun unwritable =
-      runWith({"--booklet", "-", "--txt", (folder.path() / "no" / "b.txt").string()},
-              "2026-12-12 orthros\n");
-  EXPECT_EQ(unwritable.status, 1);
+}
+
+// --pdf run as its own process with no display: the pages hold what the same
+// command prints, on the paper asked for.
+TEST(CliPdf, ABookletWithoutADisplay) {
+  if (!testing::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
+  testing::TemporaryFolder folder;
+  const std::string list = (folder.path() / "week.txt").string();
+  std::ofstream{list} << "2026-12-12 great-vespers\n2026-12-13 chrysostom\n";
+  const std::string pdf = (folder.path() / "week.pdf").string();
+  // No display, and no platform chosen: corvane-cli chooses one itself.
+  const auto run = testing::commandOutput(
+      "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " CORVANE_CLI " --booklet " +
+      testing::shellQuoted(list) + " --pdf " + testing::shellQuoted(pdf) +
+      " --paper a4 && echo written");
+  ASSERT_EQ(run, "written\n");
+
+  const std::string pages = testing::pdfText(pdf);
+  const std::string printed = testing::runWith({"--booklet", list}).out;
+  // The printed text has an empty line between two dismissals where the PDF
+  // starts a page; the headings come back in the capitals of their small caps.
+  EXPECT_EQ(testing::upper(testing::words(pages)), testing::upper(testing::words(printed)));
+  EXPECT_NE(testing::words(pages).find("May Christ our true God"), std::string::npos) << pages;
+  EXPECT_EQ(std::count(pages.begin(), pages.end(), '\f'), 2);
+  const std::string info = testing::pdfInfo(pdf);
+  EXPECT_EQ(testing::pdfInfoField(info, "Page size"), "842 x 595 pts (A4)") << info;
 }
 
 }  // namespace

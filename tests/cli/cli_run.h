@@ -1,6 +1,6 @@
 #pragma once
 
-// Runs corvane-cli in the test's own process.
+// Runs corvane-cli in the test's own process; what its tests share.
 
 #include <sstream>
 #include <string>
@@ -10,13 +10,15 @@
 
 namespace corvane::testing {
 
+using Args = std::vector<std::string>;
+
 struct CliRun {
   int status;
   std::string out;
   std::string err;
 };
 
-inline CliRun runWith(std::vector<std::string> args, const std::string& input = {}) {
+inline CliRun runWith(Args args, const std::string& input = {}) {
   args.insert(args.begin(), "corvane-cli");
   std::vector<const char*> argv;
   for (const std::string& arg : args) argv.push_back(arg.c_str());
@@ -24,6 +26,18 @@ inline CliRun runWith(std::vector<std::string> args, const std::string& input = 
   std::ostringstream out, err;
   const int status = runCli(static_cast<int>(argv.size()), argv.data(), in, out, err);
   return {status, out.str(), err.str()};
+}
+
+inline Args with(Args args, const Args& more) {
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
+inline std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream stream{text};
+  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  return lines;
 }
 
 }  // namespace corvane::testing

@@ -4,23 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <memory>
+#include <optional>
 
 #include "support/temporary_folder.h"
 
 namespace corvane {
 namespace {
 
-class EmptyDataFolder : public ::testing::Environment {
- public:
-  void SetUp() override {
-    folder_ = std::make_unique<testing::TemporaryFolder>();
-    ::setenv("XDG_DATA_HOME", folder_->path().c_str(), 1);
-  }
-  void TearDown() override { folder_.reset(); }
-
- private:
-  std::unique_ptr<testing::TemporaryFolder> folder_;
+struct EmptyDataFolder : ::testing::Environment {
+  void SetUp() override { ::setenv("XDG_DATA_HOME", folder.emplace().path().c_str(), 1); }
+  void TearDown() override { folder.reset(); }
+  std::optional<testing::TemporaryFolder> folder;
 };
 
 [[maybe_unused]] ::testing::Environment* const kEmptyDataFolder =

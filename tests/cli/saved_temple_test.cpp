@@ -12,19 +12,16 @@ namespace corvane {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Args;
 using testing::CliRun;
 using testing::runWith;
-
-using Args = std::vector<std::string>;
+using testing::with;
 
 // St. Nicholas (6 December on the Julian calendar) falls on civil 19 December
 // in an old-calendar temple, so both the calendar and the patron show.
 const Args kLiturgy = {"--service", "chrysostom", "--date", "2026-12-19"};
-
-Args with(Args args, const Args& more) {
-  args.insert(args.end(), more.begin(), more.end());
-  return args;
-}
+const std::string kOldNicholas = "[temple]\ncalendar=old\npatron=nicholas\n";
+const std::string kOldTyped = "[temple]\ncalendar=old\npatron=typed\n";
 
 std::string lineStarting(const std::string& text, const std::string& start) {
   const std::size_t at = text.find("\n" + start);
@@ -35,8 +32,6 @@ std::string lineStarting(const std::string& text, const std::string& start) {
 class SavedTempleCli : public ::testing::Test {
  protected:
   void SetUp() override {
-    const char* previous = std::getenv("XDG_DATA_HOME");
-    previousDataHome = previous == nullptr ? "" : previous;
     ::setenv("XDG_DATA_HOME", home.path().c_str(), 1);
     fs::create_directories(dataFolder());
   }
@@ -44,10 +39,11 @@ class SavedTempleCli : public ::testing::Test {
 
   fs::path dataFolder() const { return home.path() / "corvane"; }
   void save(const std::string& settings, const std::string& phrase = {}) {
+    fs::remove(dataFolder() / "inpat.txt");
+    fs::remove(dataFolder() / "corvane.ini");
+    if (settings.empty()) return;
     ASSERT_TRUE(writeFileAtomically(dataFolder() / "corvane.ini", settings));
-    if (!phrase.empty()) {
-      ASSERT_TRUE(writeFileAtomically(dataFolder() / "inpat.txt", phrase));
-    }
+    ASSERT_TRUE(phrase.empty() || writeFileAtomically(dataFolder() / "inpat.txt", phrase));
   }
   // The same request with the whole temple on the command line.
   std::string spelledOut(const Args& temple) const {
@@ -56,106 +52,80 @@ class SavedTempleCli : public ::testing::Test {
     return run.out;
   }
 
+  // Set for every test of this program (no_saved_temple_by_default.cpp).
+  const std::string previousDataHome = std::getenv("XDG_DATA_HOME");
   testing::TemporaryFolder home;
-  std::string previousDataHome;
 };
 
 // The saved calendar and patron are used; each option overrides what it
-// names; --no-saved-temple leaves the file out. The dismissal is the one of
-// the same temple spelled out on the command line, and --explain says where
-// each part came from.
+// names; --no-saved-temple leaves the file out; --explain says where each
+// part came from.
 TEST_F(SavedTempleCli, UsedUnlessTheCommandLineSaysOtherwise) {
   struct Row {
-    std::string settings, phrase;
+    std::string settings;
     Args given;
-    Args spelledOut;
     std::string templeLine;
+    std::string phrase = {};
   };
-  const std::string oldNicholas = "[temple]\ncalendar=old\npatron=nicholas\n";
   const Row rows[] = {
-      {oldNicholas,
-       "",
-       {},
-       {"--calendar", "old", "--patron", "nicholas"},
-       "Temple: St. Nicholas, old calendar (saved by the window)"},
-      {oldNicholas,
-       "",
+      {kOldNicholas, {}, "Temple: St. Nicholas, old calendar (saved by the window)"},
+      {kOldNicholas,
        {"--calendar", "new"},
-       {"--patron", "nicholas"},
        "Temple: St. Nicholas (saved by the window), new calendar (from the command line)"},
-      {oldNicholas,
-       "",
+      {kOldNicholas,
        {"--patron", "cross"},
-       {"--calendar", "old", "--patron", "cross"},
        "Temple: the Holy Cross (from the command line), old calendar (saved by the window)"},
-      {oldNicholas,
-       "",
+      {kOldNicholas,
        {"--patron-text", "of St. Herman"},
-       {"--calendar", "old", "--patron-text", "of St. Herman"},
        "Temple: \"of St. Herman\" (from the command line), old calendar (saved by the window)"},
-      {oldNicholas,
-       "",
-       {"--calendar", "old", "--patron", "nicholas", "--bishop"},
+      {kOldNicholas,
        {"--calendar", "old", "--patron", "nicholas", "--bishop"},
        "Temple: St. Nicholas, old calendar (from the command line); a bishop present"},
-      {oldNicholas,
-       "",
+      {kOldNicholas,
        {"--no-saved-temple"},
-       {},
        "Temple: no patron named, new calendar (from the command line)"},
-      {"[temple]\ncalendar=old\npatron=typed\n",
-       "  of St. Herman\r\nof Alaska\x01\r\n",
+      {kOldTyped,
        {},
-       {"--calendar", "old", "--patron-text", "of St. Herman\nof Alaska"},
-       "Temple: \"of St. Herman / of Alaska\", old calendar (saved by the window)"},
+       "Temple: \"of St. Herman / of Alaska\", old calendar (saved by the window)",
+       "  of St. Herman\r\nof Alaska\x01\r\n"},
       // "NONE OF THE ABOVE" with no phrase kept names no patron, as the window's empty box.
-      {"[temple]\ncalendar=old\npatron=typed\n",
-       "",
-       {},
-       {"--calendar", "old"},
-       "Temple: no patron named, old calendar (saved by the window)"},
-      {"", "", {}, {}, "Temple: no patron named, new calendar (from the command line)"},
+      {kOldTyped, {}, "Temple: no patron named, old calendar (saved by the window)"},
+      {"", {}, "Temple: no patron named, new calendar (from the command line)"},
   };
   for (const Row& row : rows) {
-    fs::remove(dataFolder() / "inpat.txt");
-    fs::remove(dataFolder() / "corvane.ini");
-    if (!row.settings.empty()) save(row.settings, row.phrase);
-    const CliRun run = runWith(with(kLiturgy, row.given));
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, spelledOut(row.spelledOut)) << row.templeLine;
+    SCOPED_TRACE(row.templeLine);
+    save(row.settings, row.phrase);
     const CliRun explained = runWith(with(kLiturgy, with(row.given, {"--explain"})));
+    ASSERT_EQ(explained.status, 0) << explained.err;
+    EXPECT_EQ(explained.err, "");
     EXPECT_EQ(lineStarting(explained.out, "Temple: "), row.templeLine);
   }
+  // What the temple line says is what is composed.
+  save(kOldTyped, "of St. Herman\r\n");
+  EXPECT_EQ(runWith(kLiturgy).out,
+            spelledOut({"--calendar", "old", "--patron-text", "of St. Herman"}));
+  save(kOldNicholas);
+  EXPECT_EQ(runWith(with(kLiturgy, {"--calendar", "new"})).out,
+            spelledOut({"--patron", "nicholas"}));
   EXPECT_NE(spelledOut({"--calendar", "old", "--patron", "nicholas"}), spelledOut({}))
       << "the temple shows in the dismissal";
 }
 
 // --explain --json gains the temple; --json alone is as it was.
 TEST_F(SavedTempleCli, TheTempleInJson) {
-  save("[temple]\ncalendar=old\npatron=typed\n", "of St. Herman\r\n");
-  struct Row {
-    Args given;
-    std::string temple;
-  };
-  const Row rows[] = {
+  save(kOldTyped, "of St. Herman\r\n");
+  const std::pair<Args, std::string> rows[] = {
       {{}, R"({"calendar":"old","patronText":"of St. Herman","bishop":false,"source":"window"})"},
       {{"--patron", "nicholas", "--bishop"},
        R"({"calendar":"old","patron":"nicholas","bishop":true,"source":"window and command line"})"},
       {{"--no-saved-temple"},
        R"({"calendar":"new","patron":null,"bishop":false,"source":"command line"})"},
   };
-  for (const Row& row : rows) {
-    const CliRun run = runWith(with(kLiturgy, with(row.given, {"--json", "--explain"})));
+  for (const auto& [given, temple] : rows) {
+    const CliRun run = runWith(with(kLiturgy, with(given, {"--json", "--explain"})));
     ASSERT_EQ(run.status, 0) << run.err;
-    const auto explain = nlohmann::ordered_json::parse(run.out)["explain"];
-    EXPECT_EQ(explain.begin().key(), "temple");
-    EXPECT_EQ(explain["temple"].dump(), row.temple);
+    EXPECT_EQ(nlohmann::ordered_json::parse(run.out)["explain"]["temple"].dump(), temple);
   }
-  const CliRun json = runWith(with(kLiturgy, {"--json"}));
-  EXPECT_EQ(json.out, runWith(with(kLiturgy, {"--json", "--calendar", "old", "--patron-text",
-                                              "of St. Herman", "--no-saved-temple"}))
-                          .out);
 }
 
 // A saved file that cannot be read is said in the window's words; the
@@ -181,7 +151,7 @@ TEST_F(SavedTempleCli, AnUnreadableFileIsSaidAndTheDefaultsStand) {
   EXPECT_EQ(runWith(with(kLiturgy, {"--calendar", "new", "--patron", "lord"})).err, "");
 
   // A typed patron whose phrase cannot be read: the saved calendar stands.
-  save("[temple]\ncalendar=old\npatron=typed\n");
+  save(kOldTyped);
   fs::create_directory(dataFolder() / "inpat.txt");
   run = runWith(kLiturgy);
   EXPECT_EQ(run.status, 0);
@@ -193,7 +163,7 @@ TEST_F(SavedTempleCli, AnUnreadableFileIsSaidAndTheDefaultsStand) {
 // The priest of an old-calendar parish of St. Nicholas saves his temple in
 // the window and writes his list as a person writes it.
 TEST_F(SavedTempleCli, ABookletOfTheSavedTemple) {
-  save("[temple]\ncalendar=old\npatron=nicholas\n");
+  save(kOldNicholas);
   const CliRun run =
       runWith({"--booklet", "-"}, "2026-12-19 Great-Vespers\n2026-12-19 Chrysostom\n");
   ASSERT_EQ(run.status, 0) << run.err;

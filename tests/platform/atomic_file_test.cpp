@@ -13,34 +13,28 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using testing::TemporaryFolder;
-
 std::size_t entriesIn(const fs::path& folder) {
   return static_cast<std::size_t>(std::distance(fs::directory_iterator{folder}, {}));
 }
 
-TEST(AtomicFile, ReplacesTheWholeFile) {
-  TemporaryFolder folder;
+TEST(AtomicFile, ReplacesTheWholeFileWithTheBytesAsTheyAre) {
+  testing::TemporaryFolder folder;
   const fs::path file = folder.path() / "dismissal.txt";
   ASSERT_TRUE(writeFileAtomically(file, "a long first content"));
-  ASSERT_TRUE(writeFileAtomically(file, "short"));
-  EXPECT_EQ(readWholeFile(file), "short");
-  EXPECT_EQ(entriesIn(folder.path()), 1u) << "no temporary file is left";
-  // Bytes are written as they are: no line-end translation, zeros kept.
-  const std::string binary{"a\r\nb\0c\n", 7};
+  const std::string binary{"a\r\nb\0c\n", 7};  // no line-end translation, zeros kept
   ASSERT_TRUE(writeFileAtomically(file, binary));
   EXPECT_EQ(readWholeFile(file), binary);
+  EXPECT_EQ(entriesIn(folder.path()), 1u) << "no temporary file is left";
 }
 
 // Every failure is a message that names the file, and nothing is left behind.
 TEST(AtomicFile, FailureNamesThePathAndLeavesNothingBehind) {
-  TemporaryFolder folder;
+  testing::TemporaryFolder folder;
   const fs::path intoMissing = folder.path() / "missing" / "dismissal.txt";
   const Done written = writeFileAtomically(intoMissing, "text");
   ASSERT_FALSE(written);
   EXPECT_EQ(written.error(),
             "Cannot write " + intoMissing.string() + ": No such file or directory");
-
   // A folder where the file should be: the rename fails after a full write.
   const fs::path occupied = folder.path() / "occupied";
   fs::create_directories(occupied / "inside");
@@ -50,13 +44,20 @@ TEST(AtomicFile, FailureNamesThePathAndLeavesNothingBehind) {
       << renamed.error();
   EXPECT_EQ(entriesIn(folder.path()), 1u) << "no temporary file is left";
   EXPECT_TRUE(fs::is_directory(occupied / "inside"));
+  // Reading: a missing file, and a folder, which is no empty file.
+  const Result<std::string> missing = readWholeFile(folder.path() / "inpat.txt");
+  ASSERT_FALSE(missing);
+  EXPECT_EQ(missing.error(), "Cannot read " + (folder.path() / "inpat.txt").string() +
+                                 ": No such file or directory");
+  const Result<std::string> folderRead = readWholeFile(occupied);
+  ASSERT_FALSE(folderRead);
+  EXPECT_EQ(folderRead.error(), "Cannot read " + occupied.string() + ": Is a directory");
 }
 
 TEST(AtomicFile, AWriteCutShortKeepsTheOldFile) {
-  TemporaryFolder folder;
+  testing::TemporaryFolder folder;
   const fs::path file = folder.path() / "dismissal.txt";
   ASSERT_TRUE(writeFileAtomically(file, "the old text"));
-
   // A file-size limit makes the write fail halfway, as a full disk would.
   rlimit saved{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -67,23 +68,10 @@ TEST(AtomicFile, AWriteCutShortKeepsTheOldFile) {
   const Done written = writeFileAtomically(file, std::string(4096, 'x'));
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, previousHandler);
-
   ASSERT_FALSE(written);
   EXPECT_EQ(written.error(), "Cannot write " + file.string() + ": File too large");
   EXPECT_EQ(readWholeFile(file), "the old text");
   EXPECT_EQ(entriesIn(folder.path()), 1u);
-}
-
-TEST(AtomicFile, ReadingAMissingFileOrAFolderSaysSo) {
-  TemporaryFolder folder;
-  const fs::path missing = folder.path() / "inpat.txt";
-  const Result<std::string> read = readWholeFile(missing);
-  ASSERT_FALSE(read);
-  EXPECT_EQ(read.error(), "Cannot read " + missing.string() + ": No such file or directory");
-  fs::create_directory(missing);
-  const Result<std::string> folderRead = readWholeFile(missing);
-  ASSERT_FALSE(folderRead) << "a folder is no empty file";
-  EXPECT_EQ(folderRead.error(), "Cannot read " + missing.string() + ": Is a directory");
 }
 
 }  // namespace

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <condition_variable>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
+#include <future>
+#include <memory>
 #include <thread>
 
 #include "support/temporary_folder.h"
@@ -17,92 +17,74 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using testing::TemporaryFolder;
-
-// Waits for the opener's report, which comes from another thread.
+// The opener's report, which comes from another thread, or nothing within `time`.
 struct OpenReport {
-  std::mutex mutex;
-  std::condition_variable arrived;
-  std::optional<std::string> message;
+  std::shared_ptr<std::promise<std::string>> promise =
+      std::make_shared<std::promise<std::string>>();
+  std::future<std::string> future = promise->get_future();
 
-  OpenFailure callback() {
-    return [this](const std::string& text) {
-      std::lock_guard lock{mutex};
-      message = text;
-      arrived.notify_all();
-    };
+  OpenFailure callback() const {
+    return [promise = promise](const std::string& text) { promise->set_value(text); };
   }
-  std::optional<std::string> waitForMessage() {
-    std::unique_lock lock{mutex};
-    arrived.wait_for(lock, std::chrono::seconds{30}, [this] { return message.has_value(); });
-    return message;
+  std::optional<std::string> waitFor(std::chrono::milliseconds time) {
+    if (future.wait_for(time) != std::future_status::ready) return std::nullopt;
+    return future.get();
   }
 };
 
-// An xdg-open of the test's own, found first on the PATH.
+// An xdg-open of the test's own, alone on the PATH.
 class FakeOpener : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const char* path = std::getenv("PATH");
-    savedPath_ = path ? path : "";
-  }
-  void TearDown() override { setenv("PATH", savedPath_.c_str(), 1); }
+  void SetUp() override { setenv("PATH", folder.path().c_str(), 1); }
+  void TearDown() override { setenv("PATH", savedPath.c_str(), 1); }
   void installOpener(const std::string& body) {
-    const fs::path script = folder_.path() / "xdg-open";
+    const fs::path script = folder.path() / "xdg-open";
     std::ofstream{script} << "#!/bin/sh\n" << body << "\n";
     fs::permissions(script, fs::perms::owner_all);
-    setenv("PATH", folder_.path().c_str(), 1);
   }
-  TemporaryFolder folder_;
-  std::string savedPath_;
+  const std::string savedPath = std::getenv("PATH");
+  testing::TemporaryFolder folder;
 };
 
-TEST_F(FakeOpener, AFailingOpenerIsReportedWithThePath) {
-  installOpener("exit 3");
-  OpenReport report;
-  const fs::path file = folder_.path() / "dismissal with blanks.txt";
-  openWithDefaultApplication(file, report.callback());
-  EXPECT_EQ(report.waitForMessage(),
-            "No program opened " + file.string() + " (xdg-open ended with status 3).");
-}
-
-TEST_F(FakeOpener, AnOpenerStoppedByASignalIsReported) {
-  installOpener("kill -TERM $$");
-  OpenReport report;
-  const fs::path file = folder_.path() / "dismissal.txt";
-  openInTextEditor(file, report.callback());
-  EXPECT_EQ(report.waitForMessage(),
-            "No program opened " + file.string() + " (xdg-open was stopped).");
+TEST_F(FakeOpener, AFailureIsReportedWithThePath) {
+  struct Row {
+    const char* opener;  // none on the PATH when null
+    void (*open)(const fs::path&, OpenFailure);
+    std::string says;
+  };
+  const Row rows[] = {
+      {"exit 3", openWithDefaultApplication, "(xdg-open ended with status 3)."},
+      {"kill -TERM $$", openInTextEditor, "(xdg-open was stopped)."},
+      {nullptr, openInTextEditor, "(xdg-open could not be started: No such file or directory)."},
+  };
+  const fs::path file = folder.path() / "dismissal with blanks.txt";
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.says);
+    fs::remove(folder.path() / "xdg-open");
+    if (row.opener != nullptr) installOpener(row.opener);
+    OpenReport report;
+    row.open(file, report.callback());
+    EXPECT_EQ(report.waitFor(std::chrono::seconds{30}),
+              "No program opened " + file.string() + " " + row.says);
+  }
 }
 
 TEST_F(FakeOpener, TheFileIsOneArgumentAndSuccessSaysNothing) {
   // The opener records its arguments, one a line, and succeeds.
-  const fs::path seen = folder_.path() / "arguments";
+  const fs::path seen = folder.path() / "arguments";
   installOpener("for a in \"$@\"; do echo \"$a\" >> '" + seen.string() + "'; done; exit 0");
   OpenReport report;
-  const fs::path file = folder_.path() / "a file; with $(odd) blanks.docx";
+  const fs::path file = folder.path() / "a file; with $(odd) blanks.docx";
   openWithDefaultApplication(file, report.callback());
-  // The report stays silent: wait until the opener has run, then a little for a stray report.
+  // Silent: wait until the opener has run, then a little for a stray report.
   for (int tries = 0; tries < 3000 && !fs::exists(seen); ++tries) {
     std::this_thread::sleep_for(std::chrono::milliseconds{10});
   }
-  std::this_thread::sleep_for(std::chrono::milliseconds{100});
+  EXPECT_EQ(report.waitFor(std::chrono::milliseconds{100}), std::nullopt);
   std::ifstream arguments{seen};
   std::string line, all;
   while (std::getline(arguments, line)) all += line + "|";
   EXPECT_EQ(all, file.string() + "|");
-  std::lock_guard lock{report.mutex};
-  EXPECT_EQ(report.message, std::nullopt);
-}
-
-TEST_F(FakeOpener, AMissingOpenerIsReported) {
-  setenv("PATH", folder_.path().c_str(), 1);
-  OpenReport report;
-  const fs::path file = folder_.path() / "dismissal.txt";
-  openInTextEditor(file, report.callback());
-  EXPECT_EQ(report.waitForMessage(),
-            "No program opened " + file.string() +
-                " (xdg-open could not be started: No such file or directory).");
 }
 
 }  // namespace

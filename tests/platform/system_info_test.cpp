@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <string>
@@ -10,14 +11,11 @@
 namespace corvane {
 namespace {
 
-// A registry of string values, recording what was asked of it.
+// A registry of values as stored (with or without a terminating zero), that
+// records which keys were opened and how many are still open.
 class FakeRegistry : public Registry {
  public:
-  struct Value {
-    std::string bytes;  // as stored, with or without its terminating zero
-    std::uint32_t type = kStringValue;
-  };
-  std::map<std::pair<std::string, std::string>, Value> values;
+  std::map<std::pair<std::string, std::string>, std::pair<std::string, std::uint32_t>> values;
   std::vector<std::string> opened;
   int openKeys = 0;
 
@@ -26,23 +24,22 @@ class FakeRegistry : public Registry {
     EXPECT_EQ(root, kLocalMachine);
     EXPECT_EQ(access, 0x20019u);  // KEY_READ
     opened.push_back(name);
-    for (const auto& [where, value] : values) {
-      if (where.first == name) {
-        key = opened.size();
-        ++openKeys;
-        return 0;
-      }
-    }
-    return 2;  // ERROR_FILE_NOT_FOUND
+    const bool known =
+        std::ranges::any_of(values, [&](const auto& v) { return v.first.first == name; });
+    if (!known) return 2;  // ERROR_FILE_NOT_FOUND
+    key = opened.size();
+    ++openKeys;
+    return 0;
   }
   long queryValue(Key, const std::string& valueName, char* buffer, std::uint32_t& size,
                   std::uint32_t& type) override {
     EXPECT_EQ(size, 1024u);
     const auto found = values.find({opened.back(), valueName});
     if (found == values.end()) return 2;
-    std::memcpy(buffer, found->second.bytes.data(), found->second.bytes.size());
-    size = static_cast<std::uint32_t>(found->second.bytes.size());
-    type = found->second.type;
+    const auto& [bytes, storedType] = found->second;
+    std::memcpy(buffer, bytes.data(), bytes.size());
+    size = static_cast<std::uint32_t>(bytes.size());
+    type = storedType;
     return 0;
   }
   void closeKey(Key) override { --openKeys; }
@@ -50,24 +47,25 @@ class FakeRegistry : public Registry {
 
 const std::string kMsinfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string kLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const auto kNoFile = [](const std::string&) { return false; };
 
-TEST(SystemInfo, TheFirstValueIsStartedWithoutTheSecondLookUp) {
-  FakeRegistry registry;
-  registry.values[{kMsinfoKey, "PATH"}] = {std::string{"C:\\Tools\\msinfo32.exe\0", 22}};
-  const auto program = systemInfoFromRegistry(registry, [](const std::string&) { return false; });
-  EXPECT_EQ(program, "C:\\Tools\\msinfo32.exe");
-  EXPECT_EQ(registry.opened, std::vector<std::string>{kMsinfoKey});
-  EXPECT_EQ(registry.openKeys, 0) << "every key is closed";
-}
+// The MSINFO path itself, with no second look-up; else MSINFO32.EXE in the
+// shared tools' folder, only when it is there. Every key is closed.
+TEST(SystemInfo, TheRegistryNamesTheProgram) {
+  FakeRegistry first;
+  first.values[{kMsinfoKey, "PATH"}] = {std::string{"C:\\Tools\\msinfo32.exe\0", 22}, kStringValue};
+  EXPECT_EQ(systemInfoFromRegistry(first, kNoFile), "C:\\Tools\\msinfo32.exe");
+  EXPECT_EQ(first.opened, std::vector<std::string>{kMsinfoKey});
+  EXPECT_EQ(first.openKeys, 0);
 
-TEST(SystemInfo, TheSecondValueNamesAFolderThatMustHoldTheProgram) {
-  FakeRegistry registry;
-  registry.values[{kLocationKey, "MSINFO"}] = {"C:\\Shared"};
-  EXPECT_FALSE(systemInfoFromRegistry(registry, [](const std::string&) { return false; }));
-  EXPECT_EQ(registry.opened, (std::vector<std::string>{kMsinfoKey, kLocationKey}));
-  const auto program = systemInfoFromRegistry(
-      registry, [](const std::string& file) { return file == "C:\\Shared\\MSINFO32.EXE"; });
-  EXPECT_EQ(program, "C:\\Shared\\MSINFO32.EXE");
+  FakeRegistry second;
+  second.values[{kLocationKey, "MSINFO"}] = {"C:\\Shared", kStringValue};
+  EXPECT_FALSE(systemInfoFromRegistry(second, kNoFile));
+  EXPECT_EQ(second.opened, (std::vector<std::string>{kMsinfoKey, kLocationKey}));
+  EXPECT_EQ(systemInfoFromRegistry(
+                second, [](const std::string& file) { return file == "C:\\Shared\\MSINFO32.EXE"; }),
+            "C:\\Shared\\MSINFO32.EXE");
+  EXPECT_EQ(second.openKeys, 0);
 }
 
 TEST(SystemInfo, ARegistryStringLosesOnlyATerminatingZero) {
@@ -94,12 +92,10 @@ TEST(SystemInfo, ARegistryStringLosesOnlyATerminatingZero) {
 }
 
 TEST(SystemInfo, TheFirstDesktopToolFoundOnThePath) {
-  const auto onPath = [](std::initializer_list<std::string> present) {
+  const auto onPath = [](std::vector<std::string> present) {
     return [present](const std::string& program) -> std::optional<std::string> {
-      for (const std::string& each : present) {
-        if (each == program) return "/usr/bin/" + program;
-      }
-      return std::nullopt;
+      if (std::ranges::find(present, program) == present.end()) return std::nullopt;
+      return "/usr/bin/" + program;
     };
   };
   EXPECT_FALSE(systemInfoToolOnPath(onPath({})));

@@ -60,12 +60,9 @@ TEST(TempleIni, ReadAsTheEarlierVersionsReadIt) {
   for (const Row& row : rows) EXPECT_EQ(readAs(row.text), row.readAs) << row.text;
 }
 
-// Every choice written and read back; the file's text as QSettings wrote it.
+// Every choice written and read back (the text as QSettings wrote it is
+// saved_temple_test's, against tests/data/saved_temple).
 TEST(TempleIni, EveryChoiceRoundTrips) {
-  EXPECT_EQ(templeIniText({TempleCalendar::oldCalendar, Patron::nicholas}),
-            "[temple]\ncalendar=old\npatron=nicholas\n");
-  EXPECT_EQ(templeIniText({TempleCalendar::newCalendar, Patron::typed}),
-            "[temple]\ncalendar=new\npatron=typed\n");
   std::vector<Patron> patrons = {Patron::typed};
   for (const auto& [patron, name] : kPatronNames) patrons.push_back(patron);
   for (TempleCalendar calendar : {TempleCalendar::newCalendar, TempleCalendar::oldCalendar}) {

@@ -6,7 +6,7 @@ import { readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
 import { test } from "node:test";
 
-import { cliArgs, loadModule, runCli, scratch, zipEntries } from "./support.mjs";
+import { assertSameParts, cliArgs, loadModule, runCli, scratch } from "./support.mjs";
 
 const module = await loadModule();
 const folder = scratch();
@@ -19,11 +19,6 @@ function nativeFile(args, name) {
   const path = join(folder, name);
   runCli([...args, path]);
   return readFileSync(path);
-}
-function assertSameParts(parts, nativeDocx) {
-  const expected = zipEntries(nativeDocx);
-  assert.deepEqual(parts.map((part) => part.name), expected.map((entry) => entry.name));
-  parts.forEach((part, i) => assert.ok(Buffer.from(part.bytes).equals(expected[i].bytes), part.name));
 }
 
 // Pascha with a bishop, an old-calendar feast, a typed patron with a line

@@ -1,5 +1,6 @@
 // What the browser edition's tests share: the built module and site, the
 // native corvane-cli to compare with, and a static server on 127.0.0.1.
+import assert from "node:assert/strict";
 import { execFileSync, spawnSync } from "node:child_process";
 import { readFileSync, mkdtempSync } from "node:fs";
 import { createRequire } from "node:module";
@@ -58,6 +59,12 @@ export function zipEntries(bytes) {
   const names = [];
   const parts = fflate.unzipSync(bytes, { filter: (file) => (names.push(file.name), true) });
   return names.map((name) => ({ name, bytes: Buffer.from(parts[name]) }));
+}
+// The parts of a .docx (name and bytes) against a native .docx: the same, in archive order.
+export function assertSameParts(parts, nativeDocx) {
+  const expected = zipEntries(nativeDocx);
+  assert.deepEqual(parts.map((part) => part.name), expected.map((entry) => entry.name));
+  parts.forEach((part, i) => assert.ok(Buffer.from(part.bytes).equals(expected[i].bytes), part.name));
 }
 // The DOS date and time of every entry, read from the central directory.
 export function zipDates(bytes) {
