@@ -166,25 +166,6 @@ TEST_F(Windows, ATypedPhraseReachesTheTempleAsTyped) {
   EXPECT_FALSE(app->mainWindow().isVisible());
 }
 
-// The calendar and the patron come back at the next start, and the old
-// calendar reaches the preview.
-TEST_F(Windows, TheTemplesChoicesAreRememberedAndReachThePreview) {
-  start();
-  click(app->templeWindow(), "optOldCalendar");
-  click(app->templeWindow(), "optNicholas");
-  click(app->templeWindow(), "cmdContinue");
-  start();
-  EXPECT_TRUE(button(app->templeWindow(), "optOldCalendar").isChecked());
-  EXPECT_TRUE(button(app->templeWindow(), "optNicholas").isChecked());
-  click(app->templeWindow(), "cmdContinue");
-  click(app->mainWindow(), "cmdSelectService");
-  in<QDateEdit>(app->mainWindow(), "DTPicker1").setDate(QDate{2027, 1, 6});
-  EXPECT_TRUE(in<QTextBrowser>(app->mainWindow(), "txtPreview")
-                  .toPlainText()
-                  .startsWith("Wednesday, January 6, 2027 - Nativity of Our Lord"));
-  EXPECT_TRUE(messages.isEmpty());
-}
-
 // A data folder that could not be made, and a booklet that cannot be read,
 // are said as the temple window first shows.
 TEST_F(Windows, WhatWentWrongBeforeTheStartIsSaid) {
@@ -240,25 +221,26 @@ TEST_F(Windows, TheStagesAndTheWindowsFollowEachOther) {
   EXPECT_FALSE(button(main, "cmdTxtFile").isEnabled());
 }
 
-// The preview follows the date and is what the text file holds; it copies
-// as plain text and with its bold; "Why?" lists the day.
+// The temple's calendar and typed patron reach the preview, which follows the
+// date and is what the text file holds; both choices come back at the next
+// start.
 TEST_F(Windows, ThePreviewIsTheTextFile) {
   start();
+  click(app->templeWindow(), "optOldCalendar");
   click(app->templeWindow(), "cmdContinue");
   typePatron("of St. Herman\nof Alaska");
   click(app->templeWindow(), "cmdContinue");
   MainWindow& main = app->mainWindow();
-  click(main, "optDailyOrthros");
   click(main, "cmdSelectService");
-  in<QDateEdit>(main, "DTPicker1").setDate(QDate{2025, 9, 17});
+  in<QDateEdit>(main, "DTPicker1").setDate(QDate{2027, 1, 6});
   click(main, "cmdTxtFile");
   const Path file = folder.path() / "dismissal.txt";
   EXPECT_EQ(opened, std::vector<Path>{file});
   std::string text = decodeTextFile(fileBytes(file));
   std::erase(text, '\r');
   const QString preview = in<QTextBrowser>(main, "txtPreview").toPlainText();
-  EXPECT_TRUE(preview.startsWith(
-      "Wednesday, September 17, 2025 - Afterfeast of the Elevation\n-- Daily Orthros --"));
+  EXPECT_TRUE(preview.startsWith("Wednesday, January 6, 2027 - Nativity of Our Lord\n"));
+  EXPECT_TRUE(preview.contains("of St. Herman\nof Alaska"));
   EXPECT_EQ(preview.toStdString(), text);
   EXPECT_EQ(status(), "Written: " + QString::fromStdString(file.string()));
   ASSERT_TRUE(button(main, "cmdShowInFolder").isVisible());
@@ -272,8 +254,13 @@ TEST_F(Windows, ThePreviewIsTheTextFile) {
   EXPECT_TRUE(copied->html().contains("font-weight:700")) << "the bold clauses stay bold";
   click(main, "cmdWhy");
   EXPECT_TRUE(in<QLabel>(main, "lblWhy").isVisible());
-  EXPECT_TRUE(in<QLabel>(main, "lblWhy").text().contains("Church date: 17 September 2025"));
+  EXPECT_TRUE(in<QLabel>(main, "lblWhy")
+                  .text()
+                  .contains("Church date: 25 December 2026 (Julian calendar)"));
   EXPECT_TRUE(messages.isEmpty());
+  start();
+  EXPECT_TRUE(button(app->templeWindow(), "optOldCalendar").isChecked());
+  EXPECT_TRUE(button(app->templeWindow(), "optNONE").isChecked());
 }
 
 // A document that no program opened, told from another thread: the window
