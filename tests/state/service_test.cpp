@@ -1,7 +1,8 @@
-#include "state/dismissal_state.h"
 #include "state/service.h"
 
 #include <gtest/gtest.h>
+
+#include "state/dismissal_state.h"
 
 namespace corvane {
 namespace {
@@ -56,21 +57,17 @@ TEST(DismissalState, EveryWriteRecordsItsRule) {
   EXPECT_EQ(state.rule(Slot::saintsClause), "");
   // Each slot names its own field.
   for (std::size_t i = 0; i < kSlotCount; ++i) {
-    const auto slot = static_cast<Slot>(i);
-    state.write(slot, kSlotNames[i], kSlotNames[i]);
+    state.write(static_cast<Slot>(i), kSlotNames[i], kSlotNames[i]);
   }
-  EXPECT_EQ(state.dayTitle, "dayTitle");
-  EXPECT_EQ(state.feastClause, "feastClause");
-  EXPECT_EQ(state.risenClause, "risenClause");
-  EXPECT_EQ(state.theotokosClause, "theotokosClause");
-  EXPECT_EQ(state.crossClause, "crossClause");
-  EXPECT_EQ(state.forerunnerClause, "forerunnerClause");
-  EXPECT_EQ(state.weekdayClause, "weekdayClause");
-  EXPECT_EQ(state.patronClause, "patronClause");
-  EXPECT_EQ(state.liturgyAuthorClause, "liturgyAuthorClause");
-  EXPECT_EQ(state.saintsClause, "saintsClause");
-  EXPECT_EQ(state.ancestorsClause, "ancestorsClause");
-  EXPECT_EQ(state.wholeText, "wholeText");
+  const std::vector<std::string> fields = {
+      state.dayTitle,        state.feastClause,     state.risenClause,
+      state.theotokosClause, state.crossClause,     state.forerunnerClause,
+      state.weekdayClause,   state.patronClause,    state.liturgyAuthorClause,
+      state.saintsClause,    state.ancestorsClause, state.wholeText};
+  EXPECT_EQ(fields, (std::vector<std::string>{
+                        "dayTitle", "feastClause", "risenClause", "theotokosClause", "crossClause",
+                        "forerunnerClause", "weekdayClause", "patronClause", "liturgyAuthorClause",
+                        "saintsClause", "ancestorsClause", "wholeText"}));
 }
 
 }  // namespace

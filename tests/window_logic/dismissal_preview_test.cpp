@@ -8,7 +8,6 @@
 #include "state/english_date.h"
 #include "support/temporary_folder.h"
 #include "window_logic/booklet_list.h"
-#include "window_logic/main_window_logic.h"
 
 namespace corvane {
 namespace {
@@ -20,38 +19,22 @@ const std::string kSundayOfLent =
     "three days of Holy Week; on Sunday, March 1, 2026, the Divine Liturgy of St. Basil the Great "
     "is appointed.";
 
-// The date stage as the window drives it: the preview carries the warning
-// for the notice above it, and loses it as the service or the date changes.
+// The preview carries the warning for the notice above it, and loses it
+// with another date or another service; the outputs hold nothing of it.
 TEST(DismissalPreview, TheWarningFollowsTheServiceAndTheDate) {
-  ServiceRequest request;
-  MainWindowLogic logic{request, [](const std::string&, const std::string&) { return false; }};
-  const TempleSettings temple;
-  logic.select(ServiceOption::divineLiturgy);
-  logic.select(ServiceOption::presanctified);
-  logic.continueToDate(2026y / March / 1);
-  DismissalPreview preview = previewDismissal(request, temple, englishLongDate);
-  EXPECT_EQ(preview.warning, kSundayOfLent);
-  EXPECT_EQ(preview.appointedEucharist,
+  const auto preview = [](Date served, Service service) {
+    return previewDismissal({served, service, false}, {}, englishLongDate);
+  };
+  const DismissalPreview sunday = preview(2026y / March / 1, Service::presanctified);
+  EXPECT_EQ(sunday.warning, kSundayOfLent);
+  EXPECT_EQ(sunday.appointedEucharist,
             "Eucharist appointed on Sunday, March 1, 2026: the Divine Liturgy of St. Basil the "
             "Great (Sundays of Great Lent)");
-  // Composed all the same, and nothing of the warning in what the outputs hold.
-  EXPECT_TRUE(preview.plainText.starts_with(
+  EXPECT_TRUE(sunday.plainText.starts_with(
       "Sunday, March 1, 2026\n-- Liturgy of the Presanctified Gifts --\n"));
-  EXPECT_EQ(preview.plainText.find("is appointed"), std::string::npos);
-
-  logic.changeDate(2026y / March / 2);
-  EXPECT_EQ(previewDismissal(request, temple, englishLongDate).warning, std::nullopt);
-  logic.changeDate(2026y / March / 1);
-  EXPECT_TRUE(previewDismissal(request, temple, englishLongDate).warning);
-
-  logic.selectDifferentService(2026y / March / 1);
-  logic.select(ServiceOption::orthros);
-  logic.continueToDate(2026y / March / 1);
-  preview = previewDismissal(request, temple, englishLongDate);
-  EXPECT_EQ(preview.warning, std::nullopt);
-  EXPECT_EQ(preview.appointedEucharist,
-            "Eucharist appointed on Sunday, March 1, 2026: the Divine Liturgy of St. Basil the "
-            "Great (Sundays of Great Lent)");
+  EXPECT_EQ(sunday.plainText.find("is appointed"), std::string::npos);
+  EXPECT_EQ(preview(2026y / March / 2, Service::presanctified).warning, std::nullopt);
+  EXPECT_EQ(preview(2026y / March / 1, Service::orthros).warning, std::nullopt);
 }
 
 // The booklet's list marks the entries whose day appoints another service,
@@ -76,69 +59,56 @@ TEST(DismissalPreview, TheBookletSaysWhichEntriesDrawAWarning) {
 }
 
 // "Why?" names the day composed for, and says why when an evening service
-// belongs to the next one.
+// belongs to the next one: by the service, or by the Liturgy's evening flag.
 TEST(DismissalPreview, TheLiturgicalDayIsNamed) {
-  TempleSettings oldCalendar;
-  oldCalendar.calendar = TempleCalendar::oldCalendar;
+  const std::string nextDay = " (an evening service belongs to the next day)";
   struct Row {
-    ServiceRequest request;
-    TempleSettings temple;
-    const char* liturgicalDay;
-    const char* churchDate;
+    Date served;
+    Service service;
+    bool evening;
+    TempleCalendar calendar;
+    std::string liturgicalDay, churchDate;
   };
+  using enum TempleCalendar;
   const Row rows[] = {
-      // The Presanctified Liturgy of a Sunday evening belongs to Monday.
-      {{2027y / March / 21, Service::presanctified, false},
-       oldCalendar,
-       "Monday, March 22, 2027 (an evening service belongs to the next day)",
-       "9 March 2027 (Julian calendar)"},
-      {{2022y / October / 8, Service::greatVespers, false},
-       {},
-       "Sunday, October 9, 2022 (an evening service belongs to the next day)",
-       "9 October 2022 (new calendar)"},
-      {{2026y / December / 5, Service::basil, true},
-       {},
-       "Sunday, December 6, 2026 (an evening service belongs to the next day)",
-       "6 December 2026 (new calendar)"},
-      {{2026y / December / 6, Service::orthros, false},
-       {},
-       "Sunday, December 6, 2026",
-       "6 December 2026 (new calendar)"},
-      {{2026y / December / 6, Service::basil, false},
-       {},
-       "Sunday, December 6, 2026",
+      {2027y / March / 21, Service::presanctified, false, oldCalendar,
+       "Monday, March 22, 2027" + nextDay, "9 March 2027 (Julian calendar)"},
+      {2022y / October / 8, Service::greatVespers, false, newCalendar,
+       "Sunday, October 9, 2022" + nextDay, "9 October 2022 (new calendar)"},
+      {2026y / December / 5, Service::basil, true, newCalendar,
+       "Sunday, December 6, 2026" + nextDay, "6 December 2026 (new calendar)"},
+      {2026y / December / 6, Service::basil, false, newCalendar, "Sunday, December 6, 2026",
        "6 December 2026 (new calendar)"},
   };
   for (const Row& row : rows) {
-    const DismissalPreview preview = previewDismissal(row.request, row.temple, englishLongDate);
+    TempleSettings temple;
+    temple.calendar = row.calendar;
+    const DismissalPreview preview =
+        previewDismissal({row.served, row.service, row.evening}, temple, englishLongDate);
     EXPECT_EQ(preview.liturgicalDay, row.liturgicalDay);
     EXPECT_EQ(preview.churchDate, row.churchDate);
   }
 }
 
+// A rule that begins with its own label, in any case, is not labelled twice.
 TEST(DismissalPreview, ARuleThatRepeatsItsLabelIsSaidOnce) {
-  struct Row {
-    const char* label;
-    const char* rule;
-    const char* line;
-  };
-  const Row rows[] = {
+  const struct {
+    const char *label, *rule, *line;
+  } rows[] = {
       {"Temple patron", "temple patron: St. Nicholas", "Temple patron: St. Nicholas"},
       {"Temple patron", "Temple patron: typed phrase", "Temple patron: typed phrase"},
       {"Feast", "Nativity of Our Lord", "Feast: Nativity of Our Lord"},
-      {"Saints of the day", "saints of 9 October", "Saints of the day: saints of 9 October"},
       {"Temple patron", "temple patronage: x", "Temple patron: temple patronage: x"},
-      {"Feast", "feast", "Feast: feast"},
   };
-  for (const Row& row : rows) EXPECT_EQ(reasonLine(row.label, row.rule), row.line);
-
+  for (const auto& row : rows) EXPECT_EQ(reasonLine(row.label, row.rule), row.line);
   TempleSettings nicholas;
   choosePatron(nicholas, Patron::nicholas);
-  const DismissalPreview preview = previewDismissal(
-      {2026y / October / 13, Service::dailyOrthros, false}, nicholas, englishLongDate);
-  EXPECT_NE(
-      std::find(preview.reasons.begin(), preview.reasons.end(), "Temple patron: St. Nicholas"),
-      preview.reasons.end());
+  const std::vector<std::string> reasons =
+      previewDismissal({2026y / October / 13, Service::dailyOrthros, false}, nicholas,
+                       englishLongDate)
+          .reasons;
+  EXPECT_NE(std::find(reasons.begin(), reasons.end(), "Temple patron: St. Nicholas"),
+            reasons.end());
 }
 
 }  // namespace
