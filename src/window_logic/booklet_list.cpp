@@ -53,13 +53,6 @@ void BookletList::load() {
   report_(problem + ". The list was kept as " + aside.string() + "; the booklet starts empty.");
 }
 
-std::vector<std::string> BookletList::labels() const {
-  std::vector<std::string> labels;
-  labels.reserve(entries_.size());
-  for (const BookletEntry& entry : entries_) labels.push_back(bookletLabel(entry));
-  return labels;
-}
-
 std::optional<std::size_t> BookletList::indexOf(const BookletEntry& entry) const {
   const auto found = std::find(entries_.begin(), entries_.end(), entry);
   if (found == entries_.end()) return std::nullopt;

@@ -29,8 +29,6 @@ class BookletList {
   void load();
 
   const std::vector<BookletEntry>& entries() const { return entries_; }
-  // "Sat, Dec 12, 2026 - Great Vespers", one an entry.
-  std::vector<std::string> labels() const;
   // For each entry, in the order of entries(), the sentence of its warning
   // when its day appoints another service in the temple's calendar, else nothing.
   std::vector<std::optional<std::string>> warnings(const TempleSettings& temple) const;
