@@ -50,29 +50,5 @@ TEST(SaintsCalendar, EveryRowAgainstTheIndependentCopy) {
   }
 }
 
-// The rows of a date, in the order they are evaluated: on 1 to 7 November the
-// first Saturday of November comes first, so the date's own row replaces it.
-TEST(SaintsCalendar, RowsFiledUnderTheirDates) {
-  struct Row {
-    int month, day;
-    std::vector<std::string_view> names;
-  };
-  const Row rows[] = {
-      {1, 1, {"saints of 1 January"}},
-      {1, 2, {}},
-      {11, 1, {"saints of the first Saturday of November", "saints of 1 November"}},
-      {11, 3, {"saints of the first Saturday of November"}},
-      {11, 7, {"saints of the first Saturday of November", "saints of 7 November"}},
-      {11, 8, {"saints of 8 November"}},
-      {12, 29, {"saints of 29 December"}},
-      {12, 31, {}},
-  };
-  for (const Row& row : rows) {
-    std::vector<std::string_view> names;
-    for (const SaintsRow* filed : saintsRowsOf(row.month, row.day)) names.push_back(filed->name);
-    EXPECT_EQ(names, row.names) << row.month << "/" << row.day;
-  }
-}
-
 }  // namespace
 }  // namespace corvane
