@@ -38,7 +38,6 @@ TEST(OldCalendar, TheFixedFeastsOnTheirJulianDates) {
     ChurchDate churchDate;
     std::string_view dayTitle, feastClause;
   };
-  const std::string transfiguration = feastClause("Transfiguration");
   const Row rows[] = {
       {Service::chrysostom, 2027y / January / 7, {2026, 12, 25}, "Nativity of Our Lord", kNativity},
       // Vespers of the eve belongs to the feast.
@@ -49,12 +48,6 @@ TEST(OldCalendar, TheFixedFeastsOnTheirJulianDates) {
        kNativity},
       {Service::orthros, 2027y / January / 6, {2026, 12, 24}, "Paramon of the Nativity", ""},
       {Service::orthros, 2027y / January / 19, {2027, 1, 6}, "Holy Theophany", kTheophany},
-      {Service::orthros,
-       2026y / August / 19,
-       {2026, 8, 6},
-       "Transfiguration of Our Lord",
-       transfiguration},
-      {Service::orthros, 2026y / September / 27, {2026, 9, 14}, "Elevation of the Holy Cross", ""},
   };
   for (const Row& row : rows) {
     const auto composed = composeOld(row.service, row.picked);
@@ -120,31 +113,6 @@ TEST(OldCalendar, TheMeetingOnCheesefareSundayIn2037) {
   const auto monday = composeOld(Service::orthros, 2037y / February / 16);
   EXPECT_EQ(monday.text(Slot::feastClause), "");
   EXPECT_EQ(monday.dismissal.dayTitle, "");
-}
-
-// 2026: Julian Pascha on 30 March, 2 February on Meatfare Sunday (civil 15
-// February), which keeps its own name: the afterfeast to Cheesefare Thursday,
-// the clause to Cheesefare Sunday (Julian 9 February).
-TEST(OldCalendar, TheMeetingInCheesefareWeekIn2026) {
-  struct Row {
-    Date day;
-    std::string_view dayTitle;
-    std::string_view feastClause;
-  };
-  const Row rows[] = {
-      {2026y / February / 15, "Last Judgement/Meatfare", kMeeting},
-      {2026y / February / 16, "Afterfeast of the Meeting of Our Lord", kMeeting},
-      {2026y / February / 18, "Afterfeast of the Meeting of Our Lord", kMeeting},
-      {2026y / February / 19, "Leavetaking of the Meeting of Our Lord", kMeeting},
-      {2026y / February / 20, "", kMeeting},
-      {2026y / February / 22, "Forgiveness Sunday/Cheesefare", kMeeting},
-      {2026y / February / 23, "", ""},  // Clean Monday, Julian 10 February
-  };
-  for (const Row& row : rows) {
-    const auto composed = composeOld(Service::orthros, row.day);
-    EXPECT_EQ(composed.dismissal.dayTitle, row.dayTitle) << (row.day - Date{}).count();
-    EXPECT_EQ(composed.text(Slot::feastClause), row.feastClause) << (row.day - Date{}).count();
-  }
 }
 
 // The Annunciation on Pascha, as in 1991 (civil 7 April is Julian 25 March),

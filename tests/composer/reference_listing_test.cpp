@@ -17,6 +17,7 @@
 
 #include "composer/composed.h"
 #include "state/english_date.h"
+#include "state/picked_date.h"
 #include "support/independent_calendar.h"
 
 namespace corvane {
@@ -75,16 +76,6 @@ class Interned {
   std::vector<const std::string*> order_;
 };
 
-std::string isoText(Date day) {
-  const year_month_day date{day};
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
-                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-  return text;
-}
-
-// A warning names the day served and perhaps the next; those dates stand as
-// {day} and {next}, so that the same warning on other days is listed once.
 std::string withoutDates(const ServiceWarning& warning, Date picked) {
   std::string sentence = warning.sentence;
   for (const auto& [date, name] :
@@ -113,7 +104,7 @@ std::string listingOf(int year, TempleCalendar calendar) {
       settings.calendar = calendar;
       const auto composed = testing::compose(variant.service, picked, variant.evening, settings);
       const Dismissal& result = composed.dismissal;
-      lines << isoText(picked) << ' ' << serviceName(variant.service)
+      lines << isoDate(picked) << ' ' << serviceName(variant.service)
             << (variant.evening ? "-evening" : "") << ' ' << temple.name;
       for (std::size_t i = 0; i < kSlotCount; ++i) {
         const SlotRecord& slot = result.slotRecords[i];

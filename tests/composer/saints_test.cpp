@@ -10,26 +10,6 @@ namespace {
 using namespace std::chrono;
 using testing::compose;
 
-constexpr std::string_view kOrdinaryOpening =
-    "May Christ our true God, through the intercessions of His all-immaculate and all-blameless "
-    "holy Mother; by the might of the precious and life-giving cross; by the protection of the "
-    "honorable bodiless powers of heaven; at the supplication of the honorable, glorious Prophet, "
-    "Forerunner and Baptist John; of the holy, glorious and all-laudable apostles; ";
-
-// Great Vespers on Saturday 8 October 2022 belongs to Sunday 9 October.
-TEST(CreateDismissal, GreatVespersOnTheEveOfTheApostleJames) {
-  const auto composed = compose(Service::greatVespers, 2022y / October / 8);
-  EXPECT_EQ(composed.sentence(),
-            std::string{kOrdinaryOpening} +
-                "of the holy, glorious and right-victorious martyrs; of our venerable and "
-                "God-bearing fathers; of the holy and righteous ancestors of God, Joachim and "
-                "Anna; of the holy, glorious and all-laudable Apostle James, son of Alphaeus, "
-                "whose memory we celebrate this day, and of all the saints: have mercy on us, and "
-                "save us, forasmuch as He is good and loveth mankind.");
-  EXPECT_EQ(composed.rule(Slot::saintsClause), "saints of 9 October");
-  EXPECT_EQ(composed.dismissal.pickedDate, Date{2022y / October / 8});
-}
-
 // Pascha 2025 is 20 April: 1 June is the Sunday after the Ascension and of the First Council.
 TEST(CreateDismissal, SundayAfterTheAscensionWithTheFathersOfTheFirstCouncil) {
   const auto composed = compose(Service::chrysostom, 2025y / June / 1);

@@ -31,13 +31,12 @@ std::pair<int, int> monthDay(const std::string& field) {
 }
 
 // The first year from 2020 on where every one of the days is quiet.
-int quietYear(const std::vector<std::pair<int, int>>& monthDays,
-              bool (*wanted)(Date, int) = nullptr) {
+int quietYear(const std::vector<std::pair<int, int>>& monthDays) {
   for (int year = 2020; year < 2100; ++year) {
     bool quiet = true;
     for (const auto& [month, day] : monthDays) {
       const Date date = civilDay(year, month, day);
-      quiet = quiet && isQuietDay(date, year) && (wanted == nullptr || wanted(date, year));
+      quiet = quiet && isQuietDay(date, year);
     }
     if (quiet) return year;
   }
