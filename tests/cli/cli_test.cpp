@@ -24,7 +24,7 @@ using testing::with;
 
 // The lines as they were printed before the JSON was written by hand: the
 // same bytes, for a few hundred dates (tests/data/cli), with the warning
-// added as the last key of each JSON line.
+// added as the last key of each JSON line, and then not on standard error.
 TEST(Cli, TheStreamsAreTheSameBytesAsBefore) {
   struct Row {
     Args args;
@@ -48,6 +48,7 @@ TEST(Cli, TheStreamsAreTheSameBytesAsBefore) {
     const CliRun run = runWith(row.args);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, *expected);
+    EXPECT_EQ(run.err.empty(), std::string_view{row.file}.ends_with(".jsonl")) << run.err;
   }
 }
 
@@ -78,10 +79,9 @@ TEST(Cli, TheFilesAreTheOutputLayersBytes) {
 TEST(Cli, AFileThatCannotBeWrittenIsSaid) {
   const std::string file = "/nonexistent-folder/dismissal";
   const Args one = {"--service", "orthros", "--date", "2026-04-12"};
-  for (const Args& args : {with(one, {"--txt", file}), with(one, {"--docx", file}),
-                           with(one, {"--pdf", file}), Args{"--booklet", "-", "--txt", file}}) {
+  for (const Args& args : {with(one, {"--docx", file}), with(one, {"--pdf", file})}) {
     SCOPED_TRACE(args[args.size() - 2]);
-    const CliRun run = runWith(args, "2026-12-12 orthros\n");
+    const CliRun run = runWith(args);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find(file), std::string::npos) << run.err;
@@ -90,6 +90,7 @@ TEST(Cli, AFileThatCannotBeWrittenIsSaid) {
 
 // --explain --json: the rule behind each clause (null, with no text, where
 // none wrote one), the calendar and church date, the Eucharist appointed.
+// The rules' names are the composer's (tests/data reference listings).
 TEST(Cli, ExplainInJson) {
   using Json = nlohmann::json;
   const Json empty = {{"text", ""}, {"rule", nullptr}};
@@ -102,14 +103,8 @@ TEST(Cli, ExplainInJson) {
        {{"/explain/liturgicalDay", "2022-10-09"},
         {"/explain/slots/saintsClause/rule", "saints of 9 October"},
         {"/explain/slots/feastClause", empty},
-        {"/explain/slots/risenClause", empty}}},
-      {{"--service", "orthros", "--date", "2025-04-20"},
-       {{"/explain/slots/dayTitle/rule", "Holy Pascha"},
-        {"/explain/slots/feastClause/rule", "Bright Week and the Leavetaking of Pascha"},
-        {"/explain/slots/saintsClause", empty}}},
-      {{"--service", "orthros", "--date", "2025-10-12"},
-       {{"/explain/slots/saintsClause/rule", "Sunday of the Fathers of the Seventh Council"},
-        {"/explain/slots/risenClause/rule", "Sunday: the resurrection"}}},
+        {"/explain/slots/risenClause", empty},
+        {"/explain/appointedEucharist/service", "chrysostom"}}},
       // An old-calendar temple: the feast on its Julian date, the date line civil.
       {{"--service", "chrysostom", "--date", "2027-01-07", "--calendar", "old"},
        {{"/date", "2027-01-07"},
@@ -119,9 +114,6 @@ TEST(Cli, ExplainInJson) {
       // 2010: the Meeting has no Leavetaking in an old-calendar temple.
       {{"--service", "orthros", "--date", "2010-02-14", "--calendar", "old"},
        {{"/explain/derived/meetingLeavetaking", nullptr}}},
-      {{"--service", "great-vespers", "--date", "2026-03-01"},
-       {{"/explain/appointedEucharist",
-         {{"service", "basil"}, {"rule", "Sundays of Great Lent"}}}}},
       {{"--service", "great-vespers", "--date", "2026-04-10"},
        {{"/explain/appointedEucharist",
          {{"service", nullptr}, {"rule", "Great and Holy Friday"}}}}},
@@ -172,7 +164,7 @@ TEST(Cli, ExplainInPlainNames) {
        {}},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.args[1] + " " + row.args[3]);
+    SCOPED_TRACE(row.args[3]);
     const CliRun run = runWith(with(row.args, {"--explain"}));
     ASSERT_EQ(run.status, 0) << run.err;
     for (const std::string& text : row.present) {
@@ -180,10 +172,6 @@ TEST(Cli, ExplainInPlainNames) {
     }
     for (const std::string& text : row.absent) EXPECT_EQ(run.out.find(text), std::string::npos);
   }
-  // The date line stays civil in an old-calendar temple.
-  EXPECT_TRUE(
-      runWith({"--service", "orthros", "--date", "2026-12-19", "--calendar", "old", "--explain"})
-          .out.starts_with("Saturday, December 19, 2026\n-- Orthros --\n"));
 }
 
 }  // namespace
