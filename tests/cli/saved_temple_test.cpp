@@ -71,9 +71,6 @@ TEST_F(SavedTempleCli, UsedUnlessTheCommandLineSaysOtherwise) {
       {kOldNicholas,
        {"--calendar", "old", "--patron", "nicholas", "--bishop"},
        "Temple: St. Nicholas, old calendar (from the command line); a bishop present"},
-      {kOldNicholas,
-       {"--no-saved-temple"},
-       "Temple: no patron named, new calendar (from the command line)"},
       {kOldTyped,
        {},
        "Temple: \"of St. Herman / of Alaska\", old calendar (saved by the window)",
@@ -91,9 +88,6 @@ TEST_F(SavedTempleCli, UsedUnlessTheCommandLineSaysOtherwise) {
     EXPECT_EQ(lineStarting(explained.out, "Temple: "), row.templeLine);
   }
   // What the temple line says is what is composed.
-  save(kOldTyped, "of St. Herman\r\n");
-  EXPECT_EQ(runWith(kLiturgy).out,
-            spelledOut({"--calendar", "old", "--patron-text", "of St. Herman"}));
   save(kOldNicholas);
   EXPECT_EQ(runWith(with(kLiturgy, {"--calendar", "new"})).out,
             spelledOut({"--patron", "nicholas"}));
