@@ -6,7 +6,6 @@
 
 #include "cli/cli_run.h"
 #include "platform/atomic_file.h"
-#include "support/temporary_folder.h"
 
 namespace corvane {
 namespace {
@@ -29,17 +28,15 @@ std::string lineStarting(const std::string& text, const std::string& start) {
   return text.substr(at + 1, text.find('\n', at + 1) - at - 1);
 }
 
+// The data folder is the tests' own empty one (no_saved_temple_by_default.cpp).
 class SavedTempleCli : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ::setenv("XDG_DATA_HOME", home.path().c_str(), 1);
-    fs::create_directories(dataFolder());
-  }
-  void TearDown() override { ::setenv("XDG_DATA_HOME", previousDataHome.c_str(), 1); }
+  void SetUp() override { fs::create_directories(dataFolder()); }
+  void TearDown() override { save(""); }
 
-  fs::path dataFolder() const { return home.path() / "corvane"; }
+  fs::path dataFolder() const { return fs::path{std::getenv("XDG_DATA_HOME")} / "corvane"; }
   void save(const std::string& settings, const std::string& phrase = {}) {
-    fs::remove(dataFolder() / "inpat.txt");
+    fs::remove_all(dataFolder() / "inpat.txt");
     fs::remove(dataFolder() / "corvane.ini");
     if (settings.empty()) return;
     ASSERT_TRUE(writeFileAtomically(dataFolder() / "corvane.ini", settings));
@@ -51,10 +48,6 @@ class SavedTempleCli : public ::testing::Test {
     EXPECT_EQ(run.status, 0) << run.err;
     return run.out;
   }
-
-  // Set for every test of this program (no_saved_temple_by_default.cpp).
-  const std::string previousDataHome = std::getenv("XDG_DATA_HOME");
-  testing::TemporaryFolder home;
 };
 
 // The saved calendar and patron are used; each option overrides what it
@@ -76,14 +69,8 @@ TEST_F(SavedTempleCli, UsedUnlessTheCommandLineSaysOtherwise) {
        {"--patron", "cross"},
        "Temple: the Holy Cross (from the command line), old calendar (saved by the window)"},
       {kOldNicholas,
-       {"--patron-text", "of St. Herman"},
-       "Temple: \"of St. Herman\" (from the command line), old calendar (saved by the window)"},
-      {kOldNicholas,
        {"--calendar", "old", "--patron", "nicholas", "--bishop"},
        "Temple: St. Nicholas, old calendar (from the command line); a bishop present"},
-      {kOldNicholas,
-       {"--no-saved-temple"},
-       "Temple: no patron named, new calendar (from the command line)"},
       {kOldTyped,
        {},
        "Temple: \"of St. Herman / of Alaska\", old calendar (saved by the window)",
@@ -101,9 +88,6 @@ TEST_F(SavedTempleCli, UsedUnlessTheCommandLineSaysOtherwise) {
     EXPECT_EQ(lineStarting(explained.out, "Temple: "), row.templeLine);
   }
   // What the temple line says is what is composed.
-  save(kOldTyped, "of St. Herman\r\n");
-  EXPECT_EQ(runWith(kLiturgy).out,
-            spelledOut({"--calendar", "old", "--patron-text", "of St. Herman"}));
   save(kOldNicholas);
   EXPECT_EQ(runWith(with(kLiturgy, {"--calendar", "new"})).out,
             spelledOut({"--patron", "nicholas"}));
@@ -158,19 +142,6 @@ TEST_F(SavedTempleCli, AnUnreadableFileIsSaidAndTheDefaultsStand) {
   EXPECT_EQ(run.out, spelledOut({"--calendar", "old"}));
   EXPECT_EQ(run.err, "corvane-cli: Cannot read " + (dataFolder() / "inpat.txt").string() +
                          ": Is a directory. corvane-cli goes on with the defaults.\n");
-}
-
-// The priest of an old-calendar parish of St. Nicholas saves his temple in
-// the window and writes his list as a person writes it.
-TEST_F(SavedTempleCli, ABookletOfTheSavedTemple) {
-  save(kOldNicholas);
-  const CliRun run =
-      runWith({"--booklet", "-"}, "2026-12-19 Great-Vespers\n2026-12-19 Chrysostom\n");
-  ASSERT_EQ(run.status, 0) << run.err;
-  const Args temple = {"--calendar", "old", "--patron", "nicholas", "--no-saved-temple"};
-  EXPECT_EQ(run.out,
-            runWith(with({"--service", "great-vespers", "--date", "2026-12-19"}, temple)).out +
-                "\n" + runWith(with(kLiturgy, temple)).out);
 }
 
 }  // namespace

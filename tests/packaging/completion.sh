@@ -34,7 +34,6 @@ while IFS='|' read -r typed wanted; do
 done <<CASES
 --service ''|$services
 --service d|daily-vespers daily-orthros
---service = ''|$services
 --service = or|orthros
 --patron ni|nicholas
 --patron ''|$patrons
@@ -46,10 +45,8 @@ done <<CASES
 --service basil --se|
 --date 2026-01-07 --service|--service
 --date ''|
---patron-text ''|
 --txt l|list.txt lent.docx
 --docx w|with\ space.txt
---pdf l|list.txt lent.docx
 --booklet ''|- lent.docx list.txt with\ space.txt
 CASES
 finish

@@ -45,7 +45,6 @@ installed|Book Antiqua:bold|Bold|$palatino
 installed|Book Antiqua:italic|Italic|$palatino
 installed|Palatino Linotype||$palatino
 late|Book Antiqua||$palatino
-late|Palatino Linotype||$palatino
 bare|Book Antiqua||serif
 bare|Palatino Linotype||serif
 CASES

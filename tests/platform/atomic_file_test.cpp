@@ -44,14 +44,10 @@ TEST(AtomicFile, FailureNamesThePathAndLeavesNothingBehind) {
       << renamed.error();
   EXPECT_EQ(entriesIn(folder.path()), 1u) << "no temporary file is left";
   EXPECT_TRUE(fs::is_directory(occupied / "inside"));
-  // Reading: a missing file, and a folder, which is no empty file.
-  const Result<std::string> missing = readWholeFile(folder.path() / "inpat.txt");
-  ASSERT_FALSE(missing);
-  EXPECT_EQ(missing.error(), "Cannot read " + (folder.path() / "inpat.txt").string() +
-                                 ": No such file or directory");
-  const Result<std::string> folderRead = readWholeFile(occupied);
-  ASSERT_FALSE(folderRead);
-  EXPECT_EQ(folderRead.error(), "Cannot read " + occupied.string() + ": Is a directory");
+  // Reading a missing file (a folder read: the command line's saved-temple tests).
+  EXPECT_EQ(
+      readWholeFile(folder.path() / "inpat.txt").error(),
+      "Cannot read " + (folder.path() / "inpat.txt").string() + ": No such file or directory");
 }
 
 TEST(AtomicFile, AWriteCutShortKeepsTheOldFile) {

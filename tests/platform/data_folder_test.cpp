@@ -28,7 +28,6 @@ TEST(DataFolder, PerUserFolderUnlessTheProgramsFolderHoldsTheFiles) {
       {{},
        {.appData = "C:/Users/u/AppData/Roaming", .windows = true},
        "C:/Users/u/AppData/Roaming/Corvane"},
-      {{}, {.windows = true}, fs::temp_directory_path() / "corvane"},
       {{}, {}, fs::temp_directory_path() / "corvane"},
   };
   for (const Row& row : rows) {

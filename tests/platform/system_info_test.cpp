@@ -68,6 +68,7 @@ TEST(SystemInfo, TheRegistryNamesTheProgram) {
   EXPECT_EQ(second.openKeys, 0);
 }
 
+// With and without a terminating zero: TheRegistryNamesTheProgram.
 TEST(SystemInfo, ARegistryStringLosesOnlyATerminatingZero) {
   struct Row {
     std::string stored;
@@ -75,10 +76,7 @@ TEST(SystemInfo, ARegistryStringLosesOnlyATerminatingZero) {
     std::string read;
   };
   const Row rows[] = {
-      {std::string{"C:\\A\0", 5}, kStringValue, "C:\\A"},
-      {"C:\\A", kStringValue, "C:\\A"},
-      {std::string{"\0", 1}, kStringValue, ""},
-      {"1234", 4, ""},  // not a string
+      {std::string{"\0", 1}, kStringValue, ""}, {"1234", 4, ""},  // not a string
   };
   for (const Row& row : rows) {
     FakeRegistry registry;

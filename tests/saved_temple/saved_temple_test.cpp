@@ -37,7 +37,7 @@ TEST(SavedTemple, FilesOfTheEarlierVersionsKeepTheirChoices) {
 }
 
 // A file that cannot be read says why, naming the file, and stays as it is;
-// one that cannot be written says why.
+// one that cannot be written says why (each reason: temple_ini_test).
 TEST(SavedTemple, DamagedSettingsFilesSayWhy) {
   testing::TemporaryFolder folder;
   const SavedTemple saved = SavedTemple::inFolder(folder.path());
@@ -49,7 +49,6 @@ TEST(SavedTemple, DamagedSettingsFilesSayWhy) {
   };
   const Row rows[] = {
       {"[temple]\ncalendar=julian\n", "unknown calendar 'julian'"},
-      {"[temple]\npatron=Peter\n", "unknown patron 'Peter'"},
       {"PK\x03\x04 a document, not settings", "it is not a settings file (line 1)"},
       {"[temple]\n" + std::string(70000, ';') + "\n", "it is not a settings file"},
   };
@@ -79,7 +78,6 @@ TEST(SavedTemple, ThePhraseBytesAndRoundTrip) {
     std::string bytes;
   };
   const Row rows[] = {
-      {"of St. Herman", "of St. Herman\r\n"},
       {"of St. Herman\nof Alaska", "of St. Herman\r\nof Alaska\r\n"},
       {"of the holy martyrs Evlámpius", "of the holy martyrs Evl\xE1mpius\r\n"},
       {"of the holy Ἀθανάσιος", "\xEF\xBB\xBFof the holy Ἀθανάσιος\r\n"},
@@ -93,8 +91,6 @@ TEST(SavedTemple, ThePhraseBytesAndRoundTrip) {
     ASSERT_TRUE(saved.writePhrase(row.phrase));
     EXPECT_EQ(readWholeFile(saved.patronFile()), row.bytes);
     EXPECT_EQ(saved.readPhrase().value(), row.phrase);
-    ASSERT_TRUE(saved.writePhrase(*saved.readPhrase().value()));  // written again, the same
-    EXPECT_EQ(readWholeFile(saved.patronFile()), row.bytes);
   }
   // A file written by hand with bare line feeds reads the same.
   ASSERT_TRUE(writeFileAtomically(saved.patronFile(), "of St.\nHerman\r\n"));

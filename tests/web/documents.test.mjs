@@ -66,10 +66,6 @@ test("a booklet's .docx parts and text file are those of corvane-cli --booklet",
     nativeFile(["--booklet", listFile, ...templeArgs, "--paper", "a4", "--docx"], "booklet.docx"));
   const text = answered(module.bookletTextFile(list, temple));
   assert.ok(Buffer.from(text.bytes).equals(nativeFile(["--booklet", listFile, ...templeArgs, "--txt"], "booklet.txt")));
-
-  const removed = answered(module.bookletRemove(list, 1));
-  assert.equal(removed.labels.length, 3);
-  assert.equal(removed.labels[1], view.labels[2]);
 });
 
 test("a booklet that cannot be read, or is empty, says so", () => {

@@ -37,11 +37,9 @@ const untypable = [
 ];
 // Bad requests as options: the message is the one corvane-cli prints.
 const typable = [
-  { ...good, service: "" }, { ...good, service: "vesper" }, { ...good, evening: true },
-  { ...good, date: "2026-02-30" }, { ...good, date: "2026-1-1" }, { ...good, date: "1582-12-31" },
+  { ...good, service: "vesper" }, { ...good, evening: true }, { ...good, date: "2026-02-30" },
   { ...good, date: "9999-12-31" }, { ...good, patron: "nicholas", patronText: "of St. Herman" },
-  { ...good, patron: "" }, { ...good, patron: "nicolas" }, { ...good, patronText: " \r\n\t " },
-  { ...good, calendar: "julian" }, { ...good, calendar: "" },
+  { ...good, patron: "nicolas" }, { ...good, patronText: " \r\n\t " }, { ...good, calendar: "" },
 ];
 
 test("answers bad input with the command line's message, and goes on composing", () => {
