@@ -70,13 +70,9 @@ TEST(BookletList, BadLinesSayWhereAndWhat) {
       {"2026-12-12 basil morning\n",
        "booklet.txt:1: 'morning' after the service: only 'evening' may stand there"},
       {"2026-12-12 basil evening again\n", "booklet.txt:1: 'again' at the end of the line"},
-      {"2026-12-12 Orthros Evening\n", "booklet.txt:1: 'evening' only after chrysostom or basil"},
       {"2026-12-12 Orthr\xC3\xB6s\n", "booklet.txt:1: unknown service 'Orthr\xC3\xB6s'" + services},
   };
   for (const Row& row : rows) EXPECT_EQ(problemOf(row.text), row.message);
-  const Result<Entries> read = readBookletList("2026-12-12 orthros\r\nnot a date\r\n", "week.txt");
-  ASSERT_FALSE(read);
-  EXPECT_TRUE(read.error().starts_with("week.txt:2: ")) << read.error();
 }
 
 TEST(BookletList, AtMostFiveThousandEntries) {

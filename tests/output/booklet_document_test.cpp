@@ -60,9 +60,6 @@ TEST(BookletDocument, EachDismissalAsTheSingleDocumentOnAPageOfItsOwn) {
       "and condescended even unto the cross and burial because of his exceeding goodness, of "
       "our father among the saints, Basil the Great, archbishop of Caesarea; of <St.> Mary & "
       "Martha\nof Bethany; ");
-  EXPECT_EQ(seen[25].boldText,
-            "at the supplication of the honorable, glorious Prophet, Forerunner and Baptist John, "
-            "whose nativity we commemorate this day; of <St.> Mary & Martha\nof Bethany; ");
   // One section.
   int sections = 0;
   for ([[maybe_unused]] pugi::xpath_node node : xml.select_nodes("//w:sectPr")) ++sections;
@@ -95,17 +92,9 @@ TEST(BookletTextFile, ByteForByte) {
       composeBooklet({{2026y / December / 12, Service::greatVespers, false},
                       {2026y / December / 13, Service::orthros, false}},
                      TempleSettings{});
-  const std::string ending =
-      "Through the prayers of our holy fathers, Lord Jesus Christ our God, have mercy on us, and "
-      "save us.";
   const std::string bytes = textFileBytes(dismissals, englishLongDate);
   EXPECT_EQ(bytes, textFileBytes(dismissals[0], englishLongDate) + "\r\n\r\n" +
                        textFileBytes(dismissals[1], englishLongDate));
-  EXPECT_TRUE(bytes.starts_with("Saturday, December 12, 2026\r\n-- Great Vespers --\r\n\r\nMay "))
-      << bytes.substr(0, 80);
-  EXPECT_NE(bytes.find(ending + "\r\n\r\nSunday, December 13, 2026\r\n-- Orthros --\r\n\r\n"),
-            std::string::npos);
-  EXPECT_TRUE(bytes.ends_with(ending));
   // One encoding for the whole file: a phrase outside the code page makes it UTF-8.
   TempleSettings greek;
   choosePatron(greek, Patron::typed, "of the holy Ἀθανάσιος");

@@ -5,11 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 #include "composer/composed.h"
 #include "output/word_document.h"
+#include "platform/atomic_file.h"
 #include "state/english_date.h"
 #include "support/zip_reading.h"
 
@@ -40,13 +39,6 @@ TEST(DocxPackage, Reproducible) {
   }
 }
 
-std::string expectedPart(const std::string& name) {
-  std::ifstream file{std::string{CORVANE_TEST_DATA} + "/docx/" + name, std::ios::binary};
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
-
 // Byte for byte: the parts of a document checked by hand in a word processor
 // (Orthros of Pascha 2025, with its Paschal ending and bold clauses).
 TEST(DocxPackage, PartsAsCheckedByHand) {
@@ -56,9 +48,9 @@ TEST(DocxPackage, PartsAsCheckedByHand) {
                            "word/settings.xml", "docProps/core.xml", "docProps/app.xml"}) {
     std::string file = name;
     std::replace(file.begin(), file.end(), '/', '~');
-    const std::string expected = expectedPart(file);
-    ASSERT_FALSE(expected.empty()) << "no copy of " << name;
-    EXPECT_EQ(testing::zipEntry(package, name), expected) << name;
+    const auto expected = readWholeFile(std::string{CORVANE_TEST_DATA} + "/docx/" + file);
+    ASSERT_TRUE(expected) << "no copy of " << name;
+    EXPECT_EQ(testing::zipEntry(package, name), *expected) << name;
   }
 }
 

@@ -3,15 +3,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <pugixml.hpp>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "composer/composed.h"
 #include "output/document_reading.h"
+#include "platform/atomic_file.h"
 #include "state/english_date.h"
 #include "support/temporary_folder.h"
 #include "support/zip_reading.h"
@@ -33,13 +31,6 @@ Document documentOf(const testing::Composed& composed) {
   document.bytes = wordDocumentBytes(composed.dismissal, englishLongDate);
   document.paragraphs = testing::paragraphsOf(document.bytes, document.xml);
   return document;
-}
-
-std::string readBytes(const std::filesystem::path& path) {
-  std::ifstream file{path, std::ios::binary};
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
 }
 
 std::string attribute(pugi::xml_node node, const char* child, const char* name = "w:val") {
@@ -97,7 +88,7 @@ TEST(WordDocument, NewNamesAndFailuresSaid) {
   const auto first = freeDocumentPath(folder.path(), picked, Service::chrysostom, false);
   EXPECT_EQ(first.filename(), "dismissal-2024-12-25-chrysostom.docx");
   ASSERT_TRUE(writeWordDocument(first, composed.dismissal, englishLongDate));
-  EXPECT_EQ(testing::zipEntries(readBytes(first)).size(), 9u);
+  EXPECT_EQ(testing::zipEntries(readWholeFile(first).value()).size(), 9u);
   EXPECT_EQ(freeDocumentPath(folder.path(), picked, Service::chrysostom, false).filename(),
             "dismissal-2024-12-25-chrysostom-2.docx");
   EXPECT_EQ(freeDocumentPath(folder.path(), picked, Service::basil, true).filename(),

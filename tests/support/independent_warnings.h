@@ -7,6 +7,7 @@
 
 #include <chrono>
 
+#include "state/service.h"
 #include "support/independent_calendar.h"
 
 namespace corvane::testing {
@@ -66,43 +67,29 @@ inline bool isFixedGreatFeast(const RuleDay& x) {
          x.on(3, 25) || x.on(8, 6) || x.on(8, 15);
 }
 
-// The services a picking may name: the nine variants.
-enum class Picked {
-  greatVespers,
-  dailyVespers,
-  orthros,
-  dailyOrthros,
-  chrysostom,
-  chrysostomEvening,
-  basil,
-  basilEvening,
-  presanctified
-};
-
-// Whether picking `picked` on the civil date `served` draws a warning.
-inline bool expectsWarning(Picked picked, Day served, bool oldCalendar) {
+// Whether picking `service` (at an evening Liturgy, `evening`) on the civil
+// date `served` draws a warning.
+inline bool expectsWarning(Service service, bool evening, Day served, bool oldCalendar) {
   const Day next = served + std::chrono::days{1};
-  switch (picked) {
-    case Picked::greatVespers:
-    case Picked::orthros:
+  const auto notAppointed = [&](Appointed liturgy) {
+    return eucharistOf(served, oldCalendar) != liturgy &&
+           (!evening || eucharistOf(next, oldCalendar) != liturgy);
+  };
+  switch (service) {
+    case Service::greatVespers:
+    case Service::orthros:
       return false;
-    case Picked::presanctified:
-      return eucharistOf(served, oldCalendar) != Appointed::presanctified;
-    case Picked::chrysostom:
-      return eucharistOf(served, oldCalendar) != Appointed::chrysostom;
-    case Picked::basil:
-      return eucharistOf(served, oldCalendar) != Appointed::basil;
-    case Picked::chrysostomEvening:
-      return eucharistOf(served, oldCalendar) != Appointed::chrysostom &&
-             eucharistOf(next, oldCalendar) != Appointed::chrysostom;
-    case Picked::basilEvening:
-      return eucharistOf(served, oldCalendar) != Appointed::basil &&
-             eucharistOf(next, oldCalendar) != Appointed::basil;
-    case Picked::dailyVespers: {
+    case Service::presanctified:
+      return notAppointed(Appointed::presanctified);
+    case Service::chrysostom:
+      return notAppointed(Appointed::chrysostom);
+    case Service::basil:
+      return notAppointed(Appointed::basil);
+    case Service::dailyVespers: {
       const RuleDay l = ruleDayOf(next, oldCalendar);
       return l.weekday == 0 || isFixedGreatFeast(l) || l.fromPascha == 39 || l.fromPascha == -1;
     }
-    case Picked::dailyOrthros: {
+    case Service::dailyOrthros: {
       const RuleDay l = ruleDayOf(served, oldCalendar);
       const bool lentenAnnunciation = l.on(3, 25) && l.fromPascha >= -48 && l.fromPascha <= -1;
       return l.weekday == 0 || (isFixedGreatFeast(l) && !lentenAnnunciation) ||
