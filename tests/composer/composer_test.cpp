@@ -58,9 +58,7 @@ TEST(CreateDismissal, RisenClauseOnlyOnASundayOutsideVespers) {
   const Date tuesday = 2022y / October / 4;
   const Row rows[] = {
       {Service::orthros, sunday, kMayRisenChrist},
-      {Service::chrysostom, sunday, kMayRisenChrist},
       {Service::dailyOrthros, sunday, kMayRisenChrist},
-      {Service::greatVespers, sunday, kMayChrist},
       {Service::dailyVespers, sunday, kMayChrist},
       {Service::orthros, tuesday, kMayChrist},
       // Picked on Saturday, composed for Sunday: the picked date is no Sunday.
