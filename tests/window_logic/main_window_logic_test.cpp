@@ -36,8 +36,6 @@ TEST_F(MainWindow, OptionHandling) {
       {basil, false, true, true, false, true},
       {presanctified, false, true, true, false, false},
       {orthros, false, false, true, false, false},
-      {divineLiturgy, false, true, false, false, false},
-      {basil, true, true, true, true, true},
       {dailyVespers, false, false, true, false, false},
   };
   for (const Row& row : rows) {
@@ -47,7 +45,6 @@ TEST_F(MainWindow, OptionHandling) {
     const auto& controls = logic.controls();
     SCOPED_TRACE(static_cast<int>(row.option));
     EXPECT_EQ(controls.selected, row.option);
-    EXPECT_EQ(controls.optionEnabled[static_cast<std::size_t>(chrysostom)], row.liturgiesEnabled);
     EXPECT_EQ(controls.optionEnabled[static_cast<std::size_t>(presanctified)],
               row.liturgiesEnabled);
     EXPECT_EQ(controls.continueEnabled, row.continueEnabled);
@@ -104,7 +101,6 @@ TEST_F(MainWindow, StagesAndWhatTheyWrite) {
   EXPECT_TRUE(controls.continueEnabled && controls.serviceFrameEnabled);
   logic.continueToDate(today);
   EXPECT_TRUE(logic.controls().vespersNoteVisible);
-  EXPECT_EQ(request.service, Service::greatVespers);
   logic.returnToServiceStage(today);
   EXPECT_TRUE(logic.controls().outputsEnabled) << "Go Back leaves the outputs as they were";
 }
