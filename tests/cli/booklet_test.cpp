@@ -42,13 +42,12 @@ TEST(CliBooklet, BadListsAndConflictsAreBadInput) {
   const std::string list = (folder.path() / "booklet.txt").string();
   const std::string missing = (folder.path() / "missing.txt").string();
   std::ofstream{list} << "2026-12-12 great-vespers\n2026-12-13 vesper\n";
-  const std::string leaveOut = "--booklet: composes the services of its list; leave out ";
   const std::pair<testing::Args, std::string> rows[] = {
       {{"--booklet", list},
        list + ":2: unknown service 'vesper' (one of great-vespers, daily-vespers, orthros, "
               "daily-orthros, chrysostom, basil, presanctified)"},
-      {{"--booklet", list, "--service", "orthros"}, leaveOut + "--service"},
-      {{"--booklet", list, "--explain"}, leaveOut + "--explain"},
+      {{"--booklet", list, "--service", "orthros"},
+       "--booklet: composes the services of its list; leave out --service"},
       {{"--booklet", missing}, "--booklet: cannot read " + missing},
       {{"--booklet", "-"}, "standard input: the booklet list holds no service"},
   };
@@ -81,7 +80,6 @@ TEST(CliPdf, ABookletWithoutADisplay) {
   // The printed text has an empty line between two dismissals where the PDF
   // starts a page; the headings come back in the capitals of their small caps.
   EXPECT_EQ(testing::upper(testing::words(pages)), testing::upper(testing::words(printed)));
-  EXPECT_NE(testing::words(pages).find("May Christ our true God"), std::string::npos) << pages;
   EXPECT_EQ(std::count(pages.begin(), pages.end(), '\f'), 2);
   const std::string info = testing::pdfInfo(pdf);
   EXPECT_EQ(testing::pdfInfoField(info, "Page size"), "842 x 595 pts (A4)") << info;

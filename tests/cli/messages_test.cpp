@@ -18,6 +18,7 @@ Args with(const Args& extra) {
   return testing::with({"--service", "orthros", "--date", "2026-12-06"}, extra);
 }
 
+// (Each reason a date is refused: the booklet's tests in the composer.)
 TEST(Messages, BadInputSaysWhatToType) {
   const std::string services =
       "(one of great-vespers, daily-vespers, orthros, daily-orthros, chrysostom, basil, "
@@ -36,13 +37,8 @@ TEST(Messages, BadInputSaysWhatToType) {
       {with({"--patron", "peter"}), "--patron: unknown patron 'peter' " + patrons},
       {with({"--patron-text", "   \t "}),
        "--patron-text: the patron phrase is empty; type the patron's name"},
-      {with({"--patron-text", "\x01\x7F"}),
-       "--patron-text: the patron phrase is empty; type the patron's name"},
-      {{"--service", "orthros", "--date", "2026-02-30"}, "--date: '2026-02-30' is not a real date"},
       {{"--service", "orthros", "--date", "2026-2-3"},
        "--date: '2026-2-3' is not a date of the form YYYY-MM-DD"},
-      {{"--service", "orthros", "--date", "1582-12-31"},
-       "--date: 1582-12-31 is outside the supported dates 1583-01-01 to 9999-12-30"},
       {with({"--to", "2026-12-05"}), "--to: 2026-12-05 is before --date 2026-12-06"},
       {with({"--service", "orthros"}), "--service: given more than once"},
       {with({"--calendar", "gregorian"}),

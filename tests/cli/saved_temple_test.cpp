@@ -22,12 +22,6 @@ const Args kLiturgy = {"--service", "chrysostom", "--date", "2026-12-19"};
 const std::string kOldNicholas = "[temple]\ncalendar=old\npatron=nicholas\n";
 const std::string kOldTyped = "[temple]\ncalendar=old\npatron=typed\n";
 
-std::string lineStarting(const std::string& text, const std::string& start) {
-  const std::size_t at = text.find("\n" + start);
-  if (at == std::string::npos) return "<no line " + start + ">";
-  return text.substr(at + 1, text.find('\n', at + 1) - at - 1);
-}
-
 // The data folder is the tests' own empty one (no_saved_temple_by_default.cpp).
 class SavedTempleCli : public ::testing::Test {
  protected:
@@ -66,9 +60,6 @@ TEST_F(SavedTempleCli, UsedUnlessTheCommandLineSaysOtherwise) {
        {"--calendar", "new"},
        "Temple: St. Nicholas (saved by the window), new calendar (from the command line)"},
       {kOldNicholas,
-       {"--patron", "cross"},
-       "Temple: the Holy Cross (from the command line), old calendar (saved by the window)"},
-      {kOldNicholas,
        {"--calendar", "old", "--patron", "nicholas", "--bishop"},
        "Temple: St. Nicholas, old calendar (from the command line); a bishop present"},
       {kOldTyped,
@@ -85,14 +76,12 @@ TEST_F(SavedTempleCli, UsedUnlessTheCommandLineSaysOtherwise) {
     const CliRun explained = runWith(with(kLiturgy, with(row.given, {"--explain"})));
     ASSERT_EQ(explained.status, 0) << explained.err;
     EXPECT_EQ(explained.err, "");
-    EXPECT_EQ(lineStarting(explained.out, "Temple: "), row.templeLine);
+    EXPECT_NE(explained.out.find("\n" + row.templeLine + "\n"), std::string::npos) << explained.out;
   }
   // What the temple line says is what is composed.
   save(kOldNicholas);
   EXPECT_EQ(runWith(with(kLiturgy, {"--calendar", "new"})).out,
             spelledOut({"--patron", "nicholas"}));
-  EXPECT_NE(spelledOut({"--calendar", "old", "--patron", "nicholas"}), spelledOut({}))
-      << "the temple shows in the dismissal";
 }
 
 // --explain --json gains the temple; --json alone is as it was.
