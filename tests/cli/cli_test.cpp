@@ -19,9 +19,9 @@
 namespace corvane {
 namespace {
 
+using testing::Args;
 using testing::CliRun;
 using testing::runWith;
-using testing::Args;
 using testing::with;
 
 // The lines as they were printed before the JSON was written by hand: the
@@ -178,32 +178,19 @@ const std::string kSundayOfLent =
     "The Liturgy of the Presanctified Gifts is served on weekdays of Great Lent and in the first "
     "three days of Holy Week; on Sunday, March 1, 2026, the Divine Liturgy of St. Basil the Great "
     "is appointed.";
-const std::string kSundayLine =
-    "corvane-cli: warning: 2026-03-01 presanctified: " + kSundayOfLent + "\n";
 
-// One line on standard error a warned date, in every other form; the files
-// are for the page read aloud and hold no warning.
-TEST(CliWarning, PlainAndFileFormsSayItOnStandardError) {
+// One line on standard error a warned date, in every form; the files are
+// for the page read aloud and hold no warning.
+TEST(CliWarning, SaidOnStandardError) {
   testing::TemporaryFolder folder;
   const std::string txt = (folder.path() / "out.txt").string();
-  const testing::Args sunday = {"--service", "presanctified", "--date", "2026-03-01"};
-  // The start of each line said; the sentences are the calendar's.
-  const std::pair<testing::Args, std::vector<std::string>> rows[] = {
-      {sunday, {kSundayLine}},
-      {with(sunday, {"--txt", txt}), {kSundayLine}},
-      {{"--service", "presanctified", "--date", "2026-02-28", "--to", "2026-03-02"},
-       {"corvane-cli: warning: 2026-02-28 presanctified: The Liturgy of the", kSundayLine}},
-      {{"--service", "presanctified", "--date", "2026-03-02"}, {}},
-  };
-  for (const auto& [args, starts] : rows) {
-    SCOPED_TRACE(args.back());
+  const Args sunday = {"--service", "presanctified", "--date", "2026-03-01"};
+  for (const Args& args :
+       {sunday, with(sunday, {"--txt", txt}), with(sunday, {"--to", "2026-03-02"})}) {
+    SCOPED_TRACE(args[args.size() - 2]);
     const CliRun run = runWith(args);
     EXPECT_EQ(run.status, 0);
-    const auto lines = testing::linesOf(run.err);
-    ASSERT_EQ(lines.size(), starts.size()) << run.err;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      EXPECT_TRUE((lines[i] + "\n").starts_with(starts[i])) << lines[i];
-    }
+    EXPECT_EQ(run.err, "corvane-cli: warning: 2026-03-01 presanctified: " + kSundayOfLent + "\n");
   }
   EXPECT_EQ(readWholeFile(txt).value().find("Presanctified Gifts is served"), std::string::npos);
 }
@@ -218,9 +205,8 @@ TEST(CliWarning, ABookletNamesTheLineOfTheList) {
       list + ":3: warning: " + kSundayOfLent + "\n" + list +
       ":5: warning: Daily Vespers is not served on the eve of a Sunday; on Saturday, October 17, "
       "2026, Great Vespers is appointed.\n";
-  for (const testing::Args& args :
-       {testing::Args{"--booklet", list},
-        testing::Args{"--booklet", list, "--docx", (folder.path() / "b.docx").string()}}) {
+  for (const Args& args : {Args{"--booklet", list}, Args{"--booklet", list, "--docx",
+                                                         (folder.path() / "b.docx").string()}}) {
     const CliRun run = runWith(args);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, expected);

@@ -77,18 +77,13 @@ TEST(Messages, BadInputSaysWhatToType) {
   }
 }
 
-// A typed phrase cleaned of blanks at its ends and of control characters, its
-// line breaks held as line feeds (names in any letter case: the lower layers).
+// A typed phrase cleaned of blanks at its ends and of control characters (its
+// line breaks and letter case: the lower layers).
 TEST(Messages, ATypedPhraseCleaned) {
-  const std::pair<std::string, std::string> rows[] = {
-      {"  of St.\x01 Herman\x1B\x7F\xC2\x85 \t", "fathers; of St. Herman; of the holy and"},
-      {"of the holy\r\nnew martyrs", "fathers; of the holy\\nnew martyrs; of the holy and"},
-  };
-  for (const auto& [typed, json] : rows) {
-    const CliRun run = runWith(with({"--patron-text", typed, "--json"}));
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find(json), std::string::npos) << run.out;
-  }
+  const CliRun run =
+      runWith(with({"--patron-text", "  of St.\x01 Herman\x1B\x7F\xC2\x85 \t", "--json"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("fathers; of St. Herman; of the holy and"), std::string::npos) << run.out;
 }
 
 // The help's words, and --version, are pinned by the manual pages

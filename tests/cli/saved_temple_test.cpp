@@ -25,7 +25,6 @@ const std::string kOldTyped = "[temple]\ncalendar=old\npatron=typed\n";
 // The data folder is the tests' own empty one (no_saved_temple_by_default.cpp).
 class SavedTempleCli : public ::testing::Test {
  protected:
-  void SetUp() override { fs::create_directories(dataFolder()); }
   void TearDown() override { save(""); }
 
   fs::path dataFolder() const { return fs::path{std::getenv("XDG_DATA_HOME")} / "corvane"; }
@@ -33,6 +32,7 @@ class SavedTempleCli : public ::testing::Test {
     fs::remove_all(dataFolder() / "inpat.txt");
     fs::remove(dataFolder() / "corvane.ini");
     if (settings.empty()) return;
+    fs::create_directories(dataFolder());
     ASSERT_TRUE(writeFileAtomically(dataFolder() / "corvane.ini", settings));
     ASSERT_TRUE(phrase.empty() || writeFileAtomically(dataFolder() / "inpat.txt", phrase));
   }
