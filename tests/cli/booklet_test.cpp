@@ -1,5 +1,5 @@
 // corvane-cli --booklet: a list of services in one text, JSON or PDF (the
-// document: cli_test).
+// document: cli_test; a bad list: messages_test).
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -35,29 +35,6 @@ TEST(CliBooklet, EveryEntryOfTheList) {
   EXPECT_EQ(json.out, one("great-vespers", "2026-12-12", cross) +
                           one("orthros", "2026-12-13", cross) +
                           one("chrysostom", "2026-12-13", cross));
-}
-
-TEST(CliBooklet, BadListsAndConflictsAreBadInput) {
-  testing::TemporaryFolder folder;
-  const std::string list = (folder.path() / "booklet.txt").string();
-  const std::string missing = (folder.path() / "missing.txt").string();
-  std::ofstream{list} << "2026-12-12 great-vespers\n2026-12-13 vesper\n";
-  const std::pair<testing::Args, std::string> rows[] = {
-      {{"--booklet", list},
-       list + ":2: unknown service 'vesper' (one of great-vespers, daily-vespers, orthros, "
-              "daily-orthros, chrysostom, basil, presanctified)"},
-      {{"--booklet", list, "--service", "orthros"},
-       "--booklet: composes the services of its list; leave out --service"},
-      {{"--booklet", missing}, "--booklet: cannot read " + missing},
-      {{"--booklet", "-"}, "standard input: the booklet list holds no service"},
-  };
-  for (const auto& [args, message] : rows) {
-    SCOPED_TRACE(message);
-    const CliRun run = runWith(args);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "corvane-cli: " + message + "\n");
-  }
 }
 
 // --pdf run as its own process with no display: the pages hold what the same

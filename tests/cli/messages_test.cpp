@@ -1,11 +1,13 @@
-// What corvane-cli says to a person: its help, its version, and a message for
-// every mistyped name, date or option that tells them what to type.
+// What corvane-cli says to a person: its help, and a message for every
+// mistyped name, date, option or booklet list that tells them what to type.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <random>
 
 #include "cli/cli_run.h"
+#include "support/temporary_folder.h"
 
 namespace corvane {
 namespace {
@@ -20,6 +22,10 @@ Args with(const Args& extra) {
 
 // (Each reason a date is refused: the booklet's tests in the composer.)
 TEST(Messages, BadInputSaysWhatToType) {
+  testing::TemporaryFolder folder;
+  const std::string list = (folder.path() / "booklet.txt").string();
+  const std::string missing = (folder.path() / "missing.txt").string();
+  std::ofstream{list} << "2026-12-12 great-vespers\n2026-12-13 vesper\n";
   const std::string services =
       "(one of great-vespers, daily-vespers, orthros, daily-orthros, chrysostom, basil, "
       "presanctified)";
@@ -67,6 +73,11 @@ TEST(Messages, BadInputSaysWhatToType) {
       {with({"--patron-text", "\xC3\x28"}), "--patron-text: the text is not valid UTF-8"},
       {with({"--unknown"}),
        "The following argument was not expected: --unknown (corvane-cli --help lists the options)"},
+      {{"--booklet", list}, list + ":2: unknown service 'vesper' " + services},
+      {{"--booklet", list, "--service", "orthros"},
+       "--booklet: composes the services of its list; leave out --service"},
+      {{"--booklet", missing}, "--booklet: cannot read " + missing},
+      {{"--booklet", "-"}, "standard input: the booklet list holds no service"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.message);
@@ -91,7 +102,8 @@ TEST(Messages, ATypedPhraseCleaned) {
 TEST(Messages, HelpFitsATerminal) {
   const CliRun help = runWith({"--help"});
   ASSERT_EQ(help.status, 0);
-  for (const std::string& line : testing::linesOf(help.out)) EXPECT_LE(line.size(), 80u) << line;
+  std::istringstream lines{help.out};
+  for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << line;
 }
 
 // Command lines of every kind, drawn from a fixed seed: each ends with a
