@@ -32,11 +32,7 @@ TEST(Messages, BadInputSaysWhatToType) {
   const std::string patrons =
       "(one of trinity, lord, holy-spirit, theotokos, cross, archangels, forerunner, apostles, "
       "ancestors, all-saints, chrysostom, basil, gregory, nicholas)";
-  struct Row {
-    std::vector<std::string> args;
-    std::string message;
-  };
-  const Row rows[] = {
+  const std::pair<Args, std::string> rows[] = {
       {{"--service", "vesper", "--date", "2026-12-06"},
        "--service: unknown service 'vesper' " + services},
       {{"--service", "", "--date", "2026-12-06"}, "--service: give a service " + services},
@@ -79,12 +75,12 @@ TEST(Messages, BadInputSaysWhatToType) {
       {{"--booklet", missing}, "--booklet: cannot read " + missing},
       {{"--booklet", "-"}, "standard input: the booklet list holds no service"},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.message);
-    const CliRun run = runWith(row.args);
+  for (const auto& [args, message] : rows) {
+    SCOPED_TRACE(message);
+    const CliRun run = runWith(args);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "corvane-cli: " + row.message + "\n");
+    EXPECT_EQ(run.err, "corvane-cli: " + message + "\n");
   }
 }
 
