@@ -56,14 +56,12 @@ TEST(AppointedEucharist, EachRuleAtItsEdges) {
       {1798y / April / 5, J, E::basil, kGreatThursdaySaturday, "Julian 25 March on p = -3"},
       {1844y / April / 6, J, E::basil, kGreatThursdaySaturday, "Julian 25 March on p = -1"},
       // 1 January, whatever its weekday.
-      {2026y / January / 1, N, E::basil, kJanuary1, "a Thursday"},
       {2023y / January / 1, N, E::basil, kJanuary1, "a Sunday"},
       {2026y / January / 14, J, E::basil, kJanuary1, "Julian 1 January"},
       {2025y / December / 31, N, E::chrysostom, kOtherDay, "the day before"},
       // The paramons: St. Basil on a weekday, St. John Chrysostom on a weekend.
       {2026y / December / 24, N, E::basil, kParamon, "a Thursday"},
       {2022y / December / 24, N, E::chrysostom, kParamon, "a Saturday"},
-      {2023y / December / 24, N, E::chrysostom, kParamon, "a Sunday"},
       {2027y / January / 5, N, E::basil, kParamon, "a Tuesday"},
       {2025y / January / 5, N, E::chrysostom, kParamon, "a Sunday"},
       {2026y / January / 6, J, E::basil, kParamon, "Julian 24 December, a Tuesday"},
@@ -73,13 +71,11 @@ TEST(AppointedEucharist, EachRuleAtItsEdges) {
       {2026y / December / 25, N, E::chrysostom, kNativityTheophany, "a Friday"},
       {2025y / January / 6, N, E::basil, kNativityTheophany, "a Monday"},
       {2024y / January / 6, N, E::chrysostom, kNativityTheophany, "a Saturday"},
-      {2026y / January / 6, N, E::chrysostom, kNativityTheophany, "a Tuesday"},
       {2026y / January / 19, J, E::basil, kNativityTheophany, "Julian 6 January, a Monday"},
       // The Royal Hours on the Friday before a paramon that falls on a weekend.
       {2028y / December / 22, N, E::none, kRoyalHours, "22 December, a Friday"},
       {2030y / January / 4, N, E::none, kRoyalHours, "4 January, a Friday"},
       {2024y / January / 5, J, E::none, kRoyalHours, "Julian 23 December, a Friday"},
-      {2028y / December / 21, N, E::chrysostom, kOtherDay, "the Thursday before"},
       {2029y / December / 21, N, E::chrysostom, kOtherDay, "21 December, a Friday"},
       // The Annunciation on any other day, a weekday of Lent or Holy Week included.
       {2026y / March / 25, N, E::chrysostom, kAnnunciation, "a Wednesday of Lent"},
@@ -89,12 +85,10 @@ TEST(AppointedEucharist, EachRuleAtItsEdges) {
       {1773y / April / 5, N, E::presanctified, kLentWeekdays, "Great Monday"},
       {2026y / February / 23, N, E::presanctified, kLentWeekdays, "Clean Monday, p = -48"},
       {2026y / April / 3, N, E::presanctified, kLentWeekdays, "the Friday before, p = -9"},
-      {2026y / April / 6, N, E::presanctified, kLentWeekdays, "Great Monday, p = -6"},
       {2026y / April / 8, N, E::presanctified, kLentWeekdays, "Great Wednesday, p = -4"},
       {2025y / April / 16, J, E::presanctified, kLentWeekdays, "Great Wednesday"},
       // Cheesefare Wednesday and Friday; the Meeting there in an old-calendar temple.
       {2026y / February / 18, N, E::none, kCheesefare, "p = -53"},
-      {2026y / February / 20, N, E::none, kCheesefare, "p = -51"},
       {1844y / February / 14, J, E::chrysostom, kCheesefare, "Julian 2 February on p = -53"},
       {1980y / February / 15, J, E::chrysostom, kCheesefare, "Julian 2 February on p = -51"},
       {1980y / February / 15, N, E::none, kCheesefare, "p = -51"},

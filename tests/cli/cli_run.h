@@ -33,11 +33,4 @@ inline Args with(Args args, const Args& more) {
   return args;
 }
 
-inline std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream stream{text};
-  for (std::string line; std::getline(stream, line);) lines.push_back(line);
-  return lines;
-}
-
 }  // namespace corvane::testing

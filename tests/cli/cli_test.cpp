@@ -1,5 +1,6 @@
 // corvane-cli's outputs: the printed lines as known byte for byte, the files
-// as the output layer writes them, and the explanation of --explain.
+// as the output layer writes them, the explanation of --explain, and the
+// warnings on standard error.
 #include "cli/cli.h"
 
 #include <gtest/gtest.h>
@@ -111,15 +112,11 @@ TEST(Cli, ExplainInJson) {
         {"/explain/slots/feastClause", empty},
         {"/explain/slots/risenClause", empty},
         {"/explain/appointedEucharist/service", "chrysostom"}}},
-      // An old-calendar temple: the feast on its Julian date, the date line civil.
-      {{"--service", "chrysostom", "--date", "2027-01-07", "--calendar", "old"},
-       {{"/date", "2027-01-07"},
-        {"/dayTitle", "Nativity of Our Lord"},
-        {"/explain/calendar", "old"},
-        {"/explain/churchDate", "2026-12-25"}}},
-      // 2010: the Meeting has no Leavetaking in an old-calendar temple.
+      // An old-calendar temple, the church date Julian; in 2010 the Meeting has no Leavetaking.
       {{"--service", "orthros", "--date", "2010-02-14", "--calendar", "old"},
-       {{"/explain/derived/meetingLeavetaking", nullptr}}},
+       {{"/explain/calendar", "old"},
+        {"/explain/churchDate", "2010-02-01"},
+        {"/explain/derived/meetingLeavetaking", nullptr}}},
       {{"--service", "great-vespers", "--date", "2026-04-10"},
        {{"/explain/appointedEucharist",
          {{"service", nullptr}, {"rule", "Great and Holy Friday"}}}}},
@@ -142,7 +139,7 @@ TEST(Cli, ExplainInJson) {
 }
 
 // The plain explanation names each clause as a reader would and leaves out
-// those that are empty.
+// those that are empty (which clauses: the output layer's explained slots).
 TEST(Cli, ExplainInPlainNames) {
   struct Row {
     Args args;
@@ -151,18 +148,12 @@ TEST(Cli, ExplainInPlainNames) {
   const Row rows[] = {
       {{"--service", "great-vespers", "--date", "2022-10-08"},
        {"\nLiturgical day: Sunday, October 9, 2022\n",
+        "\nChurch date: 9 October 2022 (new calendar)\n",
         "\nSaints of the day: \"of the holy, glorious and all-laudable Apostle James, son of "
         "Alphaeus, whose memory we celebrate this day, \" (saints of 9 October)\n"},
        {"saintsClause", "Feast:", "(empty)", "Weekday intercession"}},
-      {{"--service", "daily-orthros", "--date", "2026-12-22"},
-       {"\nWeekday intercession: \"at the supplication",
-        "\nDay's name: \"Forefeast of the Nativity\" (Forefeast of the Nativity)\n"},
-       {}},
       {{"--service", "orthros", "--date", "2026-12-19", "--calendar", "old"},
        {"\nChurch date: 6 December 2026 (Julian calendar)\n"},
-       {}},
-      {{"--service", "orthros", "--date", "2026-12-19"},
-       {"\nChurch date: 19 December 2026 (new calendar)\n"},
        {}},
   };
   for (const Row& row : rows) {
@@ -173,6 +164,49 @@ TEST(Cli, ExplainInPlainNames) {
       EXPECT_NE(run.out.find(text), std::string::npos) << text << "\nin:\n" << run.out;
     }
     for (const std::string& text : row.absent) EXPECT_EQ(run.out.find(text), std::string::npos);
+  }
+}
+
+// A service its day does not appoint: composed all the same, with a line on
+// standard error and status 0 (the JSON line's last key is pinned by
+// tests/data/cli). Which days warn, and the sentences, are the calendar's tests.
+// The Presanctified Liturgy on a Sunday of Lent.
+const std::string kSundayOfLent =
+    "The Liturgy of the Presanctified Gifts is served on weekdays of Great Lent and in the first "
+    "three days of Holy Week; on Sunday, March 1, 2026, the Divine Liturgy of St. Basil the Great "
+    "is appointed.";
+
+// One line on standard error a warned date, in every form; the files are
+// for the page read aloud and hold no warning.
+TEST(CliWarning, SaidOnStandardError) {
+  testing::TemporaryFolder folder;
+  const std::string txt = (folder.path() / "out.txt").string();
+  const Args sunday = {"--service", "presanctified", "--date", "2026-03-01"};
+  for (const Args& args :
+       {sunday, with(sunday, {"--txt", txt}), with(sunday, {"--to", "2026-03-02"})}) {
+    SCOPED_TRACE(args[args.size() - 2]);
+    const CliRun run = runWith(args);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "corvane-cli: warning: 2026-03-01 presanctified: " + kSundayOfLent + "\n");
+  }
+  EXPECT_EQ(readWholeFile(txt).value().find("Presanctified Gifts is served"), std::string::npos);
+}
+
+// In a booklet the warning names the line of the list.
+TEST(CliWarning, ABookletNamesTheLineOfTheList) {
+  testing::TemporaryFolder folder;
+  const std::string list = (folder.path() / "list.txt").string();
+  std::ofstream{list} << "# Lent\n2026-03-02 presanctified\n2026-03-01 presanctified\n\n"
+                         "2026-10-17 daily-vespers\n";
+  const std::string expected =
+      list + ":3: warning: " + kSundayOfLent + "\n" + list +
+      ":5: warning: Daily Vespers is not served on the eve of a Sunday; on Saturday, October 17, "
+      "2026, Great Vespers is appointed.\n";
+  for (const Args& args : {Args{"--booklet", list}, Args{"--booklet", list, "--docx",
+                                                         (folder.path() / "b.docx").string()}}) {
+    const CliRun run = runWith(args);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, expected);
   }
 }
 

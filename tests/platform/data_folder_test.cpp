@@ -21,7 +21,6 @@ TEST(DataFolder, PerUserFolderUnlessTheProgramsFolderHoldsTheFiles) {
   const Row rows[] = {
       {{"inpat.txt"}, linux, "/opt/corvane"},
       {{"portable"}, linux, "/opt/corvane"},
-      {{}, linux, "/xdg/corvane"},
       {{"dismissal.txt", "corvane"}, linux, "/xdg/corvane"},
       {{}, {.home = "/home/u"}, "/home/u/.local/share/corvane"},
       {{}, {.xdgDataHome = "relative", .home = "/home/u"}, "/home/u/.local/share/corvane"},
