@@ -68,9 +68,9 @@ bool patronStands(const PatronRule& rule, const DismissalState& state) {
 void applyTemplePatron(DismissalState& state, const TempleSettings& settings) {
   constexpr Slot slot = Slot::patronClause;
   const PatronRule* rule = ruleOf(settings);
-  if (rule == nullptr || !patronStands(*rule, state)) {
-    state.clear(slot);
-  } else if (rule->patron == Patron::typed) {
+  // The slot begins every composition empty, and stays so when no patron stands.
+  if (rule == nullptr || !patronStands(*rule, state)) return;
+  if (rule->patron == Patron::typed) {
     state.write(slot, {settings.patronText, rule->clause.close}, rule->name);
   } else {
     writeInvocation(state, slot, rule->clause, rule->name);
