@@ -41,6 +41,11 @@ TEST(ServiceWarning, SaysWhatIsAppointedOnTheDay) {
        "On Thursday, April 9, 2026, the Divine Liturgy of St. Basil the Great is appointed, and "
        "on Friday, April 10, 2026, no Liturgy (Great and Holy Friday): an Evening Divine Liturgy "
        "of St. John Chrysostom belongs to neither day."},
+      // What is appointed for an Evening Liturgy is the next day's.
+      {Service::chrysostom, true, 2026y / April / 8, N, Service::basil,
+       "On Wednesday, April 8, 2026, the Liturgy of the Presanctified Gifts is appointed, and on "
+       "Thursday, April 9, 2026, the Divine Liturgy of St. Basil the Great: an Evening Divine "
+       "Liturgy of St. John Chrysostom belongs to neither day."},
       {Service::dailyVespers, false, 2026y / October / 17, N, Service::greatVespers,
        "Daily Vespers is not served on the eve of a Sunday; on Saturday, October 17, 2026, Great "
        "Vespers is appointed."},
