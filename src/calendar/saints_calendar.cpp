@@ -66,7 +66,8 @@ constexpr Row kSaintsCalendar[] = {
     { 4, 30, afterPascha, {titles::kApostle, " James, the son of Zebedee, ", titles::kMemorySingular}, {}},
     { 5,  2, afterPascha, {titles::kHierarch, " Athanasios the Great, the translation of whose relics we commemorate this day, "}, {}},
     { 5,  8, always,      {titles::kEvangelist, " John the Theologian, ", titles::kMemorySingular}, {}},
-    { 5, 10, always,      {titles::kMartyr, " Martyr Christopher, ", titles::kMemorySingular}, {}},
+    { 5,  9, always,      {titles::kMartyr, " Martyr Christopher, ", titles::kMemorySingular}, {}},
+    { 5, 10, always,      {titles::kApostle, " Simon the Zealot, ", titles::kMemorySingular}, {}},
     { 5, 11, always,      {titles::kVenerableFather, "s Cyril and Methodius, apostles to the Slavic lands, ", titles::kMemoryPlural}, {}},
     { 5, 15, always,      {titles::kVenerableFather, " Pachomius the Great, ", titles::kMemorySingular}, {}},
     { 5, 21, always,      {"of the holy Great Sovereigns and Equals-to-the-Apostles, Constantine and Helen, ", titles::kMemoryPlural}, {}},
@@ -96,7 +97,7 @@ constexpr Row kSaintsCalendar[] = {
     { 8,  1, always,      {titles::kRighteous, " Seven Maccabee Children, Salome their mother, and Eleazar their teacher, ", titles::kMemoryPlural}, {}},
     { 8,  2, always,      {titles::kMartyr, " Protomartyr and Archdeacon Stephen, the transfer of whose relics we commemorate this day, "}, {}},
     { 8,  9, always,      {titles::kApostle, " Matthias, ", titles::kMemorySingular}, {}},
-    { 8, 12, always,      {titles::kVenerableFather, " Maximos the Confessor, the translation of whose relics we commemorate this day, "}, {}},
+    { 8, 13, always,      {titles::kVenerableFather, " Maximos the Confessor, the translation of whose relics we commemorate this day, "}, {}},
     { 8, 22, always,      {titles::kMartyr, " Martyr Agathonicus, ", titles::kMemorySingular}, {}},
     { 8, 25, always,      {titles::kApostle, " Bartholomew, the translation of whose sacred relics we commemorate this day, and ", titles::kApostle, " Titus, first bishop of Crete, ", titles::kMemorySingular}, {}},
     { 8, 26, always,      {titles::kMartyr, " Martyrs Adrian and his wife Natalie, ", titles::kMemoryPlural}, {}},
@@ -162,7 +163,7 @@ constexpr Row kSaintsCalendar[] = {
 };
 // clang-format on
 constexpr std::size_t kRowCount = std::size(kSaintsCalendar);
-static_assert(kRowCount == 121);
+static_assert(kRowCount == 122);
 
 constexpr std::array<std::string_view, 12> kMonthNames = {
     "January", "February", "March",     "April",   "May",      "June",

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "composer/composed.h"
+#include "state/picked_date.h"
 #include "support/tsv.h"
 
 namespace corvane {
@@ -80,16 +81,37 @@ TEST(OldCalendar, TheSaintsOnTheirJulianDates) {
   EXPECT_EQ(composeOld(Service::orthros, 2026y / December / 27).text(Slot::saintsClause),
             textOf("triodion_and_fathers.tsv", 2, "12-11", 7) +
                 textOf("title_phrases.tsv", 0, "memoryPlural", 1));
+  // The Sunday after the Nativity on Julian 31 December 2018 (civil 13 January 2019).
+  EXPECT_EQ(composeOld(Service::orthros, 2019y / January / 13).text(Slot::saintsClause),
+            "of Righteous Joseph the Betrothed, David the King, and James the Brother of God, "
+            "whose memories we celebrate this day, ");
+  // Julian 9 and 10 May, 12 and 13 August, as the published old calendars give them.
+  const std::pair<Date, std::string_view> saints[] = {
+      {2026y / May / 22,
+       "of the holy, glorious and right-victorious Martyr Christopher, whose memory we celebrate "
+       "this day, "},
+      {2026y / May / 23,
+       "of the holy, glorious and all-laudable Apostle Simon the Zealot, whose memory we "
+       "celebrate this day, "},
+      {2026y / August / 25, ""},
+      {2026y / August / 26,
+       "of our venerable and God-bearing father Maximos the Confessor, the translation of whose "
+       "relics we commemorate this day, "},
+  };
+  for (const auto& [day, text] : saints) {
+    EXPECT_EQ(composeOld(Service::orthros, day).text(Slot::saintsClause), text) << isoDate(day);
+  }
 }
 
 // 2010: Julian Pascha on 22 March (civil 4 April), so Julian 2 February
 // (civil 15 February) is Clean Monday and the feast is kept on Cheesefare
-// Sunday, which keeps its own name.
+// Sunday, which names both.
 TEST(OldCalendar, TheMeetingOnCheesefareSundayIn2010) {
   const auto sunday = composeOld(Service::orthros, 2010y / February / 14);
   EXPECT_EQ(sunday.text(Slot::feastClause), kMeeting);
   EXPECT_EQ(sunday.text(Slot::risenClause), kAndRisen);
-  EXPECT_EQ(sunday.dismissal.dayTitle, "Forgiveness Sunday/Cheesefare");
+  EXPECT_EQ(sunday.dismissal.dayTitle,
+            "Forgiveness Sunday/Cheesefare; Meeting of Our Lord in the Temple");
   EXPECT_TRUE(sunday.dismissal.saintsDisplaced);
   for (Date day = 2010y / February / 15; day <= 2010y / February / 22; day += days{1}) {
     const auto composed = composeOld(Service::orthros, day);
@@ -107,7 +129,8 @@ TEST(OldCalendar, TheMeetingOnCheesefareSundayIn2037) {
             "Forefeast of the Meeting of Our Lord");
   const auto sunday = composeOld(Service::orthros, 2037y / February / 15);
   EXPECT_EQ(sunday.text(Slot::feastClause), kMeeting);
-  EXPECT_EQ(sunday.dismissal.dayTitle, "Forgiveness Sunday/Cheesefare");
+  EXPECT_EQ(sunday.dismissal.dayTitle,
+            "Forgiveness Sunday/Cheesefare; Meeting of Our Lord in the Temple");
   const auto monday = composeOld(Service::orthros, 2037y / February / 16);
   EXPECT_EQ(monday.text(Slot::feastClause), "");
   EXPECT_EQ(monday.dismissal.dayTitle, "");
