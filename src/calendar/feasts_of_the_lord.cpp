@@ -52,7 +52,7 @@ constexpr FeastRule kNativityRules[] = {
 
 constexpr FeastRule kCircumcisionRules[] = {
   {.name = "Circumcision of Our Lord", .applies = [](const S& s) { return isDate(s, 1, 1); },
-   .feastClause = kCircumcision, .risenClause = kAndRisen},
+   .dayTitle = "Circumcision of Our Lord", .feastClause = kCircumcision, .risenClause = kAndRisen},
 };
 
 constexpr FeastRule kTheophanyRules[] = {
@@ -62,7 +62,7 @@ constexpr FeastRule kTheophanyRules[] = {
    .feastClause = kTheophany, .risenClause = kAndRisen},
   {.name = "Vesperal Liturgy of Theophany", .applies = [](const S& s) { return isDate(s, 1, 5) && s.liturgyBasil() && !s.eveningLiturgy; },
    .feastClause = kTheophany},
-  {.name = "Forefeast of Theophany", .applies = [](const S& s) { return isBetween(s, 1, 3, 4); },
+  {.name = "Forefeast of Theophany", .applies = [](const S& s) { return isBetween(s, 1, 2, 4); },
    .dayTitle = "Forefeast of Theophany"},
   {.name = "Paramon of Theophany", .applies = [](const S& s) { return isDate(s, 1, 5); },
    .dayTitle = "Paramon of Theophany"},

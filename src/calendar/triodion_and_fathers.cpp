@@ -6,6 +6,7 @@
 
 #include "calendar/calendar_phases.h"
 #include "calendar/clause_texts.h"
+#include "calendar/great_feasts.h"
 
 namespace corvane {
 
@@ -52,8 +53,7 @@ struct FathersSunday {
   int firstDay;
   int lastDay;
   FathersEffect effect;
-  std::string_view alone;   // the Fathers without a saint of the day; the Righteous always
-  std::string_view joined;  // the Fathers after the saint of the day
+  std::string_view commemorated;  // the Fathers, or the Righteous
   RuleName name;
 };
 
@@ -64,15 +64,15 @@ using enum FathersEffect;
 // the Fathers of both councils are named.
 // clang-format off
 constexpr FathersSunday kFathers[] = {
-    {kFromPascha, 42, 42, fathers,   "of the 318 holy and God-bearing Fathers of the First Oecumenical Council in Nicaea, ", " and of the 318 holy and God-bearing Fathers of the First Oecumenical Council in Nicaea, ", "Sunday of the Fathers of the First Council"},
-    {10,          11, 17, fathers,   "of the 365 holy and God-bearing Fathers of the Seventh Oecumenical Council in Nicaea, ", " and of the 365 holy and God-bearing Fathers of the Seventh Oecumenical Council in Nicaea, ", "Sunday of the Fathers of the Seventh Council"},
-    {12,          26, 29, fathers,   "of Righteous Joseph the Betrothed, David the King, and James the Brother of God, ", " and of Righteous Joseph the Betrothed, David the King, and James the Brother of God, ", "Sunday after the Nativity"},
-    {1,            2,  5, suppress,  {}, {}, "Sunday before Theophany"},
-    {1,            7, 13, suppress,  {}, {}, "Sunday after Theophany"},
-    {8,            7, 13, suppress,  {}, {}, "Sunday in the afterfeast of the Transfiguration"},
-    {7,           13, 19, fathers,   "of the 630 holy and God-bearing Fathers of the Fourth Oecumenical Council, ", " and of the 630 holy and God-bearing Fathers of the Fourth Oecumenical Council, ", "Sunday of the Fathers of the Fourth Council"},
-    {12,          11, 17, fathers,   "of the Holy Forefathers of Christ our God, ", " and of the Holy Forefathers of Christ our God, ", "Sunday of the Forefathers"},
-    {12,          18, 24, righteous, "of all the Righteous who in every age have been well pleasing to God, ", {}, "Sunday before the Nativity"},
+    {kFromPascha, 42, 42, fathers,   "of the 318 holy and God-bearing Fathers of the First Oecumenical Council in Nicaea, ", "Sunday of the Fathers of the First Council"},
+    {10,          11, 17, fathers,   "of the 365 holy and God-bearing Fathers of the Seventh Oecumenical Council in Nicaea, ", "Sunday of the Fathers of the Seventh Council"},
+    {12,          26, 31, fathers,   "of Righteous Joseph the Betrothed, David the King, and James the Brother of God, ", "Sunday after the Nativity"},
+    {1,            2,  5, suppress,  {}, "Sunday before Theophany"},
+    {1,            7, 13, suppress,  {}, "Sunday after Theophany"},
+    {8,            7, 13, suppress,  {}, "Sunday in the afterfeast of the Transfiguration"},
+    {7,           13, 19, fathers,   "of the 630 holy and God-bearing Fathers of the Fourth Oecumenical Council, ", "Sunday of the Fathers of the Fourth Council"},
+    {12,          11, 17, fathers,   "of the Holy Forefathers of Christ our God, ", "Sunday of the Forefathers"},
+    {12,          18, 24, righteous, "of all the Righteous who in every age have been well pleasing to God, ", "Sunday before the Nativity"},
 };
 // clang-format on
 
@@ -87,18 +87,36 @@ bool fallsOn(const FathersSunday& sunday, const DismissalState& state) {
 // The saint of the day keeps his title and name and shares the Fathers' memory
 // phrase. His own memory phrase is the first "whose" after ", ": a "whose"
 // inside the commemoration ("the transfer of whose relics") is not cut, and a
-// clause without such a phrase is kept whole.
+// clause without such a phrase is kept whole. The kept part ends in ", ", so
+// "and " follows it with one blank.
 void joinFathers(DismissalState& state, const FathersSunday& sunday) {
   if (state.saintsClause.empty()) {
-    state.write(Slot::saintsClause, {sunday.alone, titles::kMemoryPlural}, sunday.name);
+    state.write(Slot::saintsClause, {sunday.commemorated, titles::kMemoryPlural}, sunday.name);
     return;
   }
   constexpr std::string_view kOwnMemory = ", whose";
   const std::size_t cut = state.saintsClause.find(kOwnMemory);
   const std::size_t kept = cut == std::string::npos ? state.saintsClause.size() : cut + 2;
   const std::string_view saintsPrefix = std::string_view{state.saintsClause}.substr(0, kept);
-  state.write(Slot::saintsClause, {saintsPrefix, sunday.joined, titles::kMemoryPlural},
-              sunday.name);
+  state.write(Slot::saintsClause,
+              {saintsPrefix, "and ", sunday.commemorated, titles::kMemoryPlural}, sunday.name);
+}
+
+// The Meeting of Our Lord where it is kept (on Cheesefare Sunday when
+// 2 February is Clean Monday), or another great feast of the fixed calendar.
+bool isGreatFeast(const DismissalState& state) {
+  return state.liturgicalDay == state.movable.meeting ||
+         greatFeastOn(state.month, state.day) != nullptr;
+}
+
+// A great feast that falls on a Sunday of the Triodion keeps its name after
+// the Sunday's: "Publican and Pharisee; Meeting of Our Lord in the Temple".
+void writeSundayTitle(DismissalState& state, const TriodionDay& day) {
+  if (isGreatFeast(state) && !state.dayTitle.empty()) {
+    state.write(Slot::dayTitle, {day.dayTitle, "; ", state.dayTitle}, day.name);
+  } else {
+    state.write(Slot::dayTitle, day.dayTitle, day.name);
+  }
 }
 
 void applyTriodion(DismissalState& state) {
@@ -109,7 +127,7 @@ void applyTriodion(DismissalState& state) {
     if (!day.saints[0].empty()) {
       state.write(Slot::saintsClause, {day.saints[0], day.saints[1], day.saints[2]}, day.name);
     }
-    if (!day.dayTitle.empty()) state.write(Slot::dayTitle, day.dayTitle, day.name);
+    if (!day.dayTitle.empty()) writeSundayTitle(state, day);
   }
 }
 
@@ -124,7 +142,7 @@ void applyFathers(DismissalState& state) {
         state.suppressSaints = true;
         break;
       case righteous:
-        state.write(Slot::saintsClause, sunday.alone, sunday.name);
+        state.write(Slot::saintsClause, sunday.commemorated, sunday.name);
         break;
     }
   }

@@ -99,15 +99,31 @@ TEST(SaintsOfTheDay, BrightWeekMoves) {
 TEST(TriodionAndFathers, SundaysOfTheFathersAndOfTheNativitySeason) {
   const SaintsCase rows[] = {
       // A "whose" inside the commemoration is not its memory phrase.
+      // One blank before each "and".
       {Service::orthros, 2003y / June / 8,
        "of the holy, glorious and right-victorious Greatmartyr Theodore the General, the transfer "
-       "of whose relics we commemorate this day,  and of the 318 holy and God-bearing Fathers of "
+       "of whose relics we commemorate this day, and of the 318 holy and God-bearing Fathers of "
        "the First Oecumenical Council in Nicaea, whose memories we celebrate this day, "},
       // The sixth Sunday after Pascha on a Sunday of 13 to 19 July: both councils, in order.
       {Service::orthros, 5175y / July / 13,
-       "of the Archangel Gabriel,  and of the 318 holy and God-bearing Fathers of the First "
-       "Oecumenical Council in Nicaea,  and of the 630 holy and God-bearing Fathers of the Fourth "
+       "of the Archangel Gabriel, and of the 318 holy and God-bearing Fathers of the First "
+       "Oecumenical Council in Nicaea, and of the 630 holy and God-bearing Fathers of the Fourth "
        "Oecumenical Council, whose memories we celebrate this day, "},
+      // 12 October 2025, a Sunday, as the published calendars give it.
+      {Service::orthros, 2025y / October / 12,
+       "of the holy, glorious and right-victorious Martyrs Probus, Tarachus, and Andronicus, and "
+       "of the 365 holy and God-bearing Fathers of the Seventh Oecumenical Council in Nicaea, "
+       "whose memories we celebrate this day, "},
+      // The Sunday after the Nativity on 31 December 2023 and 30 December 2029.
+      {Service::orthros, 2023y / December / 31,
+       "of Righteous Joseph the Betrothed, David the King, and James the Brother of God, whose "
+       "memories we celebrate this day, "},
+      {Service::greatVespers, 2029y / December / 29,
+       "of Righteous Joseph the Betrothed, David the King, and James the Brother of God, whose "
+       "memories we celebrate this day, "},
+      {Service::orthros, 2029y / December / 27,
+       "of the holy, glorious and right-victorious Protomartyr and Archdeacon Stephen, whose "
+       "memory we celebrate this day, "},
   };
   for (const SaintsCase& row : rows) expectSaints(row);
   // The Righteous replace St. Ignatius of 20 December.

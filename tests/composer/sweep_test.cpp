@@ -31,16 +31,14 @@ bool isEvening(const Variant& variant) {
          variant.service == Service::dailyVespers || variant.service == Service::presanctified;
 }
 
-// A double blank stands only after a saint's name before a joined Fathers
-// clause, and after St. Nicholas's memory in the daily services of a
-// Thursday, 6 December.
+// A double blank stands only after St. Nicholas's memory in the daily
+// services of a Thursday, 6 December.
 bool doubleBlanksAllowed(std::string_view sentence, bool nicholasOnThursday) {
   for (std::size_t at = sentence.find("  "); at != std::string_view::npos;
        at = sentence.find("  ", at + 2)) {
-    const bool fathers = sentence.substr(at - 1, 9) == ",  and of";
     const bool nicholas =
         nicholasOnThursday && at >= 9 && sentence.substr(at - 9, 11) == "this day,  ";
-    if (!fathers && !nicholas) return false;
+    if (!nicholas) return false;
   }
   return true;
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 #include "composer/composed.h"
 #include "state/picked_date.h"
@@ -86,6 +87,17 @@ Date meetingLeavetaking(int year) {
   return civilDay(year, 2, 9);
 }
 
+// The rows of the great feasts of the fixed calendar.
+const std::set<std::string> kGreatFeastRows = {"N5",
+                                               "T5",
+                                               "M3",
+                                               "Theotokos Mar 25",
+                                               "Theotokos Aug 15",
+                                               "Theotokos Sep 8",
+                                               "Theotokos Nov 21",
+                                               "Transfiguration Aug 6",
+                                               "Elevation Sep 14"};
+
 std::string expectedTitle(const std::vector<TitleRow>& rows, Date day, Service service) {
   const year_month_day date{day};
   const int year = static_cast<int>(date.year());
@@ -94,7 +106,7 @@ std::string expectedTitle(const std::vector<TitleRow>& rows, Date day, Service s
   const auto fromPascha = (day - julianEasterAsCivil(year)).count();
   const bool presanctified = service == Service::presanctified;
   const bool vespers = service == Service::greatVespers || service == Service::dailyVespers;
-  std::string title;
+  std::string title, lastRule;
   for (const TitleRow& row : rows) {
     bool applies = false;
     if (row.anchor == "date") {
@@ -109,16 +121,26 @@ std::string expectedTitle(const std::vector<TitleRow>& rows, Date day, Service s
     if (row.onlyIf == "presanctified") applies = applies && presanctified;
     if (row.onlyIf == "not presanctified") applies = applies && !presanctified;
     if (row.onlyIf == "greatVespers or dailyVespers") applies = applies && vespers;
-    if (applies) title = row.title;
+    if (!applies) continue;
+    // A great feast on a Sunday of the Triodion keeps its name after the Sunday's.
+    const bool feastStands = kGreatFeastRows.contains(lastRule);
+    if (row.rule.starts_with("Triodion") && feastStands) {
+      title.insert(0, "; ").insert(0, row.title);
+    } else {
+      title = row.title;
+    }
+    lastRule = row.rule;
   }
   return title;
 }
 
 TEST(Texts, EveryDaysNameOverWholeYears) {
   const std::vector<TitleRow> rows = titleRows();
-  // Pascha on 8 April (2029), 5 April (2037), 20 April (2025), 12 April (2026),
-  // 5 May (2024), 25 April (2038).
-  for (int year : {2024, 2025, 2026, 2029, 2037, 2038}) {
+  // Pascha on 8 April (2029: the Annunciation on the Sunday of St. Mary of
+  // Egypt), 13 April (2031: the Meeting on the Sunday of the Publican and the
+  // Pharisee), 5 April (2037), 20 April (2025), 12 April (2026), 5 May (2024),
+  // 25 April (2038).
+  for (int year : {2024, 2025, 2026, 2029, 2031, 2037, 2038}) {
     for (Service service : {Service::orthros, Service::presanctified, Service::greatVespers}) {
       const bool evening = service != Service::orthros;
       for (Date picked = civilDay(year, 1, 1); picked <= civilDay(year, 12, 31);
@@ -285,7 +307,7 @@ TEST(Texts, EveryPatronsClause) {
 // The fixed words of the sentence, filled with the composition's own slots.
 std::string filledForm(std::string form, const Dismissal& dismissal) {
   for (std::size_t i = 0; i < kSlotCount; ++i) {
-    const std::string name = "{" + std::string{kSlotNames[i]} + "}";
+    const std::string name = std::string{"{"}.append(kSlotNames[i]).append("}");
     for (std::size_t at = form.find(name); at != std::string::npos; at = form.find(name)) {
       form.replace(at, name.size(), dismissal.slotRecords[i].text);
     }
