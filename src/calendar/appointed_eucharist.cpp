@@ -17,6 +17,7 @@ struct EucharistRule {
   std::string_view name;
   bool (*matches)(const D&);
   E (*appoints)(const D&);
+  bool vesperal = false;  // St. Basil's Liturgy, when appointed, is served at Vespers of the day
 };
 
 bool isWeekday(const D& d) {
@@ -27,6 +28,9 @@ bool isAnyOf(int value, std::initializer_list<int> values) {
     if (value == each) return true;
   }
   return false;
+}
+bool isLentenWeekday(const D& d) {
+  return isWeekday(d) && d.inGreatLent();
 }
 
 // Usual Typikon practice, the same for both calendars. The first row that
@@ -41,14 +45,14 @@ constexpr EucharistRule kEucharistRules[] = {
    [](const D&) { return E::basil; }},
   {"Great Thursday and Great Saturday",
    [](const D& d) { return d.fromPascha == -3 || d.fromPascha == -1; },
-   [](const D&) { return E::basil; }},
+   [](const D&) { return E::basil; }, true},
   {"Circumcision of Our Lord and St. Basil the Great",
    [](const D& d) { return d.is(1, 1); },
    [](const D&) { return E::basil; }},
   // The vesperal Liturgy of St. Basil on a weekday; on a weekend it moves to the feast.
   {"Paramon of the Nativity or of Theophany",
    [](const D& d) { return d.is(12, 24) || d.is(1, 5); },
-   [](const D& d) { return isWeekday(d) ? E::basil : E::chrysostom; }},
+   [](const D& d) { return isWeekday(d) ? E::basil : E::chrysostom; }, true},
   {"Nativity of Our Lord or Theophany",
    [](const D& d) { return d.is(12, 25) || d.is(1, 6); },
    [](const D& d) { return d.weekday == Sunday || d.weekday == Monday ? E::basil : E::chrysostom; }},
@@ -59,9 +63,20 @@ constexpr EucharistRule kEucharistRules[] = {
   {"Annunciation of the Theotokos",
    [](const D& d) { return d.annunciation(); },
    [](const D&) { return E::chrysostom; }},
-  {"Weekdays of Great Lent and of Holy Week",
-   [](const D& d) { return (isWeekday(d) && -48 <= d.fromPascha && d.fromPascha <= -9) ||
-                           isAnyOf(d.fromPascha, {-6, -5, -4}); },
+  {"Wednesdays and Fridays of Great Lent",
+   [](const D& d) { return isLentenWeekday(d) && (d.weekday == Wednesday || d.weekday == Friday); },
+   [](const D&) { return E::presanctified; }},
+  {"Thursday of the Great Canon",
+   [](const D& d) { return d.fromPascha == -17; },
+   [](const D&) { return E::presanctified; }},
+  {"Finding of the Forerunner's Head or Forty Martyrs of Sebaste in Great Lent",
+   [](const D& d) { return isLentenWeekday(d) && (d.is(2, 24) || d.is(3, 9)); },
+   [](const D&) { return E::presanctified; }},
+  {"Mondays, Tuesdays and Thursdays of Great Lent",
+   [](const D& d) { return isLentenWeekday(d); },
+   [](const D&) { return E::none; }},
+  {"Great Monday, Tuesday and Wednesday",
+   [](const D& d) { return isAnyOf(d.fromPascha, {-6, -5, -4}); },
    [](const D&) { return E::presanctified; }},
   // Only an old-calendar temple can meet the Meeting of Our Lord there.
   {"Cheesefare Wednesday and Friday",
@@ -87,7 +102,9 @@ TypikonDay typikonDayOf(Date day, TempleCalendar calendar) {
 AppointedEucharist appointedEucharist(Date day, TempleCalendar calendar) {
   const TypikonDay facts = typikonDayOf(day, calendar);
   for (const EucharistRule& rule : kEucharistRules) {
-    if (rule.matches(facts)) return {rule.appoints(facts), rule.name};
+    if (!rule.matches(facts)) continue;
+    const Eucharist eucharist = rule.appoints(facts);
+    return {eucharist, rule.name, rule.vesperal && eucharist == Eucharist::basil};
   }
   return {};  // not reached: the last row matches every day
 }

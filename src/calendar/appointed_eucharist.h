@@ -25,6 +25,8 @@ struct TypikonDay {
   std::chrono::weekday weekday;
 
   bool is(int month, int day) const { return date.month == month && date.day == day; }
+  // The first six weeks, from Clean Monday to the Friday before Lazarus Saturday.
+  bool inGreatLent() const { return -48 <= fromPascha && fromPascha <= -9; }
   bool annunciation() const { return is(3, 25); }
 };
 TypikonDay typikonDayOf(Date day, TempleCalendar calendar);
@@ -34,6 +36,9 @@ TypikonDay typikonDayOf(Date day, TempleCalendar calendar);
 struct AppointedEucharist {
   Eucharist eucharist = Eucharist::none;
   std::string_view rule;
+  // The Vesperal Liturgy of St. Basil (Great Thursday, Great Saturday, a
+  // paramon on a weekday): served in the evening, yet the Liturgy of the day itself.
+  bool vesperal = false;
   friend bool operator==(const AppointedEucharist&, const AppointedEucharist&) = default;
 };
 [[nodiscard]] AppointedEucharist appointedEucharist(Date day, TempleCalendar calendar);

@@ -1,6 +1,7 @@
 #include "calendar/service_warning.h"
 
 #include "calendar/appointed_eucharist.h"
+#include "calendar/great_feasts.h"
 #include "state/english_date.h"
 
 namespace corvane {
@@ -9,33 +10,12 @@ using namespace std::chrono;
 
 namespace {
 
-// The fixed great feasts whose eve takes Great Vespers and whose morning the
-// festal Orthros, in the temple's calendar.
-struct GreatFeast {
-  int month, day;
-  std::string_view name;
-};
-// clang-format off
-constexpr GreatFeast kGreatFeasts[] = {
-  {9, 8,   "the Nativity of the Theotokos"},
-  {9, 14,  "the Elevation of the Holy Cross"},
-  {11, 21, "the Entry of the Theotokos into the Temple"},
-  {12, 25, "the Nativity of Our Lord"},
-  {1, 6,   "Theophany"},
-  {2, 2,   "the Meeting of Our Lord"},
-  {3, 25,  "the Annunciation"},
-  {8, 6,   "the Transfiguration"},
-  {8, 15,  "the Dormition of the Theotokos"},
-};
-// clang-format on
-
 constexpr int kAscension = 39;
 
+// The eve of a great feast takes Great Vespers and its morning the festal
+// Orthros, in the temple's calendar.
 const GreatFeast* greatFeastOn(const TypikonDay& day) {
-  for (const GreatFeast& feast : kGreatFeasts) {
-    if (day.is(feast.month, feast.day)) return &feast;
-  }
-  return nullptr;
+  return corvane::greatFeastOn(day.date.month, day.date.day);
 }
 
 // The sentence of a warning, written in place, so that a long run of dates
@@ -84,11 +64,28 @@ void isAppointed(Sentence& sentence, const AppointedEucharist& appointed) {
 // Each of the checks below fills `into` and returns true when the service
 // picked is not the one appointed.
 
+// "On Tuesday, March 3, 2026, no Liturgy is appointed (…)": the warning of a
+// day without a Liturgy, whichever Liturgy was picked.
+void noLiturgyWarning(const ServiceRequest& request, const AppointedEucharist& appointed,
+                      ServiceWarning& into) {
+  into.appointed = std::nullopt;
+  Sentence sentence{into.sentence};
+  sentence << "On " << request.served << ", ";
+  isAppointed(sentence, appointed);
+  sentence << ".";
+}
+
 // Judged on the day itself: it is the evening communion of that fast day.
+// On a weekday of Great Lent that has no Liturgy, the warning says only that.
 bool presanctifiedWarning(const ServiceRequest& request, TempleCalendar calendar,
                           ServiceWarning& into) {
   const AppointedEucharist appointed = appointedEucharist(request.served, calendar);
   if (appointed.eucharist == Eucharist::presanctified) return false;
+  if (appointed.eucharist == Eucharist::none &&
+      typikonDayOf(request.served, calendar).inGreatLent()) {
+    noLiturgyWarning(request, appointed, into);
+    return true;
+  }
   into.appointed = eucharistService(appointed.eucharist);
   Sentence sentence{into.sentence};
   sentence << "The Liturgy of the Presanctified Gifts is served on weekdays of Great Lent and in "
@@ -103,12 +100,30 @@ bool liturgyWarning(const ServiceRequest& request, TempleCalendar calendar, Serv
   const AppointedEucharist appointed = appointedEucharist(request.served, calendar);
   const Eucharist picked = pickedEucharist(request.service);
   if (appointed.eucharist == picked) return false;
+  if (appointed.eucharist == Eucharist::none) {
+    noLiturgyWarning(request, appointed, into);
+    return true;
+  }
   into.appointed = eucharistService(appointed.eucharist);
   Sentence sentence{into.sentence};
   sentence << "On " << request.served << ", ";
   isAppointed(sentence, appointed);
-  if (appointed.eucharist != Eucharist::none) sentence << ", not " << picked;
-  sentence << ".";
+  sentence << ", not " << picked << ".";
+  return true;
+}
+
+// The Vesperal Liturgy of St. Basil is served at Vespers, yet it is the
+// Liturgy of its own day: composed as an evening Liturgy it would be moved to
+// the next day (Great Friday, Pascha, the feast).
+bool vesperalBasilWarning(const ServiceRequest& request, TempleCalendar calendar,
+                          ServiceWarning& into) {
+  if (request.service != Service::basil) return false;
+  if (!appointedEucharist(request.served, calendar).vesperal) return false;
+  into.appointed = Service::basil;
+  Sentence{into.sentence} << "The Vesperal Liturgy of St. Basil the Great is the Liturgy of "
+                          << request.served
+                          << " itself: compose it without the evening choice, or the dismissal "
+                             "will be that of the next day.";
   return true;
 }
 
@@ -116,6 +131,7 @@ bool liturgyWarning(const ServiceRequest& request, TempleCalendar calendar, Serv
 // next day, to which it belongs.
 bool eveningLiturgyWarning(const ServiceRequest& request, TempleCalendar calendar,
                            ServiceWarning& into) {
+  if (vesperalBasilWarning(request, calendar, into)) return true;
   const Date nextDay = request.served + days{1};
   const AppointedEucharist today = appointedEucharist(request.served, calendar);
   const AppointedEucharist tomorrow = appointedEucharist(nextDay, calendar);

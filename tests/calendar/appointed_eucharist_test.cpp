@@ -22,7 +22,12 @@ constexpr std::string_view kParamon = "Paramon of the Nativity or of Theophany";
 constexpr std::string_view kNativityTheophany = "Nativity of Our Lord or Theophany";
 constexpr std::string_view kRoyalHours = "Royal Hours on the Friday before the paramon";
 constexpr std::string_view kAnnunciation = "Annunciation of the Theotokos";
-constexpr std::string_view kLentWeekdays = "Weekdays of Great Lent and of Holy Week";
+constexpr std::string_view kWednesdaysFridays = "Wednesdays and Fridays of Great Lent";
+constexpr std::string_view kGreatCanon = "Thursday of the Great Canon";
+constexpr std::string_view kHeadOrFortyMartyrs =
+    "Finding of the Forerunner's Head or Forty Martyrs of Sebaste in Great Lent";
+constexpr std::string_view kNoLenten = "Mondays, Tuesdays and Thursdays of Great Lent";
+constexpr std::string_view kGreatMondayToWednesday = "Great Monday, Tuesday and Wednesday";
 constexpr std::string_view kCheesefare = "Cheesefare Wednesday and Friday";
 constexpr std::string_view kOtherDay = "Every other day";
 
@@ -32,6 +37,7 @@ struct Row {
   Eucharist eucharist;
   std::string_view rule;
   const char* why;
+  bool vesperal = false;  // St. Basil's Liturgy at Vespers of the day itself
 };
 
 // Each rule inside its edges (the days just outside are swept against rules
@@ -51,20 +57,20 @@ TEST(AppointedEucharist, EachRuleAtItsEdges) {
       {2029y / March / 25, N, E::basil, kLentSundays, "the Annunciation on p = -14"},
       {1778y / April / 5, J, E::basil, kLentSundays, "Julian 25 March on p = -14"},
       // Great Thursday and Great Saturday, the Annunciation included.
-      {2026y / April / 9, N, E::basil, kGreatThursdaySaturday, "p = -3"},
-      {2026y / April / 11, N, E::basil, kGreatThursdaySaturday, "p = -1"},
-      {1798y / April / 5, J, E::basil, kGreatThursdaySaturday, "Julian 25 March on p = -3"},
-      {1844y / April / 6, J, E::basil, kGreatThursdaySaturday, "Julian 25 March on p = -1"},
+      {2026y / April / 9, N, E::basil, kGreatThursdaySaturday, "p = -3", true},
+      {2026y / April / 11, N, E::basil, kGreatThursdaySaturday, "p = -1", true},
+      {1798y / April / 5, J, E::basil, kGreatThursdaySaturday, "Julian 25 March on p = -3", true},
+      {1844y / April / 6, J, E::basil, kGreatThursdaySaturday, "Julian 25 March on p = -1", true},
       // 1 January, whatever its weekday.
       {2023y / January / 1, N, E::basil, kJanuary1, "a Sunday"},
       {2026y / January / 14, J, E::basil, kJanuary1, "Julian 1 January"},
       {2025y / December / 31, N, E::chrysostom, kOtherDay, "the day before"},
       // The paramons: St. Basil on a weekday, St. John Chrysostom on a weekend.
-      {2026y / December / 24, N, E::basil, kParamon, "a Thursday"},
+      {2026y / December / 24, N, E::basil, kParamon, "a Thursday", true},
       {2022y / December / 24, N, E::chrysostom, kParamon, "a Saturday"},
-      {2027y / January / 5, N, E::basil, kParamon, "a Tuesday"},
+      {2027y / January / 5, N, E::basil, kParamon, "a Tuesday", true},
       {2025y / January / 5, N, E::chrysostom, kParamon, "a Sunday"},
-      {2026y / January / 6, J, E::basil, kParamon, "Julian 24 December, a Tuesday"},
+      {2026y / January / 6, J, E::basil, kParamon, "Julian 24 December, a Tuesday", true},
       {2026y / January / 18, J, E::chrysostom, kParamon, "Julian 5 January, a Sunday"},
       // The feasts: St. Basil when the paramon fell on a weekend.
       {2022y / December / 25, N, E::basil, kNativityTheophany, "a Sunday"},
@@ -81,12 +87,24 @@ TEST(AppointedEucharist, EachRuleAtItsEdges) {
       {2026y / March / 25, N, E::chrysostom, kAnnunciation, "a Wednesday of Lent"},
       {2023y / March / 25, N, E::chrysostom, kAnnunciation, "a Saturday of Lent"},
       {1773y / April / 5, J, E::chrysostom, kAnnunciation, "Julian 25 March on Great Monday"},
-      // The weekdays of Lent, and Great Monday to Wednesday.
-      {1773y / April / 5, N, E::presanctified, kLentWeekdays, "Great Monday"},
-      {2026y / February / 23, N, E::presanctified, kLentWeekdays, "Clean Monday, p = -48"},
-      {2026y / April / 3, N, E::presanctified, kLentWeekdays, "the Friday before, p = -9"},
-      {2026y / April / 8, N, E::presanctified, kLentWeekdays, "Great Wednesday, p = -4"},
-      {2025y / April / 16, J, E::presanctified, kLentWeekdays, "Great Wednesday"},
+      // The Presanctified on the Wednesdays and Fridays of Lent, on the
+      // Thursday of the Great Canon, on the Finding of the Forerunner's Head
+      // and the Forty Martyrs; no Liturgy on the other weekdays of Lent.
+      {2026y / February / 25, N, E::presanctified, kWednesdaysFridays, "the first Wednesday"},
+      {2026y / April / 3, N, E::presanctified, kWednesdaysFridays, "the Friday before, p = -9"},
+      {2026y / March / 26, N, E::presanctified, kGreatCanon, "the fifth Thursday, p = -17"},
+      {2026y / February / 24, N, E::presanctified, kHeadOrFortyMartyrs, "24 February, a Tuesday"},
+      {2026y / March / 9, N, E::presanctified, kHeadOrFortyMartyrs, "9 March, a Monday"},
+      {2026y / March / 9, J, E::presanctified, kHeadOrFortyMartyrs, "Julian 24 February, a Monday"},
+      {2026y / February / 23, N, E::none, kNoLenten, "Clean Monday, p = -48"},
+      {2026y / February / 26, N, E::none, kNoLenten, "the first Thursday"},
+      {2026y / February / 24, J, E::none, kNoLenten, "Julian 11 February, a Tuesday"},
+      {2026y / March / 19, N, E::none, kNoLenten, "the fourth Thursday, p = -24"},
+      {2026y / March / 31, N, E::none, kNoLenten, "the sixth Tuesday, p = -12"},
+      // Great Monday to Wednesday.
+      {1773y / April / 5, N, E::presanctified, kGreatMondayToWednesday, "Great Monday"},
+      {2026y / April / 8, N, E::presanctified, kGreatMondayToWednesday, "Great Wednesday, p = -4"},
+      {2025y / April / 16, J, E::presanctified, kGreatMondayToWednesday, "Great Wednesday"},
       // Cheesefare Wednesday and Friday; the Meeting there in an old-calendar temple.
       {2026y / February / 18, N, E::none, kCheesefare, "p = -53"},
       {1844y / February / 14, J, E::chrysostom, kCheesefare, "Julian 2 February on p = -53"},
@@ -98,7 +116,7 @@ TEST(AppointedEucharist, EachRuleAtItsEdges) {
   };
   for (const Row& row : rows) {
     const AppointedEucharist appointed = appointedEucharist(row.day, row.calendar);
-    EXPECT_EQ(appointed, (AppointedEucharist{row.eucharist, row.rule}))
+    EXPECT_EQ(appointed, (AppointedEucharist{row.eucharist, row.rule, row.vesperal}))
         << row.why << ": " << isoDate(row.day) << " (" << calendarName(row.calendar) << ")";
   }
 }

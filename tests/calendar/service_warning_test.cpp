@@ -52,8 +52,31 @@ TEST(ServiceWarning, SaysWhatIsAppointedOnTheDay) {
       {Service::dailyOrthros, false, 2026y / April / 13, N, Service::orthros,
        "Daily Orthros is not served in Bright Week; on Monday, April 13, 2026, Orthros is "
        "appointed."},
+      // A weekday of Lent without a Liturgy, whichever Liturgy is picked.
+      {Service::presanctified, false, 2026y / February / 23, N, std::nullopt,
+       "On Monday, February 23, 2026, no Liturgy is appointed (Mondays, Tuesdays and Thursdays "
+       "of Great Lent)."},
+      {Service::chrysostom, false, 2026y / February / 26, J, std::nullopt,
+       "On Thursday, February 26, 2026, no Liturgy is appointed (Mondays, Tuesdays and Thursdays "
+       "of Great Lent)."},
+      // The Vesperal Liturgy of St. Basil picked with the evening choice.
+      {Service::basil, true, 2027y / April / 29, N, Service::basil,
+       "The Vesperal Liturgy of St. Basil the Great is the Liturgy of Thursday, April 29, 2027 "
+       "itself: compose it without the evening choice, or the dismissal will be that of the next "
+       "day."},
+      {Service::basil, true, 2026y / April / 11, J, Service::basil,
+       "The Vesperal Liturgy of St. Basil the Great is the Liturgy of Saturday, April 11, 2026 "
+       "itself: compose it without the evening choice, or the dismissal will be that of the next "
+       "day."},
+      {Service::basil, true, 2026y / December / 24, N, Service::basil,
+       "The Vesperal Liturgy of St. Basil the Great is the Liturgy of Thursday, December 24, 2026 "
+       "itself: compose it without the evening choice, or the dismissal will be that of the next "
+       "day."},
       // No warning: Great Wednesday (Julian), Great Saturday's morning, the
-      // Annunciation's evening, Julian 25 March on Great Saturday.
+      // Annunciation's evening, Julian 25 March on Great Saturday; an evening
+      // St. Basil on a Sunday of Lent, and on the eve of a feast that takes it.
+      {Service::basil, true, 2026y / March / 1, N, {}, ""},
+      {Service::basil, true, 2022y / December / 24, N, {}, ""},
       {Service::presanctified, false, 2025y / April / 16, J, {}, ""},
       {Service::basil, false, 2025y / April / 19, N, {}, ""},
       {Service::chrysostom, true, 2025y / March / 25, N, {}, ""},
@@ -83,7 +106,7 @@ TEST(ServiceWarning, ReusedStorageHoldsTheLatestWarningOnly) {
   serviceWarning({2026y / March / 7, Service::presanctified, false}, temple, warning);
   ASSERT_TRUE(warning);
   EXPECT_NE(warning->sentence.find("on Saturday, March 7, 2026,"), std::string::npos);
-  serviceWarning({2026y / March / 2, Service::presanctified, false}, temple, warning);
+  serviceWarning({2026y / March / 4, Service::presanctified, false}, temple, warning);
   EXPECT_FALSE(warning);
 }
 

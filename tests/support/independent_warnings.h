@@ -55,9 +55,14 @@ inline Appointed eucharistOf(Day date, bool oldCalendar) {
     return Appointed::noLiturgy;
   }
   if (annunciation) return Appointed::chrysostom;
-  if ((mondayToFriday && p >= -48 && p <= -9) || p == -6 || p == -5 || p == -4) {
-    return Appointed::presanctified;
+  // In the six weeks of Lent: Wednesdays and Fridays, the Thursday of the
+  // Great Canon, the Head of the Forerunner and the Forty Martyrs.
+  if (mondayToFriday && p >= -48 && p <= -9) {
+    const bool presanctified =
+        x.weekday == 3 || x.weekday == 5 || p == -17 || x.on(2, 24) || x.on(3, 9);
+    return presanctified ? Appointed::presanctified : Appointed::noLiturgy;
   }
+  if (p == -6 || p == -5 || p == -4) return Appointed::presanctified;
   if (p == -53 || p == -51) return x.on(2, 2) ? Appointed::chrysostom : Appointed::noLiturgy;
   return Appointed::chrysostom;
 }
@@ -83,8 +88,13 @@ inline bool expectsWarning(Service service, bool evening, Day served, bool oldCa
       return notAppointed(Appointed::presanctified);
     case Service::chrysostom:
       return notAppointed(Appointed::chrysostom);
-    case Service::basil:
-      return notAppointed(Appointed::basil);
+    case Service::basil: {
+      // The Vesperal Liturgy is that of its own day, never an evening one.
+      const RuleDay x = ruleDayOf(served, oldCalendar);
+      const bool vesperalDay = x.fromPascha == -3 || x.fromPascha == -1 ||
+                               ((x.on(12, 24) || x.on(1, 5)) && x.weekday >= 1 && x.weekday <= 5);
+      return (evening && vesperalDay) || notAppointed(Appointed::basil);
+    }
     case Service::dailyVespers: {
       const RuleDay l = ruleDayOf(next, oldCalendar);
       return l.weekday == 0 || isFixedGreatFeast(l) || l.fromPascha == 39 || l.fromPascha == -1;

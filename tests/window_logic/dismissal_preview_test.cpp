@@ -39,7 +39,7 @@ TEST(DismissalPreview, TheBookletSaysWhichEntriesDrawAWarning) {
   testing::TemporaryFolder folder;
   BookletList list{folder.path() / "booklet.txt", [](const std::string&) {}};
   list.load();
-  ASSERT_TRUE(list.add({2026y / March / 2, Service::presanctified, false}));
+  ASSERT_TRUE(list.add({2026y / March / 4, Service::presanctified, false}));
   ASSERT_TRUE(list.add({2026y / March / 1, Service::presanctified, false}));
   ASSERT_TRUE(list.add({2026y / January / 19, Service::basil, false}));
   TempleSettings temple;
