@@ -133,8 +133,7 @@ std::optional<Service> eucharistService(Eucharist eucharist) {
   return std::nullopt;
 }
 
-std::string appointedEucharistLine(Date day, TempleCalendar calendar) {
-  const AppointedEucharist appointed = appointedEucharist(day, calendar);
+std::string appointedEucharistLine(Date day, const AppointedEucharist& appointed) {
   std::string line = "Eucharist appointed on ";
   appendEnglishLongDate(line, day);
   line += ": ";

@@ -50,6 +50,6 @@ std::optional<Service> eucharistService(Eucharist eucharist);
 
 // For a reader who asks why: "Eucharist appointed on Sunday, March 1, 2026:
 // the Divine Liturgy of St. Basil the Great (Sundays of Great Lent)".
-std::string appointedEucharistLine(Date day, TempleCalendar calendar);
+std::string appointedEucharistLine(Date day, const AppointedEucharist& appointed);
 
 }  // namespace corvane

@@ -11,7 +11,7 @@ namespace corvane {
 // Sunday test, starting resurrection clause, the evening shift and the date parts.
 void openLiturgicalDay(DismissalState& state);
 // Pascha of the liturgical day's year and the dates derived from it.
-void fixMovableDates(DismissalState& state);
+void reckonMovableDates(DismissalState& state);
 // The Nativity, Circumcision, Theophany, Meeting, Holy Week, Pascha, Ascension, Pentecost.
 void applyFeastsOfTheLord(DismissalState& state);
 // The Transfiguration, the Elevation, the author of the Liturgy, the Theotokos,

@@ -42,11 +42,12 @@ inline int daysFrom(Date movable, const DismissalState& state) {
 }
 
 inline bool isDate(const DismissalState& state, int month, int day) {
-  return state.month == month && state.day == day;
+  return state.churchDate.month == month && state.churchDate.day == day;
 }
 
 inline bool isBetween(const DismissalState& state, int month, int firstDay, int lastDay) {
-  return state.month == month && firstDay <= state.day && state.day <= lastDay;
+  return state.churchDate.month == month && firstDay <= state.churchDate.day &&
+         state.churchDate.day <= lastDay;
 }
 
 inline bool isOrthros(const DismissalState& state) {

@@ -85,7 +85,7 @@ constexpr FeastRule kMeetingRules[] = {
    .dayTitle = "Forefeast of the Meeting of Our Lord"},
   {.name = "Meeting of Our Lord in the Temple", .applies = [](const S& s) { return s.liturgicalDay == s.movable.meeting; },
    .dayTitle = "Meeting of Our Lord in the Temple"},
-  {.name = "Afterfeast of the Meeting of Our Lord", .applies = [](const S& s) { return s.month == 2 && s.day >= 3 && s.movable.meetingLeavetaking && s.liturgicalDay < *s.movable.meetingLeavetaking; },
+  {.name = "Afterfeast of the Meeting of Our Lord", .applies = [](const S& s) { return isBetween(s, 2, 3, 31) && s.movable.meetingLeavetaking && s.liturgicalDay < *s.movable.meetingLeavetaking; },
    .dayTitle = "Afterfeast of the Meeting of Our Lord"},
   {.name = "Leavetaking of the Meeting of Our Lord", .applies = [](const S& s) { return s.liturgicalDay == s.movable.meetingLeavetaking; },
    .dayTitle = "Leavetaking of the Meeting of Our Lord"},

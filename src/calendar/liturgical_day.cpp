@@ -9,7 +9,8 @@ namespace corvane {
 using namespace std::chrono;
 
 bool isEveningService(const DismissalState& state) {
-  return state.eveningLiturgy || state.greatVespers() || state.dailyVespers() || state.presanctified();
+  return state.eveningLiturgy || state.greatVespers() || state.dailyVespers() ||
+         state.presanctified();
 }
 
 void openLiturgicalDay(DismissalState& state) {
@@ -26,14 +27,11 @@ void openLiturgicalDay(DismissalState& state) {
   if (isEveningService(state)) state.liturgicalDay += days{1};
 
   // The rules read the liturgical day as a date of the temple's calendar.
-  const ChurchDate date = churchDateOf(state.liturgicalDay, state.calendar);
-  state.year = date.year;
-  state.month = date.month;
-  state.day = date.day;
+  state.churchDate = churchDateOf(state.liturgicalDay, state.calendar);
 }
 
-void fixMovableDates(DismissalState& state) {
-  state.movable = movableDatesOf(state.year, state.calendar);
+void reckonMovableDates(DismissalState& state) {
+  state.movable = movableDatesOf(state.churchDate.year, state.calendar);
 }
 
 }  // namespace corvane

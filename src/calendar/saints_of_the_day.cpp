@@ -70,10 +70,10 @@ void moveIntoBrightWeek(DismissalState& state) {
     if (state.movable.pascha <= ownDate) continue;
     // The text is the one the commemoration has on its own date.
     const std::string_view moved = saintsRowsOf(move.month, move.day).back()->text;
-    if (move.replaces || state.saintsClause.empty()) {
+    if (move.replaces || state.text(Slot::saintsClause).empty()) {
       state.write(Slot::saintsClause, moved, move.name);
     } else {
-      state.write(Slot::saintsClause, {state.saintsClause, "and ", moved}, move.name);
+      state.write(Slot::saintsClause, {state.text(Slot::saintsClause), "and ", moved}, move.name);
     }
     return;
   }
@@ -83,7 +83,7 @@ void moveIntoBrightWeek(DismissalState& state) {
 
 void applySaintsOfTheDay(DismissalState& state) {
   state.hierarchsOfTheDay = 0;
-  for (const SaintsRow* row : saintsRowsOf(state.month, state.day)) {
+  for (const SaintsRow* row : saintsRowsOf(state.churchDate.month, state.churchDate.day)) {
     if (holds(row->condition, state)) applyRow(*row, state);
   }
   moveIntoBrightWeek(state);

@@ -78,8 +78,7 @@ void noLiturgyWarning(const ServiceRequest& request, const AppointedEucharist& a
 // Judged on the day itself: it is the evening communion of that fast day.
 // On a weekday of Great Lent that has no Liturgy, the warning says only that.
 bool presanctifiedWarning(const ServiceRequest& request, TempleCalendar calendar,
-                          ServiceWarning& into) {
-  const AppointedEucharist appointed = appointedEucharist(request.served, calendar);
+                          const AppointedEucharist& appointed, ServiceWarning& into) {
   if (appointed.eucharist == Eucharist::presanctified) return false;
   if (appointed.eucharist == Eucharist::none &&
       typikonDayOf(request.served, calendar).inGreatLent()) {
@@ -96,8 +95,8 @@ bool presanctifiedWarning(const ServiceRequest& request, TempleCalendar calendar
   return true;
 }
 
-bool liturgyWarning(const ServiceRequest& request, TempleCalendar calendar, ServiceWarning& into) {
-  const AppointedEucharist appointed = appointedEucharist(request.served, calendar);
+bool liturgyWarning(const ServiceRequest& request, const AppointedEucharist& appointed,
+                    ServiceWarning& into) {
   const Eucharist picked = pickedEucharist(request.service);
   if (appointed.eucharist == picked) return false;
   if (appointed.eucharist == Eucharist::none) {
@@ -115,10 +114,9 @@ bool liturgyWarning(const ServiceRequest& request, TempleCalendar calendar, Serv
 // The Vesperal Liturgy of St. Basil is served at Vespers, yet it is the
 // Liturgy of its own day: composed as an evening Liturgy it would be moved to
 // the next day (Great Friday, Pascha, the feast).
-bool vesperalBasilWarning(const ServiceRequest& request, TempleCalendar calendar,
+bool vesperalBasilWarning(const ServiceRequest& request, const AppointedEucharist& appointed,
                           ServiceWarning& into) {
-  if (request.service != Service::basil) return false;
-  if (!appointedEucharist(request.served, calendar).vesperal) return false;
+  if (request.service != Service::basil || !appointed.vesperal) return false;
   into.appointed = Service::basil;
   Sentence{into.sentence} << "The Vesperal Liturgy of St. Basil the Great is the Liturgy of "
                           << request.served
@@ -130,10 +128,9 @@ bool vesperalBasilWarning(const ServiceRequest& request, TempleCalendar calendar
 // An Evening Liturgy may be that of the day it is served on or that of the
 // next day, to which it belongs.
 bool eveningLiturgyWarning(const ServiceRequest& request, TempleCalendar calendar,
-                           ServiceWarning& into) {
-  if (vesperalBasilWarning(request, calendar, into)) return true;
+                           const AppointedEucharist& today, ServiceWarning& into) {
+  if (vesperalBasilWarning(request, today, into)) return true;
   const Date nextDay = request.served + days{1};
-  const AppointedEucharist today = appointedEucharist(request.served, calendar);
   const AppointedEucharist tomorrow = appointedEucharist(nextDay, calendar);
   const Eucharist picked = pickedEucharist(request.service);
   if (today.eucharist == picked || tomorrow.eucharist == picked) return false;
@@ -200,7 +197,8 @@ bool dailyOrthrosWarning(const ServiceRequest& request, TempleCalendar calendar,
   return true;
 }
 
-bool warns(const ServiceRequest& request, TempleCalendar calendar, ServiceWarning& into) {
+bool warns(const ServiceRequest& request, TempleCalendar calendar,
+           const AppointedEucharist& appointed, ServiceWarning& into) {
   switch (request.service) {
     case Service::greatVespers:
     case Service::orthros:
@@ -210,36 +208,30 @@ bool warns(const ServiceRequest& request, TempleCalendar calendar, ServiceWarnin
     case Service::dailyOrthros:
       return dailyOrthrosWarning(request, calendar, into);
     case Service::presanctified:
-      return presanctifiedWarning(request, calendar, into);
+      return presanctifiedWarning(request, calendar, appointed, into);
     case Service::chrysostom:
     case Service::basil:
-      return request.evening ? eveningLiturgyWarning(request, calendar, into)
-                             : liturgyWarning(request, calendar, into);
+      return request.evening ? eveningLiturgyWarning(request, calendar, appointed, into)
+                             : liturgyWarning(request, appointed, into);
   }
   return false;
 }
 
 }  // namespace
 
-void serviceWarning(const ServiceRequest& request, const TempleSettings& temple,
-                    std::optional<ServiceWarning>& into) {
+bool warningNeedsEucharist(Service service) {
+  return service == Service::chrysostom || service == Service::basil ||
+         service == Service::presanctified;
+}
+
+void serviceWarning(const ServiceRequest& request, TempleCalendar calendar,
+                    const AppointedEucharist& appointed, std::optional<ServiceWarning>& into) {
   if (request.service == Service::greatVespers || request.service == Service::orthros) {
     into.reset();
     return;
   }
   if (!into) into.emplace();
-  if (!warns(request, temple.calendar, *into)) {
-    into.reset();
-    return;
-  }
-  into->picked = {request.service, request.evening && mayBeEvening(request.service)};
-}
-
-std::optional<ServiceWarning> serviceWarning(const ServiceRequest& request,
-                                             const TempleSettings& temple) {
-  std::optional<ServiceWarning> warning;
-  serviceWarning(request, temple, warning);
-  return warning;
+  if (!warns(request, calendar, appointed, *into)) into.reset();
 }
 
 }  // namespace corvane

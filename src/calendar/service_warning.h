@@ -3,7 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "settings/temple_settings.h"
+#include "calendar/appointed_eucharist.h"
+#include "settings/temple_calendar.h"
 #include "state/service.h"
 
 namespace corvane {
@@ -11,7 +12,6 @@ namespace corvane {
 // A service picked on a day whose rules appoint another: composed all the
 // same, since practice varies, but said to the person preparing the text.
 struct ServiceWarning {
-  ServiceVariant picked;
   // What the day appoints instead: the Eucharist of the day served (none when
   // no Liturgy is served at all; for an Evening Liturgy, that of the next
   // day, to which it belongs), or Great Vespers, or Orthros.
@@ -21,13 +21,16 @@ struct ServiceWarning {
   friend bool operator==(const ServiceWarning&, const ServiceWarning&) = default;
 };
 
-// Nothing when the service picked is the one appointed on its day; Great
-// Vespers and Orthros are never warned of.
-[[nodiscard]] std::optional<ServiceWarning> serviceWarning(const ServiceRequest& request,
-                                                           const TempleSettings& temple);
+// Whether a warning of the service needs the Eucharist of the day served:
+// those of the Liturgies do.
+bool warningNeedsEucharist(Service service);
 
-// The same, reusing the storage of an earlier warning: for long runs of dates.
-void serviceWarning(const ServiceRequest& request, const TempleSettings& temple,
-                    std::optional<ServiceWarning>& into);
+// Nothing when the service picked is the one appointed on its day; Great
+// Vespers and Orthros are never warned of. `appointed` is the Eucharist of
+// the day served, worked out once by the composition; it is read only where
+// warningNeedsEucharist. The storage of an earlier warning is reused, for
+// long runs of dates.
+void serviceWarning(const ServiceRequest& request, TempleCalendar calendar,
+                    const AppointedEucharist& appointed, std::optional<ServiceWarning>& into);
 
 }  // namespace corvane

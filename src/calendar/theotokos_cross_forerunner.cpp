@@ -142,13 +142,13 @@ void writeTheotokos(S& state) {
   } else {
     state.clear(Slot::theotokosClause);
   }
-  if (inHolyAndBrightWeek(state) && state.month == 3) {
+  if (inHolyAndBrightWeek(state) && state.churchDate.month == 3) {
     if (isDate(state, 3, 25)) {
-      if (state.dayTitle.empty()) {
+      if (state.text(Slot::dayTitle).empty()) {
         state.write(Slot::dayTitle, kAnnunciation,
                     "Annunciation of the Theotokos in Holy or Bright Week");
       } else {
-        state.write(Slot::dayTitle, {state.dayTitle, "; ", kAnnunciation},
+        state.write(Slot::dayTitle, {state.text(Slot::dayTitle), "; ", kAnnunciation},
                     "Annunciation of the Theotokos in Holy or Bright Week");
       }
     }

@@ -6,6 +6,7 @@
 
 #include "calendar/calendar_phases.h"
 #include "calendar/clause_texts.h"
+#include "calendar/feast_rule.h"
 #include "calendar/great_feasts.h"
 
 namespace corvane {
@@ -80,8 +81,8 @@ bool fallsOn(const FathersSunday& sunday, const DismissalState& state) {
   if (sunday.month == kFromPascha) {
     return state.liturgicalDay == state.movable.pascha + days{sunday.firstDay};
   }
-  return state.month == sunday.month && sunday.firstDay <= state.day &&
-         state.day <= sunday.lastDay && weekdayOf(state.liturgicalDay) == Sunday;
+  return isBetween(state, sunday.month, sunday.firstDay, sunday.lastDay) &&
+         weekdayOf(state.liturgicalDay) == Sunday;
 }
 
 // The saint of the day keeps his title and name and shares the Fathers' memory
@@ -90,14 +91,15 @@ bool fallsOn(const FathersSunday& sunday, const DismissalState& state) {
 // clause without such a phrase is kept whole. The kept part ends in ", ", so
 // "and " follows it with one blank.
 void joinFathers(DismissalState& state, const FathersSunday& sunday) {
-  if (state.saintsClause.empty()) {
+  const std::string_view saints = state.text(Slot::saintsClause);
+  if (saints.empty()) {
     state.write(Slot::saintsClause, {sunday.commemorated, titles::kMemoryPlural}, sunday.name);
     return;
   }
   constexpr std::string_view kOwnMemory = ", whose";
-  const std::size_t cut = state.saintsClause.find(kOwnMemory);
-  const std::size_t kept = cut == std::string::npos ? state.saintsClause.size() : cut + 2;
-  const std::string_view saintsPrefix = std::string_view{state.saintsClause}.substr(0, kept);
+  const std::size_t cut = saints.find(kOwnMemory);
+  const std::string_view saintsPrefix =
+      saints.substr(0, cut == saints.npos ? saints.size() : cut + 2);
   state.write(Slot::saintsClause,
               {saintsPrefix, "and ", sunday.commemorated, titles::kMemoryPlural}, sunday.name);
 }
@@ -106,14 +108,14 @@ void joinFathers(DismissalState& state, const FathersSunday& sunday) {
 // 2 February is Clean Monday), or another great feast of the fixed calendar.
 bool isGreatFeast(const DismissalState& state) {
   return state.liturgicalDay == state.movable.meeting ||
-         greatFeastOn(state.month, state.day) != nullptr;
+         greatFeastOn(state.churchDate.month, state.churchDate.day) != nullptr;
 }
 
 // A great feast that falls on a Sunday of the Triodion keeps its name after
 // the Sunday's: "Publican and Pharisee; Meeting of Our Lord in the Temple".
 void writeSundayTitle(DismissalState& state, const TriodionDay& day) {
-  if (isGreatFeast(state) && !state.dayTitle.empty()) {
-    state.write(Slot::dayTitle, {day.dayTitle, "; ", state.dayTitle}, day.name);
+  if (isGreatFeast(state) && !state.text(Slot::dayTitle).empty()) {
+    state.write(Slot::dayTitle, {day.dayTitle, "; ", state.text(Slot::dayTitle)}, day.name);
   } else {
     state.write(Slot::dayTitle, day.dayTitle, day.name);
   }

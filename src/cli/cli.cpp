@@ -2,10 +2,8 @@
 
 #include <fstream>
 #include <iostream>
-#include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "calendar/appointed_eucharist.h"
 #include "cli/command_line.h"
 #include "cli/saved_temple_choice.h"
 #include "cli/temple_explanation.h"
@@ -32,52 +30,17 @@ constexpr int kBadInput = 2;
 // The output is gathered in one buffer and written in large blocks.
 constexpr std::size_t kFlushAt = 1 << 20;
 
-// The nested --explain object, where the JSON library earns its place.
-nlohmann::ordered_json explanationJson(const Dismissal& dismissal) {
-  const MovableDates& dates = dismissal.movableDates;
-  nlohmann::ordered_json json;
-  json["liturgicalDay"] = isoDate(dismissal.liturgicalDay);
-  json["calendar"] = calendarName(dismissal.calendar);
-  json["churchDate"] = isoDate(dismissal.churchDate);
-  json["pascha"] = isoDate(dates.pascha);
-  const nlohmann::ordered_json leavetaking =
-      dates.meetingLeavetaking ? nlohmann::ordered_json(isoDate(*dates.meetingLeavetaking))
-                               : nlohmann::ordered_json(nullptr);
-  json["derived"] = {{"cleanMonday", isoDate(dates.cleanMonday)},
-                     {"meetingLeavetaking", leavetaking},
-                     {"lazarusSaturday", isoDate(dates.lazarusSaturday)},
-                     {"palmSunday", isoDate(dates.palmSunday)},
-                     {"ascension", isoDate(dates.ascension)},
-                     {"pentecost", isoDate(dates.pentecost)}};
-  nlohmann::ordered_json slots = nlohmann::ordered_json::object();
-  for (std::size_t i = 0; i < kSlotCount; ++i) {
-    const SlotRecord& slot = dismissal.slotRecords[i];
-    nlohmann::ordered_json entry;
-    entry["text"] = slot.text;
-    entry["rule"] = slot.rule.empty() ? nlohmann::ordered_json(nullptr)
-                                      : nlohmann::ordered_json(std::string{slot.rule});
-    slots[std::string{kSlotNames[i]}] = entry;
-  }
-  json["slots"] = slots;
-  const AppointedEucharist appointed = appointedEucharist(dismissal.pickedDate, dismissal.calendar);
-  const std::optional<Service> eucharist = eucharistService(appointed.eucharist);
-  json["appointedEucharist"] = {
-      {"service", eucharist ? nlohmann::ordered_json(std::string{serviceName(*eucharist)})
-                            : nlohmann::ordered_json(nullptr)},
-      {"rule", std::string{appointed.rule}}};
-  return json;
-}
-
 // {"date":…,"dayTitle":…,"serviceHeading":…,"dismissalText":…,"endingText":…,"warning":…}
 void appendJsonLine(std::string& out, const Dismissal& dismissal, bool explain,
-                    const nlohmann::ordered_json& temple) {
+                    std::string_view temple) {
   out += '{';
   appendDismissalFields(out, dismissal);
   if (explain) {
-    nlohmann::ordered_json explanation = {{"temple", temple}};
-    explanation.update(explanationJson(dismissal));
-    out += ",\"explain\":";
-    out += explanation.dump();
+    out += ",\"explain\":{\"temple\":";
+    out += temple;
+    out += ',';
+    appendExplanationFields(out, dismissal);
+    out += '}';
   }
   appendWarningField(out, dismissal);
   out += "}\n";
@@ -108,10 +71,10 @@ void appendWarningLine(std::string& out, const Dismissal& dismissal, const Liste
   if (!dismissal.warning) return;
   if (listed.listName.empty()) {
     out += "corvane-cli: warning: ";
-    out += isoDate(dismissal.pickedDate);
+    out += isoDate(dismissal.request.served);
     out += ' ';
-    out += serviceName(dismissal.service);
-    if (dismissal.eveningLiturgy) out += " evening";
+    out += serviceName(dismissal.request.service);
+    if (dismissal.request.evening) out += " evening";
   } else {
     out += listed.listName;
     out += ':';
@@ -132,7 +95,7 @@ class Printer {
         err_(err),
         request_(request),
         templeLine_(templeExplanationLine(request.temple, request.templeOrigin)),
-        templeJson_(templeJson(request.temple, request.templeOrigin)) {
+        templeJson_(templeJson(request.temple, request.templeOrigin).dump()) {
     buffer_.reserve(kFlushAt + (1 << 16));
   }
   ~Printer() { flush(); }
@@ -161,7 +124,7 @@ class Printer {
   std::ostream& err_;
   const Request& request_;
   const std::string templeLine_;
-  const nlohmann::ordered_json templeJson_;
+  const std::string templeJson_;  // the "temple" object of --explain --json
   std::string buffer_;
   std::string warnings_;
   bool first_ = true;
@@ -221,18 +184,19 @@ Done writeRequestedFile(const Request& request, std::istream& in, std::ostream& 
 void printRequested(const Request& request, std::istream& in, std::ostream& out,
                     std::ostream& err) {
   Printer printer{out, err, request};
+  const ComposeWith with{.explanation = request.explain};
   Dismissal dismissal;
   if (request.bookletFile) {
     const BookletFile list = readBooklet(*request.bookletFile, in);
     for (const ListedEntry& listed : list.entries) {
       const BookletEntry& entry = listed.entry;
-      compose({entry.picked, entry.service, entry.evening}, request.temple, dismissal);
+      compose({entry.picked, entry.service, entry.evening}, request.temple, dismissal, with);
       printer.print(dismissal, {list.name, listed.line});
     }
     return;
   }
   for (Date date = request.from; date <= request.to; date += days{1}) {
-    compose({date, request.service, request.evening}, request.temple, dismissal);
+    compose({date, request.service, request.evening}, request.temple, dismissal, with);
     printer.print(dismissal, {});
   }
 }

@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "calendar/calendar_phases.h"
+#include "calendar/feast_rule.h"
 #include "composer/composer_phases.h"
 #include "composer/sentence_texts.h"
 
@@ -36,22 +37,24 @@ void suppressSaints(DismissalState& state) {
 void assemble(const DismissalState& state, std::string& sentence) {
   sentence.clear();
   if (state.useWholeText) {
-    sentence = state.wholeText;
+    sentence = state.text(Slot::wholeText);
     return;
   }
   const auto append = [&sentence](std::initializer_list<std::string_view> pieces) {
     for (std::string_view piece : pieces) sentence.append(piece);
   };
-  append({kMay, state.feastClause, state.risenClause, kChristOurTrueGod, state.theotokosClause,
-          kSemicolon});
+  append({kMay, state.text(Slot::feastClause), state.text(Slot::risenClause), kChristOurTrueGod,
+          state.text(Slot::theotokosClause), kSemicolon});
   if (state.isDailyService()) {
-    append({state.weekdayClause, state.patronClause});
+    append({state.text(Slot::weekdayClause), state.text(Slot::patronClause)});
   } else {
-    append({kCross, state.crossClause, kSemicolon, kBodilessPowers, kForerunner,
-            state.forerunnerClause, kSemicolon, kApostles, state.liturgyAuthorClause,
-            kMartyrsAndFathers, state.patronClause});
+    append({kCross, state.text(Slot::crossClause), kSemicolon, kBodilessPowers, kForerunner,
+            state.text(Slot::forerunnerClause), kSemicolon, kApostles,
+            state.text(Slot::liturgyAuthorClause), kMartyrsAndFathers,
+            state.text(Slot::patronClause)});
   }
-  append({kAncestors, state.ancestorsClause, kSemicolon, state.saintsClause, kAllTheSaints});
+  append({kAncestors, state.text(Slot::ancestorsClause), kSemicolon, state.text(Slot::saintsClause),
+          kAllTheSaints});
 }
 
 // From Pascha to the Wednesday before the Ascension, both included.
@@ -69,7 +72,7 @@ std::string_view closingLine(const DismissalState& state, const TempleSettings& 
 // Theophany, Great Thursday and Great Saturday. A Liturgy that is not an
 // evening one is never moved, so this is the date as picked.
 bool isVesperalBasilDay(const DismissalState& state) {
-  return (state.month == 12 && state.day == 24) || (state.month == 1 && state.day == 5) ||
+  return isDate(state, 12, 24) || isDate(state, 1, 5) ||
          state.liturgicalDay == state.movable.pascha - days{1} ||
          state.liturgicalDay == state.movable.pascha - days{3};
 }
@@ -84,38 +87,50 @@ void writeHeading(const DismissalState& state, std::string& heading) {
   heading.append(serviceTitle(state.service, state.eveningLiturgy)).append(" --");
 }
 
-// The outputs read the result alone: the request, the liturgical day, the
-// texts and every slot with its rule.
+// The slot stands in the dismissal: the weekday's intercession only in the
+// daily services, the whole dismissal only when it is one.
+bool stands(const DismissalState& state, Slot slot) {
+  if (state.text(slot).empty()) return false;
+  if (slot == Slot::weekdayClause) return state.isDailyService();
+  if (slot == Slot::wholeText) return state.useWholeText;
+  return true;
+}
+
+void explain(const DismissalState& state, Explanation& explanation) {
+  explanation.liturgicalDay = state.liturgicalDay;
+  explanation.calendar = state.calendar;
+  explanation.churchDate = state.churchDate;
+  explanation.movableDates = state.movable;
+  explanation.saintsDisplaced = state.suppressSaints;
+  for (std::size_t i = 0; i < kSlotCount; ++i) {
+    const auto slot = static_cast<Slot>(i);
+    explanation.stands[i] = stands(state, slot);
+    explanation.rules[i] = state.text(slot).empty() ? RuleName{} : state.rule(slot);
+  }
+}
+
+// The outputs read the result alone: the request, the texts and every slot's text.
 void fillResult(DismissalState& state, Dismissal& result) {
-  result.pickedDate = state.pickedDate;
-  result.service = state.service;
-  result.eveningLiturgy = state.eveningLiturgy;
-  result.liturgicalDay = state.liturgicalDay;
-  result.calendar = state.calendar;
-  result.churchDate = ChurchDate{state.year, state.month, state.day};
-  result.movableDates = state.movable;
-  result.dayTitle = state.dayTitle;
+  result.request = {state.pickedDate, state.service, state.eveningLiturgy};
+  result.dayTitle = state.text(Slot::dayTitle);
   result.dailyService = state.isDailyService();
-  result.wholeText = state.useWholeText;
-  result.saintsDisplaced = state.suppressSaints;
   // The slots' texts move into the result, whose earlier storage the record
   // keeps for the next composition.
   for (std::size_t i = 0; i < kSlotCount; ++i) {
     const auto slot = static_cast<Slot>(i);
-    std::string& text = state.text(slot);
-    result.slotRecords[i].rule = text.empty() ? RuleName{} : state.rule(slot);
-    result.slotRecords[i].text.swap(text);
+    result.slotTexts[i].swap(state.text(slot));
     state.clear(slot);
   }
 }
 
 }  // namespace
 
-void CreateDismissal(DismissalState& state, const TempleSettings& settings, Dismissal& result) {
+void CreateDismissal(DismissalState& state, const TempleSettings& settings, Dismissal& result,
+                     Explanation* explanation) {
   initialise(state, settings);
 
   openLiturgicalDay(state);
-  fixMovableDates(state);
+  reckonMovableDates(state);
   applyFeastsOfTheLord(state);
   applyTheotokosCrossAndForerunner(state);
   applyTemplePatron(state, settings);
@@ -131,6 +146,7 @@ void CreateDismissal(DismissalState& state, const TempleSettings& settings, Dism
   result.paschalEnding = inPaschalSeason(state);
   result.endingText = closingLine(state, settings);
   writeHeading(state, result.serviceHeading);
+  if (explanation != nullptr) explain(state, *explanation);
   fillResult(state, result);
 }
 

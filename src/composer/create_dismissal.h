@@ -8,7 +8,9 @@ namespace corvane {
 
 // Runs the calendar's phases in order on the working record of one
 // composition, made from its request, and writes the dismissal into `result`,
-// reusing its storage. Callers compose through compose() (composer/compose.h).
-void CreateDismissal(DismissalState& state, const TempleSettings& settings, Dismissal& result);
+// reusing its storage, and what the rules decided into `explanation` when one
+// is given. Callers compose through compose() (composer/compose.h).
+void CreateDismissal(DismissalState& state, const TempleSettings& settings, Dismissal& result,
+                     Explanation* explanation);
 
 }  // namespace corvane

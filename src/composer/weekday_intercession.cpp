@@ -1,6 +1,7 @@
 #include <chrono>
 
 #include "calendar/clause_texts.h"
+#include "calendar/feast_rule.h"
 #include "composer/composer_phases.h"
 #include "composer/invocation.h"
 #include "composer/sentence_texts.h"
@@ -50,20 +51,22 @@ void applyWeekdayIntercession(DismissalState& state) {
   if (!state.isDailyService()) return;
 
   // St. Nicholas on a Thursday: named once, in Thursday's own intercession.
-  if (weekday == Thursday && state.month == 12 && state.day == 6) {
+  if (weekday == Thursday && isDate(state, 12, 6)) {
     state.clear(Slot::saintsClause);
     state.write(Slot::weekdayClause,
                 {kApostles, titles::kHierarch, kNicholasRemembered, titles::kMemorySingular, " "},
                 "St. Nicholas on a Thursday");
   }
   // The Elevation on a day of the Cross: its own intercession already says it.
-  if (state.month == 9 && state.day == 14 && (weekday == Wednesday || weekday == Friday)) {
+  if (isDate(state, 9, 14) && (weekday == Wednesday || weekday == Friday)) {
     state.clear(Slot::saintsClause);
   }
   // The afterfeast of the Elevation: the Cross first, then the weekday's own.
-  if (state.month == 9 && state.day >= 15 && state.day <= 21) {
-    state.write(Slot::weekdayClause, {kCross, state.crossClause, kSemicolon, state.weekdayClause},
-                "Afterfeast of the Elevation: the Cross");
+  if (isBetween(state, 9, 15, 21)) {
+    state.write(
+        Slot::weekdayClause,
+        {kCross, state.text(Slot::crossClause), kSemicolon, state.text(Slot::weekdayClause)},
+        "Afterfeast of the Elevation: the Cross");
   }
 }
 

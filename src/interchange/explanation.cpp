@@ -1,30 +1,104 @@
 #include "interchange/explanation.h"
 
-#include "calendar/appointed_eucharist.h"
-#include "output/text_layout.h"
+#include "interchange/json_text.h"
 #include "state/english_date.h"
 #include "state/picked_date.h"
 
 namespace corvane {
 
+namespace {
+
+void appendIsoDate(std::string& out, const std::optional<Date>& date) {
+  if (!date) {
+    out += "null";
+    return;
+  }
+  out += '"';
+  out += isoDate(*date);
+  out += '"';
+}
+
+// ,"name":"YYYY-MM-DD"
+void appendDateField(std::string& out, std::string_view name, const std::optional<Date>& date) {
+  out += ",\"";
+  out += name;
+  out += "\":";
+  appendIsoDate(out, date);
+}
+
+}  // namespace
+
+std::string churchDateText(const Explanation& explanation) {
+  return englishDayMonthYear(explanation.churchDate) +
+         (explanation.calendar == TempleCalendar::oldCalendar ? " (Julian calendar)"
+                                                              : " (new calendar)");
+}
+
 std::string explanationText(const Dismissal& dismissal) {
-  const MovableDates& dates = dismissal.movableDates;
-  std::string text = "Liturgical day: " + englishLongDate(dismissal.liturgicalDay) + "\n";
-  text += "Church date: " + englishDayMonthYear(dismissal.churchDate) +
-          (dismissal.calendar == TempleCalendar::oldCalendar ? " (Julian calendar)\n"
-                                                             : " (new calendar)\n");
+  const Explanation& explanation = dismissal.explanation.value();
+  const MovableDates& dates = explanation.movableDates;
+  std::string text = "Liturgical day: " + englishLongDate(explanation.liturgicalDay) + "\n";
+  text += "Church date: " + churchDateText(explanation) + "\n";
   text += "Pascha: " + isoDate(dates.pascha) + "; Clean Monday " + isoDate(dates.cleanMonday) +
           ", Leavetaking of the Meeting " +
           (dates.meetingLeavetaking ? isoDate(*dates.meetingLeavetaking) : std::string{"none"}) +
           ", Lazarus Saturday " + isoDate(dates.lazarusSaturday) + ", Palm Sunday " +
           isoDate(dates.palmSunday) + ", Ascension " + isoDate(dates.ascension) + ", Pentecost " +
           isoDate(dates.pentecost) + "\n";
-  text += appointedEucharistLine(dismissal.pickedDate, dismissal.calendar) + "\n";
-  for (const ExplainedSlot& slot : explainedSlots(dismissal)) {
-    text += std::string{slot.label} + ": \"" + std::string{slot.text} + "\" (" +
-            std::string{slot.rule} + ")\n";
+  text += appointedEucharistLine(dismissal.request.served, explanation.appointedEucharist) + "\n";
+  for (std::size_t i = 0; i < kSlotCount; ++i) {
+    const auto slot = static_cast<Slot>(i);
+    if (!explanation.standsInTheDismissal(slot)) continue;
+    text += std::string{slotName(slot).label} + ": \"" + dismissal.slotText(slot) + "\" (" +
+            std::string{explanation.rule(slot)} + ")\n";
   }
   return text;
+}
+
+void appendExplanationFields(std::string& out, const Dismissal& dismissal) {
+  const Explanation& explanation = dismissal.explanation.value();
+  const MovableDates& dates = explanation.movableDates;
+  out += "\"liturgicalDay\":";
+  appendIsoDate(out, explanation.liturgicalDay);
+  out += ",\"calendar\":";
+  appendJsonString(out, calendarName(explanation.calendar));
+  out += ",\"churchDate\":\"";
+  out += isoDate(explanation.churchDate);
+  out += '"';
+  appendDateField(out, "pascha", dates.pascha);
+  out += ",\"derived\":{\"cleanMonday\":";
+  appendIsoDate(out, dates.cleanMonday);
+  appendDateField(out, "meetingLeavetaking", dates.meetingLeavetaking);
+  appendDateField(out, "lazarusSaturday", dates.lazarusSaturday);
+  appendDateField(out, "palmSunday", dates.palmSunday);
+  appendDateField(out, "ascension", dates.ascension);
+  appendDateField(out, "pentecost", dates.pentecost);
+  out += "},\"slots\":{";
+  for (std::size_t i = 0; i < kSlotCount; ++i) {
+    const auto slot = static_cast<Slot>(i);
+    if (i > 0) out += ',';
+    appendJsonString(out, slotName(slot).name);
+    out += ":{\"text\":";
+    appendJsonString(out, dismissal.slotText(slot));
+    out += ",\"rule\":";
+    if (explanation.rule(slot).empty()) {
+      out += "null";
+    } else {
+      appendJsonString(out, explanation.rule(slot));
+    }
+    out += '}';
+  }
+  const std::optional<Service> eucharist =
+      eucharistService(explanation.appointedEucharist.eucharist);
+  out += "},\"appointedEucharist\":{\"service\":";
+  if (eucharist) {
+    appendJsonString(out, serviceName(*eucharist));
+  } else {
+    out += "null";
+  }
+  out += ",\"rule\":";
+  appendJsonString(out, explanation.appointedEucharist.rule);
+  out += '}';
 }
 
 }  // namespace corvane

@@ -39,19 +39,28 @@ std::string withLineBreaks(std::string_view text, std::string_view lineBreak) {
   return out;
 }
 
-std::string dateLine(const Dismissal& dismissal, const LongDateFormat& longDate) {
-  std::string line = longDate(dismissal.pickedDate);
+namespace {
+
+void appendDateLine(std::string& out, const Dismissal& dismissal, const LongDateFormat& longDate) {
+  out.append(longDate(dismissal.request.served));
   if (!dismissal.dayTitle.empty()) {
-    line.append(" - ");
-    line.append(dismissal.dayTitle);
+    out.append(" - ");
+    out.append(dismissal.dayTitle);
   }
+}
+
+}  // namespace
+
+std::string dateLine(const Dismissal& dismissal, const LongDateFormat& longDate) {
+  std::string line;
+  appendDateLine(line, dismissal, longDate);
   return line;
 }
 
 std::vector<std::string_view> boldClauses(const Dismissal& dismissal) {
   std::vector<std::string_view> clauses;
   const auto add = [&](Slot slot) {
-    const std::string& text = dismissal.slot(slot).text;
+    const std::string& text = dismissal.slotText(slot);
     if (!text.empty()) clauses.push_back(text);
   };
   if (dismissal.dailyService) add(Slot::weekdayClause);
@@ -61,19 +70,6 @@ std::vector<std::string_view> boldClauses(const Dismissal& dismissal) {
     add(slot);
   }
   return clauses;
-}
-
-std::vector<ExplainedSlot> explainedSlots(const Dismissal& dismissal) {
-  std::vector<ExplainedSlot> slots;
-  for (std::size_t i = 0; i < kSlotCount; ++i) {
-    const SlotRecord& slot = dismissal.slotRecords[i];
-    const auto which = static_cast<Slot>(i);
-    if (slot.text.empty()) continue;
-    if (which == Slot::weekdayClause && !dismissal.dailyService) continue;
-    if (which == Slot::wholeText && !dismissal.wholeText) continue;
-    slots.push_back({kSlotLabels[i], slot.text, slot.rule});
-  }
-  return slots;
 }
 
 std::string textLayout(const Dismissal& dismissal, const LongDateFormat& longDate,
@@ -86,11 +82,7 @@ std::string textLayout(const Dismissal& dismissal, const LongDateFormat& longDat
 
 void appendTextLayout(std::string& out, const Dismissal& dismissal, const LongDateFormat& longDate,
                       std::string_view lineBreak) {
-  out.append(longDate(dismissal.pickedDate));
-  if (!dismissal.dayTitle.empty()) {
-    out.append(" - ");
-    out.append(dismissal.dayTitle);
-  }
+  appendDateLine(out, dismissal, longDate);
   out.append(lineBreak);
   out.append(dismissal.serviceHeading);
   out.append(lineBreak);

@@ -21,16 +21,6 @@ std::string dateLine(const Dismissal& dismissal, const LongDateFormat& longDate)
 // in the daily services, where it stands in the sentence.
 std::vector<std::string_view> boldClauses(const Dismissal& dismissal);
 
-// The slots that stand in the dismissal, each with its rule, for a reader
-// who asks why: empty slots left out, and the weekday's intercession only in
-// the daily services, the whole dismissal only when it is one.
-struct ExplainedSlot {
-  std::string_view label;  // "Saints of the day"
-  std::string_view text;
-  RuleName rule;
-};
-std::vector<ExplainedSlot> explainedSlots(const Dismissal& dismissal);
-
 // The text with each line break (LF or CR LF) written as `lineBreak`.
 std::string withLineBreaks(std::string_view text, std::string_view lineBreak);
 

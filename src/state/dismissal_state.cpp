@@ -8,7 +8,7 @@ void DismissalState::begin(const ServiceRequest& request) {
   pickedDate = liturgicalDay = request.served;
   isSunday = useWholeText = suppressSaints = false;
   calendar = TempleCalendar::newCalendar;
-  year = month = day = 0;
+  churchDate = {};
   movable = {};
   hierarchsOfTheDay = 0;
   for (std::size_t i = 0; i < kSlotCount; ++i) clear(static_cast<Slot>(i));
@@ -20,7 +20,7 @@ void DismissalState::write(Slot slot, std::initializer_list<std::string_view> pi
   joinBuffer_.clear();
   for (std::string_view piece : pieces) joinBuffer_.append(piece);
   text(slot).swap(joinBuffer_);
-  ruleOf[static_cast<std::size_t>(slot)] = rule;
+  rules_[static_cast<std::size_t>(slot)] = rule;
 }
 
 }  // namespace corvane

@@ -32,26 +32,29 @@ enum class Slot : std::uint8_t {
   wholeText,
 };
 inline constexpr std::size_t kSlotCount = 12;
-inline constexpr std::array<std::string_view, kSlotCount> kSlotNames = {
-    "dayTitle",         "feastClause",   "risenClause",  "theotokosClause",     "crossClause",
-    "forerunnerClause", "weekdayClause", "patronClause", "liturgyAuthorClause", "saintsClause",
-    "ancestorsClause",  "wholeText",
+
+// Each slot's name in a trace and in JSON, and as a reader names it; indexed by Slot.
+struct SlotName {
+  std::string_view name;
+  std::string_view label;
 };
-// The same slots as a reader names them.
-inline constexpr std::array<std::string_view, kSlotCount> kSlotLabels = {
-    "Day's name",
-    "Feast",
-    "Resurrection",
-    "Theotokos",
-    "Cross",
-    "Forerunner",
-    "Weekday intercession",
-    "Temple patron",
-    "Author of the Liturgy",
-    "Saints of the day",
-    "Ancestors",
-    "Whole dismissal",
-};
+inline constexpr std::array<SlotName, kSlotCount> kSlots = {{
+    {"dayTitle", "Day's name"},
+    {"feastClause", "Feast"},
+    {"risenClause", "Resurrection"},
+    {"theotokosClause", "Theotokos"},
+    {"crossClause", "Cross"},
+    {"forerunnerClause", "Forerunner"},
+    {"weekdayClause", "Weekday intercession"},
+    {"patronClause", "Temple patron"},
+    {"liturgyAuthorClause", "Author of the Liturgy"},
+    {"saintsClause", "Saints of the day"},
+    {"ancestorsClause", "Ancestors"},
+    {"wholeText", "Whole dismissal"},
+}};
+constexpr const SlotName& slotName(Slot slot) {
+  return kSlots[static_cast<std::size_t>(slot)];
+}
 
 // The name a liturgist would give the rule ("Nativity of Our Lord", "saints of
 // 26 October"). Names are static texts, so recording one costs a pointer copy.
@@ -95,86 +98,41 @@ struct DismissalState {
   bool suppressSaints = false;  // the day's feast displaces the saints and the Forerunner clause
 
   // The temple's calendar, and the liturgical day (after the evening shift)
-  // as a date of it: the rules read month, day and year.
+  // as a date of it, which the rules read.
   TempleCalendar calendar = TempleCalendar::newCalendar;
-  int month = 0;
-  int day = 0;
-  int year = 0;
-
-  // Clause slots: each carries its own blanks and punctuation.
-  std::string risenClause;
-  std::string feastClause;
-  std::string wholeText;
-  std::string crossClause;
-  std::string liturgyAuthorClause;
-  std::string theotokosClause;
-  std::string forerunnerClause;
-  std::string patronClause;
-  std::string saintsClause;
-
-  std::string weekdayClause;
-  std::string ancestorsClause;
-  std::string dayTitle;
+  ChurchDate churchDate{};
 
   MovableDates movable{};  // of the liturgical day's year
 
   unsigned hierarchsOfTheDay = 0;  // hierarch:: bits, set by the saints of the day
 
-  // For each slot, the rule whose text it holds (empty when no rule wrote it).
-  std::array<RuleName, kSlotCount> ruleOf{};
+  // A slot's text, each carrying its own blanks and punctuation, and the rule
+  // whose text it holds (empty when no rule wrote it).
+  std::string& text(Slot slot) { return texts_[static_cast<std::size_t>(slot)]; }
+  const std::string& text(Slot slot) const { return texts_[static_cast<std::size_t>(slot)]; }
+  RuleName rule(Slot slot) const { return rules_[static_cast<std::size_t>(slot)]; }
 
-  // Defined here, so that a call with a known slot comes down to the field.
-  std::string& text(Slot slot) {
-    switch (slot) {
-      case Slot::dayTitle:
-        return dayTitle;
-      case Slot::feastClause:
-        return feastClause;
-      case Slot::risenClause:
-        return risenClause;
-      case Slot::theotokosClause:
-        return theotokosClause;
-      case Slot::crossClause:
-        return crossClause;
-      case Slot::forerunnerClause:
-        return forerunnerClause;
-      case Slot::weekdayClause:
-        return weekdayClause;
-      case Slot::patronClause:
-        return patronClause;
-      case Slot::liturgyAuthorClause:
-        return liturgyAuthorClause;
-      case Slot::saintsClause:
-        return saintsClause;
-      case Slot::ancestorsClause:
-        return ancestorsClause;
-      case Slot::wholeText:
-        return wholeText;
-    }
-    return wholeText;  // unreachable: every slot is listed above
-  }
-  const std::string& text(Slot slot) const { return const_cast<DismissalState*>(this)->text(slot); }
-  RuleName rule(Slot slot) const { return ruleOf[static_cast<std::size_t>(slot)]; }
-
-  // The day of a month and day of `year` in the temple's calendar.
+  // The day of a month and day of the church year in the temple's calendar.
   Date dayOf(int monthOfYear, int dayOfMonth) const {
-    return corvane::dayOf(ChurchDate{year, monthOfYear, dayOfMonth}, calendar);
+    return corvane::dayOf(ChurchDate{churchDate.year, monthOfYear, dayOfMonth}, calendar);
   }
 
   // Replaces the slot's text and records the rule that wrote it.
   void write(Slot slot, std::string_view newText, RuleName rule) {
     text(slot).assign(newText);
-    ruleOf[static_cast<std::size_t>(slot)] = rule;
+    rules_[static_cast<std::size_t>(slot)] = rule;
   }
   // The same, with the text joined from pieces; a piece may be the slot itself.
   void write(Slot slot, std::initializer_list<std::string_view> pieces, RuleName rule);
   // Empties the slot: an emptied slot names no rule.
   void clear(Slot slot) {
     text(slot).clear();
-    ruleOf[static_cast<std::size_t>(slot)] = {};
+    rules_[static_cast<std::size_t>(slot)] = {};
   }
 
  private:
+  std::array<std::string, kSlotCount> texts_;
+  std::array<RuleName, kSlotCount> rules_{};
   std::string joinBuffer_;
 };
 

@@ -16,8 +16,8 @@
 #include "interchange/named_request.h"
 #include "output/booklet_label.h"
 #include "output/document_paragraphs.h"
-#include "state/english_date.h"
 #include "output/text_file_bytes.h"
+#include "state/english_date.h"
 #include "web/page_request.h"
 
 using emscripten::val;
@@ -55,12 +55,13 @@ struct PageDismissal {
   BookletEntry entry;
   Dismissal dismissal;
 };
-Result<PageDismissal> composed(const PageRequest& request) {
+Result<PageDismissal> composed(const PageRequest& request, ComposeWith with = {}) {
   const Result<BookletEntry> entry = pageService(request);
   if (!entry) return Failure{entry.error()};
   const Result<TempleSettings> temple = pageTemple(request);
   if (!temple) return Failure{temple.error()};
-  return PageDismissal{*entry, compose({entry->picked, entry->service, entry->evening}, *temple)};
+  return PageDismissal{*entry,
+                       compose({entry->picked, entry->service, entry->evening}, *temple, with)};
 }
 
 // The paragraphs as the document sets them, each a list of runs of equal
@@ -126,7 +127,7 @@ val preview(const PageRequest& request) {
 }
 
 val explain(const PageRequest& request) {
-  const Result<PageDismissal> page = composed(request);
+  const Result<PageDismissal> page = composed(request, {.explanation = true});
   if (!page) return failure(page.error());
   val answer = val::object();
   answer.set("text", explanationText(page->dismissal));

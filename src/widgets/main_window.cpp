@@ -386,10 +386,8 @@ void MainWindow::updatePreview() {
   const auto line = [](const std::string& text) {
     return QString::fromStdString(text).toHtmlEscaped() + "<br/>";
   };
-  QString reasons = line("Liturgical day: " + preview.liturgicalDay) +
-                    line("Church date: " + preview.churchDate) + line(preview.appointedEucharist);
-  for (const std::string& reason : preview.reasons) reasons += line(reason);
-  if (preview.reasons.empty()) reasons += "No rule wrote a clause of this day.";
+  QString reasons;
+  for (const std::string& reason : preview.why) reasons += line(reason);
   whyList_->setText(reasons);
 }
 
@@ -523,8 +521,9 @@ void MainWindow::exportPdf(bool booklet) {
   const std::filesystem::path& folder = services_.outputs.dataFolder;
   const Dismissal& first = dismissals.front();
   std::filesystem::path suggested =
-      booklet ? freeBookletPath(folder, first.pickedDate, dismissals.back().pickedDate)
-              : freeDocumentPath(folder, first.pickedDate, first.service, first.eveningLiturgy);
+      booklet ? freeBookletPath(folder, first.request.served, dismissals.back().request.served)
+              : freeDocumentPath(folder, first.request.served, first.request.service,
+                                 first.request.evening);
   suggested.replace_extension(".pdf");
   const QString chosen =
       services_.choosePdfFile(this, QString::fromStdU16String(suggested.u16string()));

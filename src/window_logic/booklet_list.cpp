@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
-#include "calendar/service_warning.h"
+#include "composer/compose.h"
 #include "output/booklet_label.h"
 #include "platform/atomic_file.h"
 #include "state/english_date.h"
@@ -64,7 +64,7 @@ std::vector<std::optional<std::string>> BookletList::warnings(const TempleSettin
   sentences.reserve(entries_.size());
   for (const BookletEntry& entry : entries_) {
     std::optional<ServiceWarning> warning =
-        serviceWarning({entry.picked, entry.service, entry.evening}, temple);
+        compose({entry.picked, entry.service, entry.evening}, temple).warning;
     sentences.push_back(warning ? std::optional{std::move(warning->sentence)} : std::nullopt);
   }
   return sentences;

@@ -37,8 +37,9 @@ Result<std::filesystem::path> createDocument(const ServiceRequest& request,
                                              const OutputServices& services,
                                              NotOpened onNotOpened) {
   const Dismissal dismissal = compose(request, settings);
-  const std::filesystem::path file = freeDocumentPath(services.dataFolder, dismissal.pickedDate,
-                                                      dismissal.service, dismissal.eveningLiturgy);
+  const std::filesystem::path file =
+      freeDocumentPath(services.dataFolder, dismissal.request.served, dismissal.request.service,
+                       dismissal.request.evening);
   return opened(file, writeWordDocument(file, dismissal, services.longDate, services.paper),
                 services.openDocument, std::move(onNotOpened));
 }

@@ -4,34 +4,42 @@
 #include <cctype>
 #include <utility>
 
-#include "calendar/appointed_eucharist.h"
 #include "composer/compose.h"
+#include "interchange/explanation.h"
 #include "state/english_date.h"
 
 namespace corvane {
 
 DismissalPreview previewDismissal(const ServiceRequest& request, const TempleSettings& settings,
                                   const LongDateFormat& longDate) {
-  const Dismissal dismissal = compose(request, settings);
-  std::string liturgicalDay = englishLongDate(dismissal.liturgicalDay);
-  if (dismissal.liturgicalDay != dismissal.pickedDate) {
+  const Dismissal dismissal = compose(request, settings, {.explanation = true});
+  DismissalPreview preview{.plainText = textLayout(dismissal, longDate, "\n"),
+                           .paragraphs = documentParagraphs(dismissal, longDate),
+                           .why = whyLines(dismissal),
+                           .warning = {}};
+  if (dismissal.warning) preview.warning = dismissal.warning->sentence;
+  return preview;
+}
+
+std::vector<std::string> whyLines(const Dismissal& dismissal) {
+  const Explanation& explanation = dismissal.explanation.value();
+  std::string liturgicalDay = "Liturgical day: " + englishLongDate(explanation.liturgicalDay);
+  if (explanation.liturgicalDay != dismissal.request.served) {
     liturgicalDay += " (an evening service belongs to the next day)";
   }
-  DismissalPreview preview{
-      .plainText = textLayout(dismissal, longDate, "\n"),
-      .paragraphs = documentParagraphs(dismissal, longDate),
-      .liturgicalDay = std::move(liturgicalDay),
-      .churchDate = englishDayMonthYear(dismissal.churchDate) +
-                    (dismissal.calendar == TempleCalendar::oldCalendar ? " (Julian calendar)"
-                                                                       : " (new calendar)"),
-      .appointedEucharist = appointedEucharistLine(dismissal.pickedDate, dismissal.calendar),
-      .reasons = {},
-      .warning = {}};
-  if (dismissal.warning) preview.warning = dismissal.warning->sentence;
-  for (const ExplainedSlot& slot : explainedSlots(dismissal)) {
-    preview.reasons.push_back(reasonLine(slot.label, slot.rule));
+  std::vector<std::string> lines = {
+      std::move(liturgicalDay),
+      "Church date: " + churchDateText(explanation),
+      appointedEucharistLine(dismissal.request.served, explanation.appointedEucharist),
+  };
+  const std::size_t fixedLines = lines.size();
+  for (std::size_t i = 0; i < kSlotCount; ++i) {
+    const auto slot = static_cast<Slot>(i);
+    if (!explanation.standsInTheDismissal(slot)) continue;
+    lines.push_back(reasonLine(slotName(slot).label, explanation.rule(slot)));
   }
-  return preview;
+  if (lines.size() == fixedLines) lines.emplace_back("No rule wrote a clause of this day.");
+  return lines;
 }
 
 std::string reasonLine(std::string_view label, std::string_view rule) {

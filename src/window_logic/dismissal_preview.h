@@ -17,18 +17,14 @@ namespace corvane {
 struct DismissalPreview {
   std::string plainText;                      // the text file's layout, lines joined by LF
   std::vector<DocumentParagraph> paragraphs;  // the document's, with its bold clauses
-  // The day composed for, and why when it is not the day picked: "Monday,
-  // March 22, 2027 (an evening service belongs to the next day)".
-  std::string liturgicalDay;
-  // The liturgical day in the temple's calendar: "6 December 2026 (Julian calendar)".
-  std::string churchDate;
-  // The Eucharist appointed on the day served, and the rule: "Eucharist
-  // appointed on Sunday, March 1, 2026: the Divine Liturgy of St. Basil the
-  // Great (Sundays of Great Lent)".
-  std::string appointedEucharist;
-  // Why each clause of the day is there: "Feast: Nativity of Our Lord",
-  // "Temple patron: St. Nicholas".
-  std::vector<std::string> reasons;
+  // What "Why?" shows, a line each: the day composed for, and why when it is
+  // not the day picked ("Liturgical day: Monday, March 22, 2027 (an evening
+  // service belongs to the next day)"); the church date ("Church date:
+  // 6 December 2026 (Julian calendar)"); the Eucharist appointed on the day
+  // served, with its rule; then why each clause of the day is there ("Feast:
+  // Nativity of Our Lord", "Temple patron: St. Nicholas"), or that no rule
+  // wrote one.
+  std::vector<std::string> why;
   // The sentence to show above the preview when the day appoints another
   // service; nothing when it is the one appointed. Never in the outputs.
   std::optional<std::string> warning;
@@ -38,6 +34,9 @@ struct DismissalPreview {
 // rule's name begins with it: "Temple patron" and "temple patron: St.
 // Nicholas" read "Temple patron: St. Nicholas".
 std::string reasonLine(std::string_view label, std::string_view rule);
+
+// The lines of "Why?" for a dismissal composed with its explanation.
+std::vector<std::string> whyLines(const Dismissal& dismissal);
 
 [[nodiscard]] DismissalPreview previewDismissal(const ServiceRequest& request,
                                                 const TempleSettings& settings,

@@ -135,10 +135,10 @@ TEST(AppointedEucharist, TheDayAsTheRulesReadIt) {
 }
 
 TEST(AppointedEucharist, TheLineOfWhy) {
-  EXPECT_EQ(appointedEucharistLine(2026y / March / 1, N),
+  EXPECT_EQ(appointedEucharistLine(2026y / March / 1, appointedEucharist(2026y / March / 1, N)),
             "Eucharist appointed on Sunday, March 1, 2026: the Divine Liturgy of St. Basil the "
             "Great (Sundays of Great Lent)");
-  EXPECT_EQ(appointedEucharistLine(2026y / April / 10, J),
+  EXPECT_EQ(appointedEucharistLine(2026y / April / 10, appointedEucharist(2026y / April / 10, J)),
             "Eucharist appointed on Friday, April 10, 2026: no Liturgy (Great and Holy Friday)");
 }
 

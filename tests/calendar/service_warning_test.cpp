@@ -11,6 +11,12 @@ using namespace std::chrono;
 constexpr auto N = TempleCalendar::newCalendar;
 constexpr auto J = TempleCalendar::oldCalendar;
 
+// As a composition asks: with the Eucharist of the day served worked out first.
+void warningOf(const ServiceRequest& request, TempleCalendar calendar,
+               std::optional<ServiceWarning>& into) {
+  serviceWarning(request, calendar, appointedEucharist(request.served, calendar), into);
+}
+
 // What was picked, what is appointed, and a sentence that names the day; an
 // empty sentence: no warning. Every date of 2026 in both calendars, with each
 // warning's sentence, is in the reference listings, and the sweep checks every
@@ -84,29 +90,25 @@ TEST(ServiceWarning, SaysWhatIsAppointedOnTheDay) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(isoDate(row.served) + " " + std::string{serviceName(row.service)});
-    TempleSettings temple;
-    temple.calendar = row.calendar;
-    const std::optional<ServiceWarning> warning =
-        serviceWarning({row.served, row.service, row.evening}, temple);
+    std::optional<ServiceWarning> warning;
+    warningOf({row.served, row.service, row.evening}, row.calendar, warning);
     if (row.sentence.empty()) {
       EXPECT_FALSE(warning) << warning->sentence;
       continue;
     }
     ASSERT_TRUE(warning);
-    EXPECT_EQ(*warning, (ServiceWarning{
-                            {row.service, row.evening}, row.appointed, std::string{row.sentence}}));
+    EXPECT_EQ(*warning, (ServiceWarning{row.appointed, std::string{row.sentence}}));
   }
 }
 
 // A long run reuses one warning: each composition says its own day only.
 TEST(ServiceWarning, ReusedStorageHoldsTheLatestWarningOnly) {
-  const TempleSettings temple;
   std::optional<ServiceWarning> warning;
-  serviceWarning({2026y / March / 1, Service::presanctified, false}, temple, warning);
-  serviceWarning({2026y / March / 7, Service::presanctified, false}, temple, warning);
+  warningOf({2026y / March / 1, Service::presanctified, false}, N, warning);
+  warningOf({2026y / March / 7, Service::presanctified, false}, N, warning);
   ASSERT_TRUE(warning);
   EXPECT_NE(warning->sentence.find("on Saturday, March 7, 2026,"), std::string::npos);
-  serviceWarning({2026y / March / 4, Service::presanctified, false}, temple, warning);
+  warningOf({2026y / March / 4, Service::presanctified, false}, N, warning);
   EXPECT_FALSE(warning);
 }
 

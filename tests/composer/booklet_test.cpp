@@ -113,7 +113,7 @@ TEST(BookletList, ComposedForTheOneTemple) {
     EXPECT_EQ(dismissal.dayTitle, "Nativity of Our Lord");
     EXPECT_TRUE(dismissal.endingText.starts_with("HIERARCHICAL ENDING"));
   }
-  EXPECT_EQ(dismissals[0].pickedDate, Date{2027y / January / 6});
+  EXPECT_EQ(dismissals[0].request.served, Date{2027y / January / 6});
   EXPECT_EQ(dismissals[1].serviceHeading, "-- Divine Liturgy of St. John Chrysostom --");
 }
 

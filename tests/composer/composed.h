@@ -14,13 +14,14 @@ struct Composed {
   Dismissal dismissal;
   const std::string& sentence() const { return dismissal.dismissalText; }
   // A slot's text and its rule, as the composition left them.
-  const std::string& text(Slot slot) const { return dismissal.slot(slot).text; }
-  RuleName rule(Slot slot) const { return dismissal.slot(slot).rule; }
+  const std::string& text(Slot slot) const { return dismissal.slotText(slot); }
+  RuleName rule(Slot slot) const { return dismissal.explanation->rule(slot); }
+  bool saintsDisplaced() const { return dismissal.explanation->saintsDisplaced; }
 };
 
 inline Composed compose(Service service, Date picked, bool evening = false,
                         const TempleSettings& settings = {}) {
-  return {corvane::compose({picked, service, evening}, settings)};
+  return {corvane::compose({picked, service, evening}, settings, {.explanation = true})};
 }
 
 inline constexpr const char* kOrdinaryEnding =

@@ -28,16 +28,16 @@ TEST(CreateDismissal, EveningShiftAndRestore) {
   for (const Row& row : rows) {
     const auto composed = compose(row.service, picked, row.evening);
     const int service = static_cast<int>(row.service);
-    EXPECT_EQ(composed.dismissal.churchDate.day, row.moves ? 5 : 4)
+    EXPECT_EQ(composed.dismissal.explanation->churchDate.day, row.moves ? 5 : 4)
         << service << " evening " << row.evening;
-    EXPECT_EQ(composed.dismissal.pickedDate, picked) << "picked date kept, service " << service;
+    EXPECT_EQ(composed.dismissal.request.served, picked) << "picked date kept, service " << service;
   }
 }
 
 TEST(CreateDismissal, VespersOnNewYearsEveBelongsToTheNextYear) {
   const auto composed = compose(Service::greatVespers, 2024y / December / 31);
-  EXPECT_EQ(composed.dismissal.churchDate, (ChurchDate{2025, 1, 1}));
-  EXPECT_EQ(composed.dismissal.movableDates.pascha, Date{2025y / April / 20});
+  EXPECT_EQ(composed.dismissal.explanation->churchDate, (ChurchDate{2025, 1, 1}));
+  EXPECT_EQ(composed.dismissal.explanation->movableDates.pascha, Date{2025y / April / 20});
 }
 
 constexpr std::string_view kMayChrist =
@@ -76,16 +76,39 @@ TEST(CreateDismissal, RisenClauseOnlyOnASundayOutsideVespers) {
 TEST(CreateDismissal, TheResultCarriesTheRequestTheDayAndTheRules) {
   const auto composed = compose(Service::basil, 2025y / April / 16, true);
   const Dismissal& result = composed.dismissal;
-  EXPECT_EQ(result.pickedDate, Date{2025y / April / 16});
-  EXPECT_EQ(result.service, Service::basil);
-  EXPECT_TRUE(result.eveningLiturgy);
-  EXPECT_EQ(result.liturgicalDay, Date{2025y / April / 17});
-  EXPECT_EQ(result.movableDates.pascha, Date{2025y / April / 20});
+  EXPECT_EQ(result.request, (ServiceRequest{2025y / April / 16, Service::basil, true}));
   EXPECT_FALSE(result.dailyService);
-  EXPECT_FALSE(result.wholeText);
-  EXPECT_EQ(result.slot(Slot::dayTitle).rule, "Great and Holy Thursday");
-  EXPECT_EQ(result.slot(Slot::liturgyAuthorClause).rule, "Liturgy of St. Basil the Great");
-  EXPECT_EQ(result.slot(Slot::crossClause).rule, "");
+  const Explanation& why = *result.explanation;
+  EXPECT_EQ(why.liturgicalDay, Date{2025y / April / 17});
+  EXPECT_EQ(why.movableDates.pascha, Date{2025y / April / 20});
+  EXPECT_FALSE(why.standsInTheDismissal(Slot::wholeText));
+  EXPECT_EQ(why.rule(Slot::dayTitle), "Great and Holy Thursday");
+  EXPECT_EQ(why.rule(Slot::liturgyAuthorClause), "Liturgy of St. Basil the Great");
+  EXPECT_EQ(why.rule(Slot::crossClause), "");
+  // The evening choice is kept only for the two Divine Liturgies.
+  EXPECT_FALSE(compose(Service::orthros, 2025y / April / 16, true).dismissal.request.evening);
+}
+
+// What "Why?" and --explain list: the weekday's intercession only where the
+// sentence holds it, the whole text only where it stands for the sentence.
+TEST(CreateDismissal, TheSlotsThatStandAreThoseOfTheSentence) {
+  struct Row {
+    Service service;
+    Date picked;
+    bool weekday, whole;
+  };
+  const Row rows[] = {
+      {Service::dailyOrthros, 2026y / October / 6, true, false},
+      {Service::orthros, 2026y / October / 6, false, false},
+      {Service::greatVespers, 2024y / June / 23, false, true},  // Kneeling Vespers
+  };
+  for (const Row& row : rows) {
+    const Explanation& why = *compose(row.service, row.picked).dismissal.explanation;
+    EXPECT_EQ(why.standsInTheDismissal(Slot::weekdayClause), row.weekday)
+        << serviceName(row.service);
+    EXPECT_EQ(why.standsInTheDismissal(Slot::wholeText), row.whole) << serviceName(row.service);
+    EXPECT_EQ(why.standsInTheDismissal(Slot::saintsClause), !row.whole) << serviceName(row.service);
+  }
 }
 
 }  // namespace

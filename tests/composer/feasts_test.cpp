@@ -113,7 +113,7 @@ TEST(FeastsOfTheLord, TheGreatDaysDisplaceTheSaints) {
       {Service::chrysostom, p - days{9}, false},
   };
   for (const auto& [service, day, displaced] : rows) {
-    EXPECT_EQ(compose(service, day).dismissal.saintsDisplaced, displaced)
+    EXPECT_EQ(compose(service, day).saintsDisplaced(), displaced)
         << (day - p).count() << " days from Pascha, " << serviceName(service);
   }
 }

@@ -53,7 +53,7 @@ TEST(OldCalendar, TheFixedFeastsOnTheirJulianDates) {
   for (const Row& row : rows) {
     const auto composed = composeOld(row.service, row.picked);
     SCOPED_TRACE(std::string{serviceName(row.service)} + " " + row.dayTitle.data());
-    EXPECT_EQ(composed.dismissal.churchDate, row.churchDate);
+    EXPECT_EQ(composed.dismissal.explanation->churchDate, row.churchDate);
     EXPECT_EQ(composed.dismissal.dayTitle, row.dayTitle);
     EXPECT_EQ(composed.text(Slot::feastClause), row.feastClause);
   }
@@ -112,7 +112,7 @@ TEST(OldCalendar, TheMeetingOnCheesefareSundayIn2010) {
   EXPECT_EQ(sunday.text(Slot::risenClause), kAndRisen);
   EXPECT_EQ(sunday.dismissal.dayTitle,
             "Forgiveness Sunday/Cheesefare; Meeting of Our Lord in the Temple");
-  EXPECT_TRUE(sunday.dismissal.saintsDisplaced);
+  EXPECT_TRUE(sunday.saintsDisplaced());
   for (Date day = 2010y / February / 15; day <= 2010y / February / 22; day += days{1}) {
     const auto composed = composeOld(Service::orthros, day);
     EXPECT_EQ(composed.text(Slot::feastClause), "") << (day - Date{}).count();
@@ -154,7 +154,7 @@ TEST(OldCalendar, TheAnnunciationInHolyAndBrightWeek) {
 // Saturday) moves to Bright Monday, where St. Mark's own day falls.
 TEST(OldCalendar, StGeorgeMovedIntoBrightWeek) {
   const auto brightMonday = composeOld(Service::orthros, 2051y / May / 8);
-  EXPECT_EQ(brightMonday.dismissal.churchDate, (ChurchDate{2051, 4, 25}));
+  EXPECT_EQ(brightMonday.dismissal.explanation->churchDate, (ChurchDate{2051, 4, 25}));
   EXPECT_EQ(brightMonday.text(Slot::saintsClause),
             "of the holy, glorious and all-laudable Apostle and Evangelist Mark, whose memory we "
             "celebrate this day, and of the holy, glorious and right-victorious Greatmartyr "

@@ -107,10 +107,10 @@ std::string listingOf(int year, TempleCalendar calendar) {
       lines << isoDate(picked) << ' ' << serviceName(variant.service)
             << (variant.evening ? "-evening" : "") << ' ' << temple.name;
       for (std::size_t i = 0; i < kSlotCount; ++i) {
-        const SlotRecord& slot = result.slotRecords[i];
-        if (slot.text.empty()) continue;
-        lines << ' ' << kSlotNames[i] << '=' << texts(slot.text, 't') << ':'
-              << rules(slot.rule, 'r');
+        const auto slot = static_cast<Slot>(i);
+        if (result.slotText(slot).empty()) continue;
+        lines << ' ' << slotName(slot).name << '=' << texts(result.slotText(slot), 't') << ':'
+              << rules(result.explanation->rule(slot), 'r');
       }
       lines << " heading=" << texts(result.serviceHeading, 't')
             << " ending=" << texts(result.endingText, 't');

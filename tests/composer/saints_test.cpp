@@ -128,7 +128,7 @@ TEST(TriodionAndFathers, SundaysOfTheFathersAndOfTheNativitySeason) {
   for (const SaintsCase& row : rows) expectSaints(row);
   // The Righteous replace St. Ignatius of 20 December.
   expectSaintsRule({Service::orthros, 2026y / December / 20, "Sunday before the Nativity"});
-  EXPECT_TRUE(compose(Service::orthros, 2026y / January / 4).dismissal.saintsDisplaced);
+  EXPECT_TRUE(compose(Service::orthros, 2026y / January / 4).saintsDisplaced());
 }
 
 }  // namespace

@@ -169,7 +169,7 @@ TEST(Texts, CommemorationsAtBothEdgesOfTheirSpans) {
     const Date firstDay = civilDay(year, month, first), lastDay = civilDay(year, month, last);
     for (Date day = firstDay - days{1}; day <= lastDay + days{1}; day += days{1}) {
       const auto composed = compose(Service::orthros, day);
-      const std::string& text = composed.dismissal.slot(slot).text;
+      const std::string& text = composed.dismissal.slotText(slot);
       if (day < firstDay || day > lastDay) {
         EXPECT_NE(text, row[7]) << isoDate(day);
       } else {
@@ -240,7 +240,7 @@ TEST(Texts, SundaysOfTheFathersAtBothEdgesOfTheirWindows) {
       // Outside the window another rule may speak; only inside is the row's text required.
       if (inside) {
         EXPECT_EQ(composed.text(Slot::saintsClause), expected) << isoDate(sunday);
-        EXPECT_EQ(composed.dismissal.saintsDisplaced, row[5] == "yes") << isoDate(sunday);
+        EXPECT_EQ(composed.saintsDisplaced(), row[5] == "yes") << isoDate(sunday);
       } else if (row[6] != "none") {
         EXPECT_EQ(composed.text(Slot::saintsClause).find(row[6] == "fathers" ? row[8] : row[7]),
                   std::string::npos)
@@ -258,7 +258,7 @@ TEST(Texts, DaysOfTheTriodion) {
       const Date day = cleanMonday + days{std::stoi(row[2])};
       SCOPED_TRACE(isoDate(day));
       const auto composed = compose(Service::orthros, day);
-      EXPECT_EQ(composed.dismissal.saintsDisplaced, row[5] == "yes");
+      EXPECT_EQ(composed.saintsDisplaced(), row[5] == "yes");
       if (row[6] == "replace") {
         EXPECT_EQ(composed.text(Slot::saintsClause), row[7]);
       }
@@ -307,9 +307,9 @@ TEST(Texts, EveryPatronsClause) {
 // The fixed words of the sentence, filled with the composition's own slots.
 std::string filledForm(std::string form, const Dismissal& dismissal) {
   for (std::size_t i = 0; i < kSlotCount; ++i) {
-    const std::string name = std::string{"{"}.append(kSlotNames[i]).append("}");
+    const std::string name = std::string{"{"}.append(kSlots[i].name).append("}");
     for (std::size_t at = form.find(name); at != std::string::npos; at = form.find(name)) {
-      form.replace(at, name.size(), dismissal.slotRecords[i].text);
+      form.replace(at, name.size(), dismissal.slotTexts[i]);
     }
   }
   return form;

@@ -36,7 +36,7 @@ TEST(TextFile, LineBreaksOfEitherKind) {
 // The layout, line by line, of a dismissal put together by hand.
 TEST(TextFile, LayoutWithAndWithoutTheDaysName) {
   Dismissal dismissal;
-  dismissal.pickedDate = 2022y / October / 8;
+  dismissal.request.served = 2022y / October / 8;
   dismissal.serviceHeading = "-- Great Vespers --";
   dismissal.dismissalText = "May Christ ... mankind.";
   dismissal.endingText = "Through the prayers ... save us.";
@@ -61,29 +61,6 @@ TEST(TextFile, PaschalDateEndsWithTheElevenLinesOfTheBlock) {
       "risen!\r\n(thrice)\r\n\r\nPRIEST: Glory to his holy third-day resurrection.\r\nRESPONSE: We "
       "adore his third-day resurrection.\r\n\r\nPRIEST: Christ is risen from the dead trampling "
       "down death by death and upon those in the tombs . . .\r\nRESPONSE: . . . bestowing life."));
-}
-
-// What "Why?" and --explain list: the weekday's intercession only where the
-// sentence holds it, the whole text only where it stands for the sentence.
-TEST(TextLayout, TheExplainedSlotsAreThoseOfTheSentence) {
-  struct Row {
-    Service service;
-    Date picked;
-    bool weekday, whole;
-  };
-  const Row rows[] = {
-      {Service::dailyOrthros, 2026y / October / 6, true, false},
-      {Service::orthros, 2026y / October / 6, false, false},
-      {Service::greatVespers, 2024y / June / 23, false, true},  // Kneeling Vespers
-  };
-  for (const Row& row : rows) {
-    std::set<std::string_view> labels;
-    for (const ExplainedSlot& slot : explainedSlots(compose(row.service, row.picked).dismissal))
-      labels.insert(slot.label);
-    EXPECT_EQ(labels.contains("Weekday intercession"), row.weekday) << serviceName(row.service);
-    EXPECT_EQ(labels.contains("Whole dismissal"), row.whole) << serviceName(row.service);
-    EXPECT_EQ(labels.contains("Saints of the day"), !row.whole) << serviceName(row.service);
-  }
 }
 
 TEST(TextFile, WrittenWholeOrReported) {

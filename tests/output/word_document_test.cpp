@@ -67,8 +67,8 @@ TEST(WordDocument, ACrossClauseTwiceInTheWeekOfTheElevation) {
   Dismissal twice;
   twice.dismissalText = "May one, two, one, two.";
   twice.endingText = "end";
-  twice.slotRecords[static_cast<std::size_t>(Slot::feastClause)].text = "one, ";
-  twice.slotRecords[static_cast<std::size_t>(Slot::saintsClause)].text = "absent";
+  twice.slotTexts[static_cast<std::size_t>(Slot::feastClause)] = "one, ";
+  twice.slotTexts[static_cast<std::size_t>(Slot::saintsClause)] = "absent";
   const std::vector<DocumentParagraph> paragraphs =
       documentParagraphs(twice, [](Date) { return std::string{"date"}; });
   std::string bold;

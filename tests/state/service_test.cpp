@@ -48,11 +48,12 @@ TEST(DismissalState, EveryWriteRecordsItsRule) {
   DismissalState state{ServiceRequest{}};
   state.write(Slot::saintsClause, "of the saint, ", "saints of 1 May");
   // A piece may be the slot's own text.
-  state.write(Slot::saintsClause, {state.saintsClause, "and ", "of another, "}, "moved");
-  EXPECT_EQ(state.saintsClause, "of the saint, and of another, ");
+  state.write(Slot::saintsClause, {state.text(Slot::saintsClause), "and ", "of another, "},
+              "moved");
+  EXPECT_EQ(state.text(Slot::saintsClause), "of the saint, and of another, ");
   EXPECT_EQ(state.rule(Slot::saintsClause), "moved");
   state.clear(Slot::saintsClause);
-  EXPECT_TRUE(state.saintsClause.empty() && state.rule(Slot::saintsClause).empty());
+  EXPECT_TRUE(state.text(Slot::saintsClause).empty() && state.rule(Slot::saintsClause).empty());
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ TEST(DismissalPreview, TheWarningIsTheNoticesNotTheOutputs) {
   const DismissalPreview sunday =
       previewDismissal({2026y / March / 1, Service::presanctified, false}, {}, englishLongDate);
   EXPECT_EQ(sunday.warning, kSundayOfLent);
-  EXPECT_TRUE(sunday.appointedEucharist.starts_with("Eucharist appointed on Sunday, March 1"));
+  EXPECT_TRUE(sunday.why.at(2).starts_with("Eucharist appointed on Sunday, March 1"));
   EXPECT_TRUE(sunday.plainText.starts_with(
       "Sunday, March 1, 2026\n-- Liturgy of the Presanctified Gifts --\n"));
   EXPECT_EQ(sunday.plainText.find("is appointed"), std::string::npos);
@@ -78,8 +78,9 @@ TEST(DismissalPreview, TheLiturgicalDayIsNamed) {
     temple.calendar = row.calendar;
     const DismissalPreview preview =
         previewDismissal({row.served, row.service, row.evening}, temple, englishLongDate);
-    EXPECT_EQ(preview.liturgicalDay, row.liturgicalDay);
-    EXPECT_EQ(preview.churchDate, row.churchDate);
+    ASSERT_GE(preview.why.size(), 2U);
+    EXPECT_EQ(preview.why[0], "Liturgical day: " + row.liturgicalDay);
+    EXPECT_EQ(preview.why[1], "Church date: " + row.churchDate);
   }
 }
 
@@ -96,7 +97,7 @@ TEST(DismissalPreview, ARuleThatRepeatsItsLabelIsSaidOnce) {
   choosePatron(nicholas, Patron::nicholas);
   const DismissalPreview preview = previewDismissal(
       {2026y / October / 13, Service::dailyOrthros, false}, nicholas, englishLongDate);
-  EXPECT_EQ(std::ranges::count(preview.reasons, "Temple patron: St. Nicholas"), 1);
+  EXPECT_EQ(std::ranges::count(preview.why, "Temple patron: St. Nicholas"), 1);
 }
 
 }  // namespace
