@@ -18,10 +18,10 @@ namespace corvane {
 
 namespace {
 
-// {entries: [{service, date, evening, vesperalNote}]} in the order of
-// serving, each as the page's request names it; or {error}. The note on the
-// Vesperal Liturgies goes with an evening Liturgy of St. Basil, as it goes
-// with the evening question.
+// {entries: [{service, date, evening, vesperalNote}]} in the order of the
+// list (that of bookletView's labels), each as the page's request names it;
+// or {error}. The note on the Vesperal Liturgies goes with an evening
+// Liturgy of St. Basil, as it goes with the evening question.
 val bookletRequests(const std::string& list) {
   const Result<std::vector<BookletEntry>> entries = readBookletList(list, "booklet");
   val answer = val::object();

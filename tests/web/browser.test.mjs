@@ -371,6 +371,11 @@ test("made for fingers: every control and its label 44 px tall, checkboxes 24 px
       if (a.id !== b.id) assert.ok(apart(a, b) >= 4, `${a.tag} ${a.id} and ${b.tag} ${b.id}: ${apart(a, b)} px apart`);
     }
   }
+  // A change made with the temple open brings the dismissal's first line on screen.
+  await page.evaluate(() => window.scrollTo(0, 0));
+  assert.ok(await page.$eval("#preview p", (line) => line.getBoundingClientRect().top > innerHeight));
+  await page.selectOption("#calendar", "old");
+  assert.ok(await page.$eval("#preview p", (line) => line.getBoundingClientRect().bottom <= innerHeight));
   await page.close();
 });
 

@@ -219,10 +219,11 @@
     const link = new URLSearchParams();
     const asked = request();
     link.set("service", asked.service);
-    link.set("date", dateWord && asked.date === dayFromToday(kDateWords[dateWord]) ? dateWord : asked.date);
+    // What is not yet filled in is left out, so that the link says nothing wrong.
+    if (asked.date) link.set("date", dateWord && asked.date === dayFromToday(kDateWords[dateWord]) ? dateWord : asked.date);
     link.set("calendar", asked.calendar);
-    if (asked.patronText !== undefined) link.set("patron-text", asked.patronText);
-    else link.set("patron", asked.patron);
+    if (asked.patronText === undefined) link.set("patron", asked.patron);
+    else if (asked.patronText.trim()) link.set("patron-text", asked.patronText);
     if (asked.bishop) link.set("bishop", "1");
     if (asked.evening) link.set("evening", "1");
     return `${location.pathname}?${link}`;
