@@ -44,13 +44,14 @@ writeFileSync(join(paths.site, "sw.js"), worker);
 
 // The one-file page: the stylesheet and the scripts inline, the module with
 // its .wasm inside; no manifest or worker, which a page on disk cannot use.
+// It is marked as the one file, which needs no server.
 const inline = (code) => code.replaceAll("</script", "<\\/script");
 const script = (file) => `<script>${inline(readFileSync(file, "utf8"))}</script>`;
 const icon = readFileSync(sources["corvane.svg"]).toString("base64");
 let page = readFileSync(sources["index.html"], "utf8");
 const replacements = [
   ['  <link rel="manifest" href="manifest.webmanifest">\n', ""],
-  ['  <link rel="preload" href="corvane.wasm" as="fetch" type="application/wasm" crossorigin>\n', ""],
+  ['<html lang="en" data-files="site">', '<html lang="en" data-files="one">'],
   ['href="corvane.svg"', `href="data:image/svg+xml;base64,${icon}"`],
   ['<link rel="stylesheet" href="style.css">', `<style>\n${readFileSync(sources["style.css"], "utf8")}</style>`],
   ['<script src="fflate.js"></script>', script(paths.fflate)],

@@ -2,9 +2,10 @@
 // native corvane-cli to compare with, and a static server on 127.0.0.1.
 import assert from "node:assert/strict";
 import { execFileSync, spawnSync } from "node:child_process";
-import { readFileSync, mkdtempSync } from "node:fs";
+import { mkdtempSync, readFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
+import { inflateSync } from "node:zlib";
 import { dirname, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
 
@@ -88,4 +89,21 @@ export async function launchChromium() {
     args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
       "--disable-background-networking", "--disable-component-update", "--disable-sync"],
   });
+}
+
+// The pages of a PDF: its page objects counted, in the file and in its
+// compressed streams (Firefox keeps them in object streams).
+export function pdfPageCount(bytes) {
+  const data = Buffer.from(bytes);
+  const texts = [data.toString("latin1")];
+  for (let at = data.indexOf("stream"); at >= 0; at = data.indexOf("stream", at + 6)) {
+    const start = at + (data[at + 6] === 0x0d ? 8 : 7);
+    const end = data.indexOf("endstream", start);
+    if (end < 0) break;
+    try {
+      texts.push(inflateSync(data.subarray(start, end)).toString("latin1"));
+    } catch { /* not a Flate stream */ }
+    at = end;
+  }
+  return texts.reduce((count, text) => count + (text.match(/\/Type\s*\/Page(?![a-zA-Z])/g) ?? []).length, 0);
 }
