@@ -103,7 +103,8 @@ TEST(CreateDismissal, TheSlotsThatStandAreThoseOfTheSentence) {
       {Service::greatVespers, 2024y / June / 23, false, true},  // Kneeling Vespers
   };
   for (const Row& row : rows) {
-    const Explanation& why = *compose(row.service, row.picked).dismissal.explanation;
+    const auto composed = compose(row.service, row.picked);
+    const Explanation& why = *composed.dismissal.explanation;
     EXPECT_EQ(why.standsInTheDismissal(Slot::weekdayClause), row.weekday)
         << serviceName(row.service);
     EXPECT_EQ(why.standsInTheDismissal(Slot::wholeText), row.whole) << serviceName(row.service);
