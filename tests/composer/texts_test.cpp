@@ -285,7 +285,7 @@ TEST(Texts, EveryPatronsClause) {
 // The fixed words of the sentence, filled with the composition's own slots.
 std::string filledForm(std::string form, const Dismissal& dismissal) {
   for (std::size_t i = 0; i < kSlotCount; ++i) {
-    const std::string name = "{" + std::string{kSlotNames[i]} + "}";
+    const std::string name = std::string{"{"}.append(kSlotNames[i]).append("}");
     for (std::size_t at = form.find(name); at != std::string::npos; at = form.find(name)) {
       form.replace(at, name.size(), dismissal.slotRecords[i].text);
     }
