@@ -303,7 +303,9 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     err.flush();
     return 0;
   } catch (const BadInput& bad) {
-    err << "corvane-cli: " << bad.message << '\n';
+    // A line each: a booklet list names every bad line.
+    std::istringstream lines{bad.message};
+    for (std::string line; std::getline(lines, line);) err << "corvane-cli: " << line << '\n';
     return kBadInput;
   }
 }
