@@ -51,14 +51,16 @@ StandardOutput::int_type StandardOutput::overflow(int_type c) {
   return c;
 }
 
-// A block larger than the buffer goes out as it is, after what is buffered.
+// A block as large as the buffer goes out as it is, after what is buffered.
 std::streamsize StandardOutput::xsputn(const char* bytes, std::streamsize count) {
-  if (count < epptr() - pptr()) {
-    traits_type::copy(pptr(), bytes, static_cast<std::size_t>(count));
-    pbump(static_cast<int>(count));
-    return count;
+  if (count >= epptr() - pptr()) {
+    if (!drain()) return 0;
+    if (count >= epptr() - pptr()) {
+      return writeAll(bytes, static_cast<std::size_t>(count)) ? count : 0;
+    }
   }
-  if (!drain() || !writeAll(bytes, static_cast<std::size_t>(count))) return 0;
+  traits_type::copy(pptr(), bytes, static_cast<std::size_t>(count));
+  pbump(static_cast<int>(count));
   return count;
 }
 

@@ -35,7 +35,7 @@ class SavedTemple {
   // phrase is cleaned both ways (cleanTypedPhrase), so a file written by hand
   // or by an earlier version with line breaks inside is read as one line.
   bool hasPhrase() const;
-  // The phrase, less the final CR LF; nothing when the file is absent.
+  // The phrase on one line; nothing when the file is absent.
   [[nodiscard]] Result<std::optional<std::string>> readPhrase() const;
   // Never writes an empty file: a phrase empty once cleaned writes nothing.
   [[nodiscard]] Done writePhrase(const std::string& phrase) const;
