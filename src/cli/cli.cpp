@@ -14,6 +14,7 @@
 #include "output/text_file.h"
 #include "output/text_layout.h"
 #include "output/word_document.h"
+#include "platform/atomic_file.h"
 #include "platform/data_folder.h"
 #include "print/pdf_file.h"
 #include "state/english_date.h"
@@ -152,10 +153,24 @@ BookletFile readBooklet(const std::string& file, std::istream& in) {
   return {std::move(name), std::move(*entries)};
 }
 
-// Writes the text file, the document or its pages as a PDF, exactly as the
-// windows' outputs do, with the English long date; the warnings are said
-// first. Only the PDF starts Qt.
-Done writeRequestedFile(const Request& request, std::istream& in, std::ostream& err) {
+// The bytes of the file asked for: the text file, the document or its pages
+// as a PDF, exactly as the windows write them, with the English long date.
+// Only the PDF starts Qt.
+Result<std::string> requestedFileBytes(const Request& request,
+                                       const std::vector<Dismissal>& dismissals) {
+  if (!request.textFile.empty()) return textFileBytes(dismissals, englishLongDate);
+  if (!request.pdfFile.empty()) return pdfFileBytes(dismissals, englishLongDate, request.paper);
+  try {
+    return wordDocumentBytes(dismissals, englishLongDate, request.paper);
+  } catch (const std::exception& packing) {
+    return Failure{packing.what()};
+  }
+}
+
+// Writes the file asked for, or standard output for "-"; the warnings are
+// said first. A failure on standard output is said as the program ends.
+Done writeRequestedFile(const Request& request, std::istream& in, std::ostream& out,
+                        std::ostream& err) {
   std::vector<Dismissal> dismissals;
   std::string warnings;
   if (request.bookletFile) {
@@ -171,16 +186,22 @@ Done writeRequestedFile(const Request& request, std::istream& in, std::ostream& 
     appendWarningLine(warnings, dismissals.back(), {});
   }
   err << warnings;
-  if (!request.textFile.empty()) {
-    return writeTextFile(request.textFile, dismissals, englishLongDate);
+  const std::string& file = !request.textFile.empty()  ? request.textFile
+                            : !request.pdfFile.empty() ? request.pdfFile
+                                                       : request.documentFile;
+  const bool standardOutput = file == kStandardOutputName;
+  const Result<std::string> bytes = requestedFileBytes(request, dismissals);
+  if (!bytes) {
+    return Failure{"Cannot write " + (standardOutput ? "standard output" : file) + ": " +
+                   bytes.error()};
   }
-  if (!request.pdfFile.empty()) {
-    return writePdf(request.pdfFile, dismissals, englishLongDate, request.paper);
-  }
-  return writeWordDocument(request.documentFile, dismissals, englishLongDate, request.paper);
+  if (!standardOutput) return writeFileAtomically(file, *bytes);
+  out.write(bytes->data(), static_cast<std::streamsize>(bytes->size()));
+  return {};
 }
 
-// Every date of the range, or every entry of the booklet, printed as composed.
+// Every date of the range, or every entry of the booklet, printed as
+// composed, until standard output fails.
 void printRequested(const Request& request, std::istream& in, std::ostream& out,
                     std::ostream& err) {
   Printer printer{out, err, request};
@@ -192,12 +213,14 @@ void printRequested(const Request& request, std::istream& in, std::ostream& out,
       const BookletEntry& entry = listed.entry;
       compose({entry.picked, entry.service, entry.evening}, request.temple, dismissal, with);
       printer.print(dismissal, {list.name, listed.line});
+      if (!out) return;  // standard output failed, or its reader has gone
     }
     return;
   }
   for (Date date = request.from; date <= request.to; date += days{1}) {
     compose({date, request.service, request.evening}, request.temple, dismissal, with);
     printer.print(dismissal, {});
+    if (!out) return;
   }
 }
 
@@ -232,10 +255,11 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     Request request = std::get<Request>(read);
     completeTemple(request, err);
     if (!request.textFile.empty() || !request.documentFile.empty() || !request.pdfFile.empty()) {
-      if (const Done written = writeRequestedFile(request, in, err); !written) {
+      if (const Done written = writeRequestedFile(request, in, out, err); !written) {
         err << "corvane-cli: " << written.error() << '\n';
         return kCannotWrite;
       }
+      out.flush();
       return 0;
     }
     printRequested(request, in, out, err);
@@ -243,7 +267,9 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     err.flush();
     return 0;
   } catch (const BadInput& bad) {
-    err << "corvane-cli: " << bad.message << '\n';
+    // A line each: a booklet list names every bad line.
+    std::istringstream lines{bad.message};
+    for (std::string line; std::getline(lines, line);) err << "corvane-cli: " << line << '\n';
     return kBadInput;
   }
 }

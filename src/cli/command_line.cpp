@@ -48,6 +48,8 @@ const char* const kHelpText =
     "                       Windows-1252, or UTF-8 with a byte-order mark\n"
     "  --docx FILE          write the document (.docx) to FILE instead\n"
     "  --pdf FILE           write the document's pages as a PDF to FILE instead\n"
+    "                       (for all three, - as FILE is standard output:\n"
+    "                       corvane-cli --pdf - ... | lp)\n"
     "  --paper PAPER        letter (the default) or a4, for --docx and --pdf\n"
     "  --help               show this help and end\n"
     "  --version            show the version and end\n"
@@ -69,10 +71,12 @@ const char* const kHelpText =
     "corvane-cli: warning: DATE SERVICE: ..., or FILE:LINE: warning: ... for a\n"
     "booklet list; with --json it is the line's warning instead.\n"
     "\n"
-    "Exit status: 0 when done, with warnings or without; 1 when a file cannot be\n"
-    "written; 2 for bad input, with one line on standard error that says what is\n"
-    "wrong. A saved temple that cannot be read is said on standard error; its\n"
-    "defaults stand, and the status stays 0.\n";
+    "Exit status: 0 when done, with warnings or without; 1 when a file or standard\n"
+    "output cannot be written, said on standard error; 2 for bad input, with a\n"
+    "line on standard error that says what is wrong (a line for each bad line of\n"
+    "a booklet list). A saved temple that cannot be read is said on standard\n"
+    "error; its defaults stand, and the status stays 0. A reader that stops\n"
+    "reading (corvane-cli ... | head) ends the output quietly.\n";
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -30,11 +31,17 @@ struct Request {
   TempleOrigin templeOrigin;  // where the temple came from, once complete
   bool json = false;
   bool explain = false;
-  std::string textFile;      // --txt: write this file instead of printing
-  std::string documentFile;  // --docx: likewise, the document
-  std::string pdfFile;       // --pdf: likewise, the document's pages as a PDF
+  // One of the three names the file to write instead of printing, or
+  // kStandardOutputName.
+  std::string textFile;      // --txt: the text file
+  std::string documentFile;  // --docx: the document
+  std::string pdfFile;       // --pdf: the document's pages as a PDF
   Paper paper = Paper::letter;
 };
+
+// "-" as the file of --txt, --docx or --pdf: standard output
+// (corvane-cli --pdf - … | lp), as for --booklet it is standard input.
+inline constexpr std::string_view kStandardOutputName = "-";
 
 // Bad input: one line that says what is wrong and what to type.
 struct BadInput {

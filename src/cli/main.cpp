@@ -1,8 +1,12 @@
 #include <iostream>
 
 #include "cli/cli.h"
+#include "cli/standard_output.h"
 
 int main(int argc, char** argv) {
-  std::ios::sync_with_stdio(false);  // the output of a range of dates is large
-  return corvane::runCli(argc, argv, std::cin, std::cout, std::cerr);
+  std::ios::sync_with_stdio(false);  // a list read from standard input may be long
+  corvane::StandardOutput output;
+  std::ostream out{&output};
+  const int status = corvane::runCli(argc, argv, std::cin, out, std::cerr);
+  return corvane::closeStandardOutput(output, status, std::cerr);
 }

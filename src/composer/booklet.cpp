@@ -47,18 +47,43 @@ int servedRank(const BookletEntry& entry) {
   return 9;
 }
 
+// The entry of one line that is not empty or a comment, or what is wrong with it.
+Result<BookletEntry> entryOf(const std::vector<std::string_view>& fields) {
+  const Result<Date> date = readPickedDate(fields[0]);
+  if (!date) return Failure{date.error()};
+  if (fields.size() < 2) {
+    return Failure{"no service after the date (one of " + namesOf(kServiceNames) + ")"};
+  }
+  const std::optional<Service> service = serviceFromName(asciiLowercase(fields[1]));
+  if (!service) {
+    return Failure{"unknown service " + inQuotes(fields[1]) + " (one of " + namesOf(kServiceNames) +
+                   ")"};
+  }
+  bool evening = false;
+  if (fields.size() >= 3) {
+    if (asciiLowercase(fields[2]) != "evening") {
+      return Failure{inQuotes(fields[2]) + " after the service: only 'evening' may stand there"};
+    }
+    if (!mayBeEvening(*service)) return Failure{"'evening' only after chrysostom or basil"};
+    evening = true;
+  }
+  if (fields.size() > 3) return Failure{inQuotes(fields[3]) + " at the end of the line"};
+  return BookletEntry{*date, *service, evening};
+}
+
 }  // namespace
 
 Result<std::vector<ListedEntry>> readListedEntries(std::string_view text,
                                                    std::string_view fileName) {
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   std::vector<ListedEntry> entries;
-  int number = 0;
-  const auto problem = [&](const std::string& what) {
-    return Failure{std::string{fileName} + ":" + std::to_string(number) + ": " + what};
+  std::string problems;  // every bad line, one a line
+  const auto problem = [&](int number, const std::string& what) {
+    if (!problems.empty()) problems += '\n';
+    problems += std::string{fileName} + ":" + std::to_string(number) + ": " + what;
   };
-  while (!text.empty()) {
-    ++number;
+  bool full = false;
+  for (int number = 1; !text.empty(); ++number) {
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
@@ -66,31 +91,18 @@ Result<std::vector<ListedEntry>> readListedEntries(std::string_view text,
     const std::vector<std::string_view> fields = fieldsOf(line);
     if (fields.empty() || fields[0].starts_with('#')) continue;
 
-    const Result<Date> date = readPickedDate(fields[0]);
-    if (!date) return problem(date.error());
-    if (fields.size() < 2)
-      return problem("no service after the date (one of " + namesOf(kServiceNames) + ")");
-    const std::optional<Service> service = serviceFromName(asciiLowercase(fields[1]));
-    if (!service) {
-      return problem("unknown service " + inQuotes(fields[1]) + " (one of " +
-                     namesOf(kServiceNames) + ")");
+    const Result<BookletEntry> entry = entryOf(fields);
+    if (!entry) {
+      problem(number, entry.error());
+    } else if (entries.size() < kMostBookletEntries) {
+      entries.push_back({*entry, number});
+    } else if (!full) {
+      // Said once, at the first line too many; the lines after it are still checked.
+      full = true;
+      problem(number, "more than " + std::to_string(kMostBookletEntries) + " dismissals");
     }
-    bool evening = false;
-    if (fields.size() >= 3) {
-      if (asciiLowercase(fields[2]) != "evening") {
-        return problem(inQuotes(fields[2]) + " after the service: only 'evening' may stand there");
-      }
-      if (!mayBeEvening(*service)) {
-        return problem("'evening' only after chrysostom or basil");
-      }
-      evening = true;
-    }
-    if (fields.size() > 3) return problem(inQuotes(fields[3]) + " at the end of the line");
-    if (entries.size() == kMostBookletEntries) {
-      return problem("more than " + std::to_string(kMostBookletEntries) + " dismissals");
-    }
-    entries.push_back({{*date, *service, evening}, number});
   }
+  if (!problems.empty()) return Failure{std::move(problems)};
   return entries;
 }
 

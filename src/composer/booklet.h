@@ -27,7 +27,8 @@ inline constexpr std::size_t kMostBookletEntries = 5000;
 // dismissal a line, "YYYY-MM-DD SERVICE" or "YYYY-MM-DD SERVICE evening",
 // fields separated by blanks or tabs, the service and "evening" in any letter
 // case, as on the command line; empty lines and lines starting with '#' are
-// ignored. A bad line is "FILE:LINE: what is wrong"
+// ignored. A list with bad lines gives no entries: it is refused with every
+// bad line named, one a line, "FILE:LINE: what is wrong"
 // ("booklet.txt:3: unknown service 'vesper'").
 [[nodiscard]] Result<std::vector<BookletEntry>> readBookletList(std::string_view text,
                                                                 std::string_view fileName);

@@ -25,13 +25,22 @@ Result<std::string> pdfBytes(const std::vector<DocumentParagraph>& paragraphs, P
   return bytes.toStdString();
 }
 
+Result<std::string> pdfFileBytes(std::span<const Dismissal> dismissals,
+                                 const LongDateFormat& longDate, Paper paper) {
+  Result<std::string> bytes;
+  const Done drawn = withGuiApplication([&]() -> Done {
+    bytes = pdfBytes(bookletParagraphs(dismissals, longDate), paper);
+    return {};
+  });
+  if (!drawn) return Failure{drawn.error()};
+  return bytes;
+}
+
 Done writePdf(const std::filesystem::path& path, std::span<const Dismissal> dismissals,
               const LongDateFormat& longDate, Paper paper) {
-  return withGuiApplication([&]() -> Done {
-    const Result<std::string> bytes = pdfBytes(bookletParagraphs(dismissals, longDate), paper);
-    if (!bytes) return Failure{"Cannot write " + path.string() + ": " + bytes.error()};
-    return writeFileAtomically(path, *bytes);
-  });
+  const Result<std::string> bytes = pdfFileBytes(dismissals, longDate, paper);
+  if (!bytes) return Failure{"Cannot write " + path.string() + ": " + bytes.error()};
+  return writeFileAtomically(path, *bytes);
 }
 
 }  // namespace corvane

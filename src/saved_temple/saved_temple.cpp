@@ -2,7 +2,6 @@
 
 #include <system_error>
 
-#include "output/text_layout.h"
 #include "output/windows_1252.h"
 #include "platform/atomic_file.h"
 #include "settings/patron.h"
@@ -55,15 +54,15 @@ Result<std::optional<std::string>> SavedTemple::readPhrase() const {
   if (!hasPhrase()) return std::nullopt;
   const Result<std::string> bytes = readWholeFile(patronFile_);
   if (!bytes) return Failure{bytes.error()};
-  std::string phrase = decodeTextFile(*bytes);
-  if (phrase.ends_with("\r\n")) phrase.resize(phrase.size() - 2);
-  return normalizeLineBreaks(phrase);
+  // A file of an earlier version may hold line breaks inside the phrase: it
+  // is read back as one line.
+  return cleanTypedPhrase(decodeTextFile(*bytes));
 }
 
 Done SavedTemple::writePhrase(const std::string& phrase) const {
-  if (phrase.empty()) return {};
-  return writeFileAtomically(patronFile_,
-                             encodeForTextFile(withLineBreaks(phrase, "\r\n") + "\r\n"));
+  const std::string line = cleanTypedPhrase(phrase);
+  if (line.empty()) return {};
+  return writeFileAtomically(patronFile_, encodeForTextFile(line + "\r\n"));
 }
 
 Done SavedTemple::removePhrase() const {

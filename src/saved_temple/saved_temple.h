@@ -30,13 +30,14 @@ class SavedTemple {
   [[nodiscard]] Result<std::optional<TempleChoices>> readChoices() const;
   [[nodiscard]] Done writeChoices(const TempleChoices& choices) const;
 
-  // "inpat.txt": the typed phrase and CR LF, in Windows-1252 when every
-  // character fits, otherwise in UTF-8 behind a byte-order mark; a typed line
-  // break (LF inside the program) is CR LF in the file.
+  // "inpat.txt": the typed phrase on one line and CR LF, in Windows-1252 when
+  // every character fits, otherwise in UTF-8 behind a byte-order mark. The
+  // phrase is cleaned both ways (cleanTypedPhrase), so a file written by hand
+  // or by an earlier version with line breaks inside is read as one line.
   bool hasPhrase() const;
-  // The phrase, less the final CR LF; nothing when the file is absent.
+  // The phrase on one line; nothing when the file is absent.
   [[nodiscard]] Result<std::optional<std::string>> readPhrase() const;
-  // Never writes an empty file: an empty phrase writes nothing.
+  // Never writes an empty file: a phrase empty once cleaned writes nothing.
   [[nodiscard]] Done writePhrase(const std::string& phrase) const;
   [[nodiscard]] Done removePhrase() const;
 

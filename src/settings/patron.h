@@ -49,13 +49,13 @@ inline constexpr std::array<std::pair<Patron, std::string_view>, 14> kPatronName
 std::string_view patronName(Patron patron);
 std::optional<Patron> patronFromName(std::string_view name);
 
-// A typed line break (CR LF, CR or LF) is held as one LF.
-std::string normalizeLineBreaks(std::string_view text);
-
-// A typed patron phrase as it is stored and used: line breaks held as LF,
-// control characters other than line breaks and tabs dropped (so that no
-// output carries one), and blanks, tabs and line breaks at either end left
-// off. Empty when nothing else was typed.
+// A typed patron phrase as it is stored and used, wherever it was typed or
+// read back: one line, so that no output breaks or reverses a line of the
+// dismissal. A line break (CR LF, CR, LF, U+0085, U+2028, U+2029) and a tab
+// each become one blank; the other control characters and the bidirectional
+// controls (U+061C, U+200E, U+200F, U+202A to U+202E, U+2066 to U+2069) are
+// dropped; blanks at either end are left off, and no other blank is changed.
+// Empty when nothing else was typed. UTF-8 in and out.
 std::string cleanTypedPhrase(std::string_view typed);
 
 }  // namespace corvane

@@ -15,14 +15,14 @@ namespace corvane {
 // fixed sentence names each of them already.
 struct TempleSettings {
   std::optional<Patron> patron;  // none: no patron named
-  std::string patronText;        // the typed phrase of Patron::typed, a line break held as LF
+  std::string patronText;        // the typed phrase of Patron::typed, one line (cleanTypedPhrase)
   bool bishopPresent = false;
   TempleCalendar calendar = TempleCalendar::newCalendar;
 
   bool patronIs(Patron which) const { return patron == which; }
 };
 
-// Sets the patron; the phrase is kept only for a typed patron.
+// Sets the patron; the phrase, cleaned, is kept only for a typed patron.
 void choosePatron(TempleSettings& settings, Patron patron, std::string typedText = {});
 
 }  // namespace corvane

@@ -25,6 +25,21 @@ fs::path setAsideName(const fs::path& file) {
   return aside;
 }
 
+// The bad lines of a list, as many as a message shows; the list itself is
+// kept, so none is lost.
+std::string shownProblems(const std::string& problems) {
+  constexpr int kMostShown = 10;
+  std::size_t end = 0;
+  for (int shown = 0; shown < kMostShown; ++shown) {
+    end = problems.find('\n', end);
+    if (end == std::string::npos) return problems;
+    ++end;
+  }
+  const auto more =
+      std::count(problems.begin() + static_cast<std::ptrdiff_t>(end), problems.end(), '\n') + 1;
+  return problems.substr(0, end) + "… and " + std::to_string(more) + " more bad lines";
+}
+
 }  // namespace
 
 BookletList::BookletList(fs::path file, Report report)
@@ -41,16 +56,18 @@ void BookletList::load() {
     for (const BookletEntry& entry : *read) addToBooklet(entries_, entry);
     return;
   }
-  const std::string& problem = read.error();
+  // One bad line ends its sentence; several stand above it, one a line.
+  const bool several = read.error().find('\n') != std::string::npos;
+  const std::string problem = shownProblems(read.error()) + (several ? "\n" : ". ");
   const fs::path aside = setAsideName(file_);
   fs::rename(file_, aside, error);
   if (error) {
     mayWrite_ = false;
-    report_(problem + ". The booklet starts empty and is not saved, so that " + file_.string() +
+    report_(problem + "The booklet starts empty and is not saved, so that " + file_.string() +
             " stays as it is (it could not be renamed: " + error.message() + ").");
     return;
   }
-  report_(problem + ". The list was kept as " + aside.string() + "; the booklet starts empty.");
+  report_(problem + "The list was kept as " + aside.string() + "; the booklet starts empty.");
 }
 
 std::optional<std::size_t> BookletList::indexOf(const BookletEntry& entry) const {

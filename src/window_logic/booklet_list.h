@@ -23,7 +23,7 @@ class BookletList {
 
   BookletList(std::filesystem::path file, Report report);
 
-  // At start. A list that cannot be read is reported once, with its line,
+  // At start. A list that cannot be read is reported once, with its bad lines,
   // and kept untouched under another name in the same folder; the booklet
   // then starts empty, and nothing the user wrote is lost.
   void load();

@@ -46,7 +46,8 @@ void TempleWindowLogic::selectPatron(Patron patron) {
 TempleWindowLogic::Outcome TempleWindowLogic::continuePressed() {
   settings_.bishopPresent = controls_.bishopYes;
   settings_.calendar = controls_.calendar;
-  // The phrase as it is stored: blanks at its ends and control characters left off.
+  // The phrase as it is stored: one line, blanks at its ends and control
+  // characters left off.
   const std::string phrase = cleanTypedPhrase(controls_.boxText);
   if (phrase.empty() && !controls_.boxText.empty() && controls_.selected == Patron::typed) {
     report_(

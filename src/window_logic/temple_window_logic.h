@@ -14,7 +14,7 @@ struct TempleWindowControls {
   Patron selected = Patron::typed;  // "NONE OF THE ABOVE"
   bool bishopYes = false;
   TempleCalendar calendar = TempleCalendar::newCalendar;
-  std::string boxText;    // the typed phrase, a line break as LF
+  std::string boxText;    // as typed; one line once stored or read back
   bool boxShown = false;  // the box, enabled, and its three labels
   bool focusBox = false;  // the box should take the keyboard focus
 };

@@ -37,6 +37,26 @@ TEST(CliBooklet, EveryEntryOfTheList) {
                           one("chrysostom", "2026-12-13", cross));
 }
 
+// A list with several bad lines: each is said on a line of its own, status
+// 2, nothing composed or written.
+TEST(CliBooklet, EveryBadLineIsSaid) {
+  testing::TemporaryFolder folder;
+  const std::string list = (folder.path() / "week.txt").string();
+  std::ofstream{list} << "2026-12-12 vesper\n2026-12-13 orthros\n2026-12-32 orthros\n"
+                         "2026-12-13 orthros evening\n";
+  const std::string docx = (folder.path() / "week.docx").string();
+  const CliRun run = runWith({"--booklet", list, "--docx", docx});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "corvane-cli: " + list +
+                         ":1: unknown service 'vesper' (one of great-vespers, daily-vespers, "
+                         "orthros, daily-orthros, chrysostom, basil, presanctified)\n"
+                         "corvane-cli: " +
+                         list + ":3: '2026-12-32' is not a real date\ncorvane-cli: " + list +
+                         ":4: 'evening' only after chrysostom or basil\n");
+  EXPECT_FALSE(std::filesystem::exists(docx));
+}
+
 // --pdf run as its own process with no display: the pages hold what the same
 // command prints, on the paper asked for.
 TEST(CliPdf, ABookletWithoutADisplay) {

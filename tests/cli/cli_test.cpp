@@ -55,7 +55,8 @@ TEST(Cli, TheStreamsAreTheSameBytesAsBefore) {
 }
 
 // --txt and --docx write the output layer's bytes and print nothing: for a
-// date, and for a booklet on A4.
+// date, and for a booklet on A4. To "-" they print the same bytes, as --pdf
+// prints its pages, and no file named "-" is made.
 TEST(Cli, TheFilesAreTheOutputLayersBytes) {
   using namespace std::chrono;
   TempleSettings bishop;
@@ -79,7 +80,14 @@ TEST(Cli, TheFilesAreTheOutputLayersBytes) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(readWholeFile(file), bytes);
+    const CliRun printed = runWith(with(args, {"-"}));
+    ASSERT_EQ(printed.status, 0) << printed.err;
+    EXPECT_EQ(printed.out, bytes);
   }
+  const CliRun pdf = runWith({"--booklet", list, "--pdf", "-"});
+  ASSERT_EQ(pdf.status, 0) << pdf.err;
+  EXPECT_TRUE(pdf.out.starts_with("%PDF-")) << pdf.out.substr(0, 16);
+  EXPECT_FALSE(std::filesystem::exists("-"));
 }
 
 // A file that cannot be written: status 1, the path said, nothing printed.

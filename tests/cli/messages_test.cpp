@@ -7,7 +7,9 @@
 #include <random>
 
 #include "cli/cli_run.h"
+#include "platform/atomic_file.h"
 #include "support/temporary_folder.h"
+#include "support/typed_phrase.h"
 
 namespace corvane {
 namespace {
@@ -84,13 +86,25 @@ TEST(Messages, BadInputSaysWhatToType) {
   }
 }
 
-// A typed phrase cleaned of blanks at its ends and of control characters (its
-// line breaks and letter case: the lower layers).
+// A typed phrase cleaned of blanks at its ends and of control characters, and
+// kept to one line (each character: the lower layers), in the sentence, the
+// explanation and the text file alike.
 TEST(Messages, ATypedPhraseCleaned) {
   const CliRun run =
       runWith(with({"--patron-text", "  of St.\x01 Herman\x1B\x7F\xC2\x85 \t", "--json"}));
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("fathers; of St. Herman; of the holy and"), std::string::npos) << run.out;
+  const std::string typed{testing::kTypedAcrossLines}, line{testing::kTypedOnOneLine};
+  const CliRun explained = runWith(with({"--patron-text", typed, "--explain"}));
+  ASSERT_EQ(explained.status, 0) << explained.err;
+  EXPECT_NE(explained.out.find("fathers; " + line + "; of the holy and"), std::string::npos)
+      << explained.out;
+  EXPECT_NE(explained.out.find("Temple: \"" + line + "\""), std::string::npos) << explained.out;
+  testing::TemporaryFolder folder;
+  const std::string file = (folder.path() / "typed.txt").string();
+  ASSERT_EQ(runWith(with({"--patron-text", typed, "--txt", file})).status, 0);
+  const std::string text = readWholeFile(file).value();
+  EXPECT_NE(text.find("fathers; " + line + "; of the holy and"), std::string::npos) << text;
 }
 
 // The help's words, and --version, are pinned by the manual pages

@@ -64,7 +64,7 @@ TEST_F(SavedTempleCli, UsedUnlessTheCommandLineSaysOtherwise) {
        "Temple: St. Nicholas, old calendar (from the command line); a bishop present"},
       {kOldTyped,
        {},
-       "Temple: \"of St. Herman / of Alaska\", old calendar (saved by the window)",
+       "Temple: \"of St. Herman of Alaska\", old calendar (saved by the window)",
        "  of St. Herman\r\nof Alaska\x01\r\n"},
       // "NONE OF THE ABOVE" with no phrase kept names no patron, as the window's empty box.
       {kOldTyped, {}, "Temple: no patron named, old calendar (saved by the window)"},

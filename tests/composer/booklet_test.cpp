@@ -73,14 +73,23 @@ TEST(BookletList, BadLinesSayWhereAndWhat) {
       {"2026-12-12 Orthr\xC3\xB6s\n", "booklet.txt:1: unknown service 'Orthr\xC3\xB6s'" + services},
   };
   for (const Row& row : rows) EXPECT_EQ(problemOf(row.text), row.message);
+  // Several bad lines: every one is named, in order, one a line, and nothing is read.
+  EXPECT_EQ(problemOf("2026-12-12 vesper\n2026-12-13 orthros\n2026-02-30 orthros\n\n"
+                      "2026-12-14 orthros evening\n"),
+            "booklet.txt:1: unknown service 'vesper'" + services +
+                "\nbooklet.txt:3: '2026-02-30' is not a real date"
+                "\nbooklet.txt:5: 'evening' only after chrysostom or basil");
 }
 
 TEST(BookletList, AtMostFiveThousandEntries) {
   std::string text;
   for (int i = 0; i < 5000; ++i) text += "2026-12-13 orthros\n";
   EXPECT_EQ(readOrFail(text).size(), 5000u);
-  text += "2026-12-13 orthros\n";
-  EXPECT_EQ(problemOf(text), "booklet.txt:5001: more than 5000 dismissals");
+  text += "2026-12-13 orthros\n2026-12-13 orthros\n2026-12-13 vesper\n";
+  EXPECT_EQ(problemOf(text),
+            "booklet.txt:5001: more than 5000 dismissals\nbooklet.txt:5003: unknown service "
+            "'vesper' (one of great-vespers, daily-vespers, orthros, daily-orthros, chrysostom, "
+            "basil, presanctified)");
 }
 
 // The order in which the services of a day are served, each once.

@@ -53,13 +53,12 @@ TEST(SavedTemple, DamagedSettingsFilesSayWhy) {
   EXPECT_EQ(saved.readChoices().error(), cannotRead + "it is not a file");
 }
 
-// The phrase's bytes in inpat.txt, and the phrase read back from them.
+// The phrase's bytes in inpat.txt, and the phrase read back from them: one
+// line and CR LF, as every version wrote it.
 TEST(SavedTemple, ThePhraseBytesAndRoundTrip) {
   const std::pair<std::string, std::string> rows[] = {
-      {"of St. Herman\nof Alaska", "of St. Herman\r\nof Alaska\r\n"},
       {"of the holy martyrs Evlámpius", "of the holy martyrs Evl\xE1mpius\r\n"},
       {"of the holy Ἀθανάσιος", "\xEF\xBB\xBFof the holy Ἀθανάσιος\r\n"},
-      {"ends with a break\n", "ends with a break\r\n\r\n"},
   };
   testing::TemporaryFolder folder;
   const SavedTemple saved = SavedTemple::inFolder(folder.path());
@@ -68,9 +67,21 @@ TEST(SavedTemple, ThePhraseBytesAndRoundTrip) {
     EXPECT_EQ(readWholeFile(saved.patronFile()), bytes);
     EXPECT_EQ(saved.readPhrase().value(), phrase);
   }
-  // A file written by hand with bare line feeds reads the same.
-  ASSERT_TRUE(writeFileAtomically(saved.patronFile(), "of St.\nHerman\r\n"));
-  EXPECT_EQ(saved.readPhrase().value(), "of St.\nHerman");
+  // A phrase across lines is stored as its one line.
+  ASSERT_TRUE(saved.writePhrase("of St. Herman\nof Alaska\n"));
+  EXPECT_EQ(readWholeFile(saved.patronFile()), "of St. Herman of Alaska\r\n");
+  // A file of an earlier version, or written by hand, with line breaks
+  // inside and at the end, reads back as one line.
+  const std::pair<std::string, std::string> older[] = {
+      {"of St. Herman\r\nof Alaska\r\n", "of St. Herman of Alaska"},
+      {"of St.\nHerman\r\n", "of St. Herman"},
+      {"ends with a break\r\n\r\n", "ends with a break"},
+      {"\xEF\xBB\xBFof St.\u202E Herman\u2028of Alaska\r\n", "of St. Herman of Alaska"},
+  };
+  for (const auto& [bytes, phrase] : older) {
+    ASSERT_TRUE(writeFileAtomically(saved.patronFile(), bytes));
+    EXPECT_EQ(saved.readPhrase().value(), phrase);
+  }
   // An empty phrase writes nothing; removing a missing file is no failure.
   ASSERT_TRUE(saved.removePhrase());
   EXPECT_TRUE(saved.writePhrase(""));

@@ -1,7 +1,8 @@
 #include "settings/patron.h"
-#include "settings/temple_settings.h"
 
 #include <gtest/gtest.h>
+
+#include "settings/temple_settings.h"
 
 namespace corvane {
 namespace {
@@ -13,13 +14,20 @@ TEST(Patron, NamesAndTheTypedPhrase) {
     std::string_view name;  // on the command line
   };
   const Row rows[] = {
-      {Patron::trinity, "trinity"},       {Patron::lord, "lord"},
-      {Patron::holySpirit, "holy-spirit"}, {Patron::theotokos, "theotokos"},
-      {Patron::cross, "cross"},           {Patron::archangels, "archangels"},
-      {Patron::forerunner, "forerunner"}, {Patron::apostles, "apostles"},
-      {Patron::ancestors, "ancestors"},   {Patron::allSaints, "all-saints"},
-      {Patron::chrysostom, "chrysostom"}, {Patron::basil, "basil"},
-      {Patron::gregory, "gregory"},       {Patron::nicholas, "nicholas"},
+      {Patron::trinity, "trinity"},
+      {Patron::lord, "lord"},
+      {Patron::holySpirit, "holy-spirit"},
+      {Patron::theotokos, "theotokos"},
+      {Patron::cross, "cross"},
+      {Patron::archangels, "archangels"},
+      {Patron::forerunner, "forerunner"},
+      {Patron::apostles, "apostles"},
+      {Patron::ancestors, "ancestors"},
+      {Patron::allSaints, "all-saints"},
+      {Patron::chrysostom, "chrysostom"},
+      {Patron::basil, "basil"},
+      {Patron::gregory, "gregory"},
+      {Patron::nicholas, "nicholas"},
       {Patron::typed, ""},
   };
   for (const Row& row : rows) {
@@ -38,15 +46,37 @@ TEST(Patron, NamesAndTheTypedPhrase) {
   EXPECT_EQ(patronFromName(""), std::nullopt);
 }
 
-TEST(Patron, ATypedLineBreakIsHeldAsALineFeed) {
-  struct Row {
-    std::string_view typed, held;
+// Each character that breaks a line, one blank; each control dropped, the
+// neighbours of their codes kept; blanks only trimmed at the ends.
+TEST(Patron, ATypedPhraseIsOneLine) {
+  const std::pair<std::string_view, std::string_view> rows[] = {
+      {"a\r\nb", "a b"},
+      {"a\rb", "a b"},
+      {"a\nb", "a b"},
+      {"a\tb", "a b"},
+      {"a\u0085b", "a b"},
+      {"a\u2028b", "a b"},
+      {"a\u2029b", "a b"},
+      {"a\n\rb", "a  b"},
+      {"a\r\n\r\nb", "a  b"},
+      {"a   b", "a   b"},
+      {"a\x01\x1B\x7F\u0080\u009Fb", "ab"},
+      {"a\u200E\u200Fb", "ab"},
+      {"a\u202A\u202B\u202C\u202D\u202Eb", "ab"},
+      {"a\u2066\u2067\u2068\u2069b", "ab"},
+      {"a\u061Cb", "ab"},
+      // U+2010 and U+2027 beside the breaks, U+202F and U+2065 beside the controls.
+      {"a\u00A0\u0084\u2010\u2027\u202F\u2065\u206A\u060Cb",
+       "a\u00A0\u2010\u2027\u202F\u2065\u206A\u060Cb"},
+      {"\u00A0Ἀθανάσιος\u00A0", "\u00A0Ἀθανάσιος\u00A0"},
+      {" \t\u2028 of St. Herman \r\n ", "of St. Herman"},
+      {" \r\n\t\u202E ", ""},
+      {"a\xE2\x80", "a\xE2\x80"},  // cut short: kept as it is, nothing read past the end
   };
-  const Row rows[] = {
-      {"a\r\nb", "a\nb"}, {"a\rb", "a\nb"},     {"a\nb", "a\nb"},
-      {"a\r", "a\n"},     {"\r\n\r\n", "\n\n"}, {"a\n\rb", "a\n\nb"},
-  };
-  for (const Row& row : rows) EXPECT_EQ(normalizeLineBreaks(row.typed), row.held) << row.typed;
+  for (const auto& [typed, clean] : rows) EXPECT_EQ(cleanTypedPhrase(typed), clean) << typed;
+  TempleSettings settings;
+  choosePatron(settings, Patron::typed, "of St.\r\nHerman\u202E");
+  EXPECT_EQ(settings.patronText, "of St. Herman");
 }
 
 }  // namespace

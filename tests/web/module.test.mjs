@@ -5,7 +5,7 @@ import { readFileSync } from "node:fs";
 import { join } from "node:path";
 import { test } from "node:test";
 
-import { cliArgs, cliFailure, composeWith, loadModule, testData } from "./support.mjs";
+import { cliArgs, cliFailure, composeWith, loadModule, runCli, testData } from "./support.mjs";
 
 const module = await loadModule();
 
@@ -57,8 +57,14 @@ test("answers bad input with the command line's message, and goes on composing",
 test("reads names in any letter case and a typed patron cleaned as the program cleans it", () => {
   const typed = composeWith(module, { ...good, service: "OrThRoS", calendar: "OLD",
     patronText: "\r\n  of St. Herman\r\nof Alaska \u0007\t " });
-  assert.match(typed.dismissalText, /of St\. Herman\nof Alaska/);
-  assert.doesNotMatch(typed.dismissalText, /\u0007|\r/);
+  assert.match(typed.dismissalText, /of St\. Herman of Alaska;/);
+  assert.doesNotMatch(typed.dismissalText, /\u0007|\r|\n/);
+  // Every character that would break or reverse a line: one line, as corvane-cli composes it.
+  const request = { ...good, patronText: "\r\n of St.\u202E Herman\r\nof\rAlaska\n\tthe\u0085Wonderworker" +
+    "\u2028of\u2029all\u061C\u200E\u200F\u202A\u202B\u202C\u202D\u2066\u2067\u2068\u2069 America \t" };
+  const { dismissalText } = composeWith(module, request);
+  assert.ok(dismissalText.includes("; of St. Herman of Alaska  the Wonderworker of all America; "), dismissalText);
+  assert.equal(dismissalText, JSON.parse(runCli([...cliArgs(request), "--json"])).dismissalText);
 });
 
 test("reads back what the page keeps: a booklet list as requests in its order, a typed phrase cleaned", () => {

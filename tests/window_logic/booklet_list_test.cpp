@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/atomic_file.h"
 #include "support/temporary_folder.h"
 
@@ -36,6 +38,34 @@ TEST_F(Booklet, AnUnreadableListIsSetAsideUnderAFreeName) {
   EXPECT_TRUE(list.entries().empty());
   EXPECT_TRUE(list.add({2026y / December / 12, Service::greatVespers, false}));
   EXPECT_EQ(readWholeFile(file), bookletListText(list.entries()));
+}
+
+// Every bad line of a list is named, one a line above what became of it;
+// beyond ten, how many more.
+TEST_F(Booklet, EveryBadLineIsNamed) {
+  const std::string bad =
+      " (one of great-vespers, daily-vespers, orthros, daily-orthros, "
+      "chrysostom, basil, presanctified)\n";
+  ASSERT_TRUE(writeFileAtomically(file,
+                                  "2026-12-12 vespers\n2026-12-13 orthros\n"
+                                  "2026-12-13 orthro\n2026-12-14 matins\n"));
+  list.load();
+  const std::string kept = "The list was kept as " +
+                           (folder.path() / "booklet-unreadable.txt").string() +
+                           "; the booklet starts empty.";
+  EXPECT_EQ(reports,
+            std::vector<std::string>{file.string() + ":1: unknown service 'vespers'" + bad +
+                                     file.string() + ":3: unknown service 'orthro'" + bad +
+                                     file.string() + ":4: unknown service 'matins'" + bad + kept});
+  std::string twelve;
+  for (int i = 0; i < 12; ++i) twelve += "2026-12-12 x\n";
+  ASSERT_TRUE(writeFileAtomically(file, twelve));
+  list.load();
+  ASSERT_EQ(reports.size(), 2u);
+  EXPECT_EQ(std::count(reports[1].begin(), reports[1].end(), '\n'), 11);
+  EXPECT_NE(reports[1].find(":10: unknown service 'x'"), std::string::npos) << reports[1];
+  EXPECT_NE(reports[1].find("\n… and 2 more bad lines\nThe list was kept as "), std::string::npos)
+      << reports[1];
 }
 
 // A full list, as written by hand: nothing more is added.
