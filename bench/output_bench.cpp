@@ -6,9 +6,9 @@
 
 #include "composer/booklet.h"
 #include "composer/compose.h"
-#include "state/english_date.h"
 #include "output/text_file.h"
 #include "output/word_document.h"
+#include "state/english_date.h"
 #include "state/service.h"
 
 namespace corvane {
@@ -45,7 +45,7 @@ BENCHMARK(BM_WriteOneTextFile)->Unit(benchmark::kMicrosecond);
 // 1,000 dismissals, every service of 112 days from the first Sunday of the
 // Triodion of 2026, composed and written as one booklet on A4.
 void BM_BookletOfAThousand(benchmark::State& run) {
-  std::vector<BookletEntry> entries;
+  std::vector<ServiceRequest> entries;
   for (Date day = 2026y / February / 1; entries.size() < 1000; day += days{1}) {
     for (const ServiceVariant& variant : kNineServiceVariants) {
       if (entries.size() < 1000) entries.push_back({day, variant.service, variant.evening});
@@ -56,7 +56,8 @@ void BM_BookletOfAThousand(benchmark::State& run) {
       std::filesystem::temp_directory_path() / "corvane-bench-booklet.docx";
   for (auto _ : run) {
     const std::vector<Dismissal> dismissals = composeBooklet(entries, settings);
-    if (!writeWordDocument(file, dismissals, englishLongDate, Paper::a4)) run.SkipWithError("write");
+    if (!writeWordDocument(file, dismissals, englishLongDate, Paper::a4))
+      run.SkipWithError("write");
   }
   std::filesystem::remove(file);
 }

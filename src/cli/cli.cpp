@@ -62,13 +62,13 @@ void appendText(std::string& out, const Dismissal& dismissal, bool first, bool e
 
 // Where a warning points: the line of the booklet's list, or else the date
 // and the service as typed.
-struct Listed {
+struct ListLine {
   std::string_view listName;  // empty for --service and --date
   int line = 0;
 };
 
 // "corvane-cli: warning: 2026-03-01 presanctified: …", "list.txt:3: warning: …".
-void appendWarningLine(std::string& out, const Dismissal& dismissal, const Listed& listed) {
+void appendWarningLine(std::string& out, const Dismissal& dismissal, const ListLine& listed) {
   if (!dismissal.warning) return;
   if (listed.listName.empty()) {
     out += "corvane-cli: warning: ";
@@ -87,11 +87,12 @@ void appendWarningLine(std::string& out, const Dismissal& dismissal, const Liste
   out += '\n';
 }
 
-// Prints the dismissals as they are composed, a block of output at a time;
-// the warnings go to standard error, except in JSON, whose lines hold them.
-class Printer {
+// Writes the dismissals to the standard streams as they are composed, a block
+// of output at a time; the warnings go to standard error, except in JSON,
+// whose lines hold them.
+class StreamWriter {
  public:
-  Printer(std::ostream& stream, std::ostream& err, const Request& request)
+  StreamWriter(std::ostream& stream, std::ostream& err, const Request& request)
       : stream_(stream),
         err_(err),
         request_(request),
@@ -99,11 +100,11 @@ class Printer {
         templeJson_(templeJson(request.temple, request.templeOrigin).dump()) {
     buffer_.reserve(kFlushAt + (1 << 16));
   }
-  ~Printer() { flush(); }
-  Printer(const Printer&) = delete;
-  Printer& operator=(const Printer&) = delete;
+  ~StreamWriter() { flush(); }
+  StreamWriter(const StreamWriter&) = delete;
+  StreamWriter& operator=(const StreamWriter&) = delete;
 
-  void print(const Dismissal& dismissal, const Listed& listed) {
+  void write(const Dismissal& dismissal, const ListLine& listed) {
     if (request_.json) {
       appendJsonLine(buffer_, dismissal, request_.explain, templeJson_);
     } else {
@@ -136,7 +137,7 @@ struct BookletFile {
   std::string name;  // as messages name it
   std::vector<ListedEntry> entries;
 };
-BookletFile readBooklet(const std::string& file, std::istream& in) {
+Result<BookletFile> readBooklet(const std::string& file, std::istream& in) {
   std::ostringstream bytes;
   std::string name = file;
   if (file == "-") {
@@ -144,13 +145,13 @@ BookletFile readBooklet(const std::string& file, std::istream& in) {
     name = "standard input";
   } else {
     std::ifstream stream{file, std::ios::binary};
-    if (!stream) throw BadInput{"--booklet: cannot read " + file};
+    if (!stream) return Failure{"--booklet: cannot read " + file};
     bytes << stream.rdbuf();
   }
   Result<std::vector<ListedEntry>> entries = readListedEntries(bytes.str(), name);
-  if (!entries) throw BadInput{entries.error()};
-  if (entries->empty()) throw BadInput{name + ": the booklet list holds no service"};
-  return {std::move(name), std::move(*entries)};
+  if (!entries) return Failure{entries.error()};
+  if (entries->empty()) return Failure{name + ": the booklet list holds no service"};
+  return BookletFile{std::move(name), std::move(*entries)};
 }
 
 // The bytes of the file asked for: the text file, the document or its pages
@@ -160,26 +161,21 @@ Result<std::string> requestedFileBytes(const Request& request,
                                        const std::vector<Dismissal>& dismissals) {
   if (!request.textFile.empty()) return textFileBytes(dismissals, englishLongDate);
   if (!request.pdfFile.empty()) return pdfFileBytes(dismissals, englishLongDate, request.paper);
-  try {
-    return wordDocumentBytes(dismissals, englishLongDate, request.paper);
-  } catch (const std::exception& packing) {
-    return Failure{packing.what()};
-  }
+  return wordDocumentBytes(dismissals, englishLongDate, request.paper);
 }
 
 // Writes the file asked for, or standard output for "-"; the warnings are
 // said first. A failure on standard output is said as the program ends.
-Done writeRequestedFile(const Request& request, std::istream& in, std::ostream& out,
-                        std::ostream& err) {
+Done writeRequestedFile(const Request& request, const std::optional<BookletFile>& list,
+                        std::ostream& out, std::ostream& err) {
   std::vector<Dismissal> dismissals;
   std::string warnings;
-  if (request.bookletFile) {
-    const BookletFile list = readBooklet(*request.bookletFile, in);
-    dismissals.resize(list.entries.size());
-    for (std::size_t i = 0; i < list.entries.size(); ++i) {
-      const BookletEntry& entry = list.entries[i].entry;
-      compose({entry.picked, entry.service, entry.evening}, request.temple, dismissals[i]);
-      appendWarningLine(warnings, dismissals[i], {list.name, list.entries[i].line});
+  if (list) {
+    dismissals.resize(list->entries.size());
+    for (std::size_t i = 0; i < list->entries.size(); ++i) {
+      const ServiceRequest& entry = list->entries[i].entry;
+      compose(entry, request.temple, dismissals[i]);
+      appendWarningLine(warnings, dismissals[i], {list->name, list->entries[i].line});
     }
   } else {
     dismissals.push_back(compose({request.from, request.service, request.evening}, request.temple));
@@ -202,24 +198,23 @@ Done writeRequestedFile(const Request& request, std::istream& in, std::ostream& 
 
 // Every date of the range, or every entry of the booklet, printed as
 // composed, until standard output fails.
-void printRequested(const Request& request, std::istream& in, std::ostream& out,
-                    std::ostream& err) {
-  Printer printer{out, err, request};
+void printRequested(const Request& request, const std::optional<BookletFile>& list,
+                    std::ostream& out, std::ostream& err) {
+  StreamWriter writer{out, err, request};
   const ComposeWith with{.explanation = request.explain};
   Dismissal dismissal;
-  if (request.bookletFile) {
-    const BookletFile list = readBooklet(*request.bookletFile, in);
-    for (const ListedEntry& listed : list.entries) {
-      const BookletEntry& entry = listed.entry;
-      compose({entry.picked, entry.service, entry.evening}, request.temple, dismissal, with);
-      printer.print(dismissal, {list.name, listed.line});
+  if (list) {
+    for (const ListedEntry& listed : list->entries) {
+      const ServiceRequest& entry = listed.entry;
+      compose(entry, request.temple, dismissal, with);
+      writer.write(dismissal, {list->name, listed.line});
       if (!out) return;  // standard output failed, or its reader has gone
     }
     return;
   }
   for (Date date = request.from; date <= request.to; date += days{1}) {
     compose({date, request.service, request.evening}, request.temple, dismissal, with);
-    printer.print(dismissal, {});
+    writer.write(dismissal, {});
     if (!out) return;
   }
 }
@@ -236,42 +231,50 @@ void completeTemple(Request& request, std::ostream& err) {
   }
 }
 
+// Bad input: a line on standard error for each problem (a booklet list
+// names every bad line), and status 2.
+int badInput(std::string_view message, std::ostream& err) {
+  std::istringstream lines{std::string{message}};
+  for (std::string line; std::getline(lines, line);) err << "corvane-cli: " << line << '\n';
+  return kBadInput;
+}
+
 }  // namespace
 
 int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
            std::ostream& err) {
-  try {
-    const auto read = readCommandLine(argc, argv);
-    if (const Asked* asked = std::get_if<Asked>(&read)) {
-      if (*asked == Asked::help) {
-        out << kHelpText;
-      } else {
-        out << "corvane-cli " << kVersionMajor << '.' << kVersionMinor << '.' << kVersionRevision
-            << '\n';
-      }
-      out.flush();
-      return 0;
+  Result<CommandLine> read = readCommandLine(argc, argv);
+  if (!read) return badInput(read.error(), err);
+  if (const HelpOrVersion* asked = std::get_if<HelpOrVersion>(&*read)) {
+    if (*asked == HelpOrVersion::help) {
+      out << kHelpText;
+    } else {
+      out << "corvane-cli " << kVersionMajor << '.' << kVersionMinor << '.' << kVersionRevision
+          << '\n';
     }
-    Request request = std::get<Request>(read);
-    completeTemple(request, err);
-    if (!request.textFile.empty() || !request.documentFile.empty() || !request.pdfFile.empty()) {
-      if (const Done written = writeRequestedFile(request, in, out, err); !written) {
-        err << "corvane-cli: " << written.error() << '\n';
-        return kCannotWrite;
-      }
-      out.flush();
-      return 0;
-    }
-    printRequested(request, in, out, err);
     out.flush();
-    err.flush();
     return 0;
-  } catch (const BadInput& bad) {
-    // A line each: a booklet list names every bad line.
-    std::istringstream lines{bad.message};
-    for (std::string line; std::getline(lines, line);) err << "corvane-cli: " << line << '\n';
-    return kBadInput;
   }
+  Request& request = std::get<Request>(*read);
+  std::optional<BookletFile> list;
+  if (request.bookletFile) {
+    Result<BookletFile> booklet = readBooklet(*request.bookletFile, in);
+    if (!booklet) return badInput(booklet.error(), err);
+    list = std::move(*booklet);
+  }
+  completeTemple(request, err);
+  if (!request.textFile.empty() || !request.documentFile.empty() || !request.pdfFile.empty()) {
+    if (const Done written = writeRequestedFile(request, list, out, err); !written) {
+      err << "corvane-cli: " << written.error() << '\n';
+      return kCannotWrite;
+    }
+    out.flush();
+    return 0;
+  }
+  printRequested(request, list, out, err);
+  out.flush();
+  err.flush();
+  return 0;
 }
 
 int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {

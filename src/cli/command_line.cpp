@@ -88,13 +88,6 @@ struct Arguments {
   bool help = false, version = false;
 };
 
-// The value, or the message as bad input.
-template <typename Value>
-Value checked(Result<Value> named) {
-  if (!named) throw BadInput{std::move(named.error())};
-  return std::move(*named);
-}
-
 // What was given to an option, nothing when it was left out.
 std::optional<std::string> given(const CLI::App& app, const char* option,
                                  const std::string& value) {
@@ -102,46 +95,59 @@ std::optional<std::string> given(const CLI::App& app, const char* option,
   return value;
 }
 
-void checkService(const Arguments& arguments, const CLI::App& app, Request& request) {
-  const bool booklet = app.count("--booklet") > 0;
-  if (booklet) {
+// The request's fields as the command line named them.
+NamedRequest namedRequestOf(const Arguments& arguments, const CLI::App& app) {
+  return {.service = given(app, "--service", arguments.service),
+          .evening = arguments.evening,
+          .date = given(app, "--date", arguments.from),
+          .patron = given(app, "--patron", arguments.patron),
+          .patronText = given(app, "--patron-text", arguments.patronText),
+          .bishop = arguments.bishop,
+          .calendar = given(app, "--calendar", arguments.calendar)};
+}
+
+Done checkService(const Arguments& arguments, const CLI::App& app, const NamedRequest& named,
+                  Request& request) {
+  if (app.count("--booklet") > 0) {
     for (const char* option : {"--service", "--date", "--to", "--evening", "--explain"}) {
       if (app.count(option) > 0) {
-        throw BadInput{std::string{"--booklet: composes the services of its list; leave out "} +
+        return Failure{std::string{"--booklet: composes the services of its list; leave out "} +
                        option};
       }
     }
-    if (arguments.booklet.empty())
-      throw BadInput{"--booklet: give a FILE, or - for standard input"};
+    if (arguments.booklet.empty()) {
+      return Failure{"--booklet: give a FILE, or - for standard input"};
+    }
     request.bookletFile = arguments.booklet;
-    return;
+    return {};
   }
-  request.service = checked(namedService(given(app, "--service", arguments.service)));
-  if (const Done evening = checkEvening(request.service, arguments.evening); !evening) {
-    throw BadInput{evening.error()};
+  const Result<ServiceRequest> first = readServiceRequest(named);
+  if (!first) return Failure{first.error()};
+  request.service = first->service;
+  request.evening = first->evening;
+  request.from = request.to = first->served;
+  if (app.count("--to") > 0) {
+    const Result<Date> last = namedDate("--to", arguments.to);
+    if (!last) return Failure{last.error()};
+    if (*last < request.from) {
+      return Failure{"--to: " + arguments.to + " is before --date " + arguments.from};
+    }
+    request.to = *last;
   }
-  request.evening = arguments.evening;
-  request.from = checked(namedDate("--date", given(app, "--date", arguments.from)));
-  request.to = app.count("--to") == 0 ? request.from : checked(namedDate("--to", arguments.to));
-  if (request.to < request.from) {
-    throw BadInput{"--to: " + arguments.to + " is before --date " + arguments.from};
-  }
+  return {};
 }
 
-void checkTemple(const Arguments& arguments, const CLI::App& app, Request& request) {
-  const bool listed = app.count("--patron") > 0, typed = app.count("--patron-text") > 0;
-  if (listed && typed) throw BadInput{kPatronAndText};
-  if (listed) choosePatron(request.temple, checked(namedPatron(arguments.patron)));
-  if (typed) {
-    choosePatron(request.temple, Patron::typed, checked(namedPatronText(arguments.patronText)));
-  }
-  request.temple.bishopPresent = arguments.bishop;
-  request.templeNamed = {.calendar = app.count("--calendar") > 0, .patron = listed || typed};
+Done checkTemple(const Arguments& arguments, const NamedRequest& named, Request& request) {
+  Result<TempleSettings> temple = readTemple(named);
+  if (!temple) return Failure{temple.error()};
+  request.temple = std::move(*temple);
+  request.templeNamed = {.calendar = named.calendar.has_value(),
+                         .patron = named.patron || named.patronText};
   request.useSavedTemple = !arguments.noSavedTemple;
-  request.temple.calendar = checked(namedCalendar(given(app, "--calendar", arguments.calendar)));
+  return {};
 }
 
-void checkOutput(const Arguments& arguments, const CLI::App& app, Request& request) {
+Done checkOutput(const Arguments& arguments, const CLI::App& app, Request& request) {
   request.json = arguments.json;
   request.explain = arguments.explain;
   const bool range = request.to != request.from;
@@ -153,11 +159,11 @@ void checkOutput(const Arguments& arguments, const CLI::App& app, Request& reque
   const char* fileOption = nullptr;
   for (const auto& [option, file] : files) {
     if (app.count(option) == 0) continue;
-    if (file->empty()) throw BadInput{std::string{option} + ": give a FILE to write"};
-    if (range) throw BadInput{std::string{option} + ": writes a single date; leave out --to"};
-    if (request.json) throw BadInput{std::string{option} + ": writes a file; leave out --json"};
+    if (file->empty()) return Failure{std::string{option} + ": give a FILE to write"};
+    if (range) return Failure{std::string{option} + ": writes a single date; leave out --to"};
+    if (request.json) return Failure{std::string{option} + ": writes a file; leave out --json"};
     if (fileOption != nullptr) {
-      throw BadInput{std::string{fileOption} + " and " + option + ": give one of them, not both"};
+      return Failure{std::string{fileOption} + " and " + option + ": give one of them, not both"};
     }
     fileOption = option;
   }
@@ -165,23 +171,26 @@ void checkOutput(const Arguments& arguments, const CLI::App& app, Request& reque
   request.documentFile = arguments.documentFile;
   request.pdfFile = arguments.pdfFile;
   if (request.explain) {
-    if (range) throw BadInput{"--explain: explains a single date; leave out --to"};
+    if (range) return Failure{"--explain: explains a single date; leave out --to"};
     if (fileOption != nullptr) {
-      throw BadInput{"--explain: prints its answer; leave out --txt, --docx and --pdf"};
+      return Failure{"--explain: prints its answer; leave out --txt, --docx and --pdf"};
     }
   }
   if (app.count("--paper") > 0) {
-    request.paper = checked(
-        namedValue<Paper>("--paper", "paper", arguments.paper, paperFromName, "letter, a4"));
+    const Result<Paper> paper =
+        namedValue<Paper>("--paper", "paper", arguments.paper, paperFromName, "letter, a4");
+    if (!paper) return Failure{paper.error()};
+    request.paper = *paper;
     if (request.documentFile.empty() && request.pdfFile.empty()) {
-      throw BadInput{"--paper: lays out --docx or --pdf; give --docx FILE or --pdf FILE"};
+      return Failure{"--paper: lays out --docx or --pdf; give --docx FILE or --pdf FILE"};
     }
   }
+  return {};
 }
 
 }  // namespace
 
-std::variant<Request, Asked> readCommandLine(int argc, const char* const* argv) {
+Result<CommandLine> readCommandLine(int argc, const char* const* argv) {
   CLI::App app{"", "corvane-cli"};
   app.set_help_flag();  // the help is kHelpText
   Arguments arguments;
@@ -213,18 +222,21 @@ std::variant<Request, Asked> readCommandLine(int argc, const char* const* argv) 
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
     const std::string what = error.what();
-    throw BadInput{what.substr(0, what.find('\n')) + " (corvane-cli --help lists the options)"};
+    return Failure{what.substr(0, what.find('\n')) + " (corvane-cli --help lists the options)"};
   }
   for (const CLI::Option* option : options) {
-    if (option->count() > 1) throw BadInput{option->get_name() + ": given more than once"};
+    if (option->count() > 1) return Failure{option->get_name() + ": given more than once"};
   }
-  if (arguments.help) return Asked::help;
-  if (arguments.version) return Asked::version;
+  if (arguments.help) return HelpOrVersion::help;
+  if (arguments.version) return HelpOrVersion::version;
 
   Request request;
-  checkService(arguments, app, request);
-  checkTemple(arguments, app, request);
-  checkOutput(arguments, app, request);
+  const NamedRequest named = namedRequestOf(arguments, app);
+  for (const Done& checked :
+       {checkService(arguments, app, named, request), checkTemple(arguments, named, request),
+        checkOutput(arguments, app, request)}) {
+    if (!checked) return Failure{checked.error()};
+  }
   return request;
 }
 

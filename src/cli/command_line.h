@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "base/result.h"
 #include "cli/saved_temple_choice.h"
 #include "composer/booklet.h"
 #include "output/paper.h"
@@ -43,16 +44,13 @@ struct Request {
 // (corvane-cli --pdf - … | lp), as for --booklet it is standard input.
 inline constexpr std::string_view kStandardOutputName = "-";
 
-// Bad input: one line that says what is wrong and what to type.
-struct BadInput {
-  std::string message;
-};
-
 // What the user asked for instead of a composition.
-enum class Asked { help, version };
+enum class HelpOrVersion { help, version };
 
-// The request, or --help or --version; throws BadInput.
-std::variant<Request, Asked> readCommandLine(int argc, const char* const* argv);
+// The request, or --help or --version; bad input is one line that says what
+// is wrong and what to type.
+using CommandLine = std::variant<Request, HelpOrVersion>;
+[[nodiscard]] Result<CommandLine> readCommandLine(int argc, const char* const* argv);
 
 // "Usage: corvane-cli …", every option and name, in 80 columns.
 extern const char* const kHelpText;

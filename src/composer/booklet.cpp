@@ -27,7 +27,7 @@ std::vector<std::string_view> fieldsOf(std::string_view line) {
 }
 
 // Where a service stands among those of one day.
-int servedRank(const BookletEntry& entry) {
+int servedRank(const ServiceRequest& entry) {
   switch (entry.service) {
     case Service::orthros:
       return 0;
@@ -48,7 +48,7 @@ int servedRank(const BookletEntry& entry) {
 }
 
 // The entry of one line that is not empty or a comment, or what is wrong with it.
-Result<BookletEntry> entryOf(const std::vector<std::string_view>& fields) {
+Result<ServiceRequest> entryOf(const std::vector<std::string_view>& fields) {
   const Result<Date> date = readPickedDate(fields[0]);
   if (!date) return Failure{date.error()};
   if (fields.size() < 2) {
@@ -68,7 +68,7 @@ Result<BookletEntry> entryOf(const std::vector<std::string_view>& fields) {
     evening = true;
   }
   if (fields.size() > 3) return Failure{inQuotes(fields[3]) + " at the end of the line"};
-  return BookletEntry{*date, *service, evening};
+  return ServiceRequest{*date, *service, evening};
 }
 
 }  // namespace
@@ -91,7 +91,7 @@ Result<std::vector<ListedEntry>> readListedEntries(std::string_view text,
     const std::vector<std::string_view> fields = fieldsOf(line);
     if (fields.empty() || fields[0].starts_with('#')) continue;
 
-    const Result<BookletEntry> entry = entryOf(fields);
+    const Result<ServiceRequest> entry = entryOf(fields);
     if (!entry) {
       problem(number, entry.error());
     } else if (entries.size() < kMostBookletEntries) {
@@ -106,20 +106,20 @@ Result<std::vector<ListedEntry>> readListedEntries(std::string_view text,
   return entries;
 }
 
-Result<std::vector<BookletEntry>> readBookletList(std::string_view text,
-                                                  std::string_view fileName) {
+Result<std::vector<ServiceRequest>> readBookletList(std::string_view text,
+                                                    std::string_view fileName) {
   return readListedEntries(text, fileName).map([](const std::vector<ListedEntry>& listed) {
-    std::vector<BookletEntry> entries;
+    std::vector<ServiceRequest> entries;
     entries.reserve(listed.size());
     for (const ListedEntry& each : listed) entries.push_back(each.entry);
     return entries;
   });
 }
 
-std::string bookletListText(const std::vector<BookletEntry>& entries) {
+std::string bookletListText(const std::vector<ServiceRequest>& entries) {
   std::string text = "# Corvane booklet: YYYY-MM-DD SERVICE [evening], one dismissal a line\n";
-  for (const BookletEntry& entry : entries) {
-    text += isoDate(entry.picked);
+  for (const ServiceRequest& entry : entries) {
+    text += isoDate(entry.served);
     text += ' ';
     text += serviceName(entry.service);
     if (entry.evening) text += " evening";
@@ -128,22 +128,22 @@ std::string bookletListText(const std::vector<BookletEntry>& entries) {
   return text;
 }
 
-bool servedBefore(const BookletEntry& first, const BookletEntry& second) {
-  if (first.picked != second.picked) return first.picked < second.picked;
+bool servedBefore(const ServiceRequest& first, const ServiceRequest& second) {
+  if (first.served != second.served) return first.served < second.served;
   return servedRank(first) < servedRank(second);
 }
 
-bool addToBooklet(std::vector<BookletEntry>& entries, const BookletEntry& entry) {
+bool addToBooklet(std::vector<ServiceRequest>& entries, const ServiceRequest& entry) {
   if (std::find(entries.begin(), entries.end(), entry) != entries.end()) return false;
   entries.insert(std::upper_bound(entries.begin(), entries.end(), entry, servedBefore), entry);
   return true;
 }
 
-std::vector<Dismissal> composeBooklet(const std::vector<BookletEntry>& entries,
+std::vector<Dismissal> composeBooklet(const std::vector<ServiceRequest>& entries,
                                       const TempleSettings& settings) {
   std::vector<Dismissal> dismissals(entries.size());
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    compose({entries[i].picked, entries[i].service, entries[i].evening}, settings, dismissals[i]);
+    compose(entries[i], settings, dismissals[i]);
   }
   return dismissals;
 }

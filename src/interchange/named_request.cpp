@@ -8,11 +8,6 @@
 
 namespace corvane {
 
-namespace {
-
-
-}  // namespace
-
 template <typename Value>
 Result<Value> namedValue(std::string_view option, std::string_view what, std::string_view given,
                          std::optional<Value> (*fromName)(std::string_view),
@@ -30,6 +25,8 @@ Result<Value> namedValue(std::string_view option, std::string_view what, std::st
 template Result<Paper> namedValue(std::string_view, std::string_view, std::string_view,
                                   std::optional<Paper> (*)(std::string_view), std::string_view);
 
+namespace {
+
 Result<Service> namedService(const std::optional<std::string>& given) {
   if (!given) {
     return Failure{"--service: give the service (one of " + namesOf(kServiceNames) +
@@ -37,25 +34,6 @@ Result<Service> namedService(const std::optional<std::string>& given) {
   }
   return namedValue<Service>("--service", "service", *given, serviceFromName,
                              namesOf(kServiceNames));
-}
-
-Result<Date> namedDate(std::string_view option, const std::optional<std::string>& given) {
-  if (!given) {
-    return Failure{std::string{option} +
-                   ": give the date on which the service is served, as YYYY-MM-DD"};
-  }
-  const Result<Date> picked = readPickedDate(*given);
-  if (!picked) return Failure{std::string{option} + ": " + picked.error()};
-  return *picked;
-}
-
-Result<TempleCalendar> namedCalendar(const std::optional<std::string>& given) {
-  if (!given) return TempleCalendar::newCalendar;
-  return namedValue<TempleCalendar>("--calendar", "calendar", *given, calendarFromName, "new, old");
-}
-
-Result<Patron> namedPatron(const std::string& given) {
-  return namedValue<Patron>("--patron", "patron", given, patronFromName, namesOf(kPatronNames));
 }
 
 Result<std::string> namedPatronText(const std::string& given) {
@@ -67,12 +45,54 @@ Result<std::string> namedPatronText(const std::string& given) {
   return phrase;
 }
 
-Done checkEvening(Service service, bool evening) {
-  if (evening && !mayBeEvening(service)) {
+}  // namespace
+
+Result<Date> namedDate(std::string_view option, const std::optional<std::string>& given) {
+  if (!given) {
+    return Failure{std::string{option} +
+                   ": give the date on which the service is served, as YYYY-MM-DD"};
+  }
+  const Result<Date> picked = readPickedDate(*given);
+  if (!picked) return Failure{std::string{option} + ": " + picked.error()};
+  return *picked;
+}
+
+Result<ServiceRequest> readServiceRequest(const NamedRequest& named) {
+  const Result<Service> service = namedService(named.service);
+  if (!service) return Failure{service.error()};
+  if (named.evening && !mayBeEvening(*service)) {
     return Failure{
         "--evening: only the Divine Liturgies (chrysostom, basil) are served in the evening"};
   }
-  return {};
+  const Result<Date> date = namedDate("--date", named.date);
+  if (!date) return Failure{date.error()};
+  return ServiceRequest{*date, *service, named.evening};
+}
+
+Result<TempleSettings> readTemple(const NamedRequest& named) {
+  TempleSettings temple;
+  if (named.patron && named.patronText) {
+    return Failure{"--patron and --patron-text: give one of them, not both"};
+  }
+  if (named.patron) {
+    const Result<Patron> patron = namedValue<Patron>("--patron", "patron", *named.patron,
+                                                     patronFromName, namesOf(kPatronNames));
+    if (!patron) return Failure{patron.error()};
+    choosePatron(temple, *patron);
+  }
+  if (named.patronText) {
+    Result<std::string> phrase = namedPatronText(*named.patronText);
+    if (!phrase) return Failure{phrase.error()};
+    choosePatron(temple, Patron::typed, std::move(*phrase));
+  }
+  temple.bishopPresent = named.bishop;
+  if (named.calendar) {
+    const Result<TempleCalendar> calendar = namedValue<TempleCalendar>(
+        "--calendar", "calendar", *named.calendar, calendarFromName, "new, old");
+    if (!calendar) return Failure{calendar.error()};
+    temple.calendar = *calendar;
+  }
+  return temple;
 }
 
 }  // namespace corvane

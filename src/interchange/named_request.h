@@ -5,29 +5,35 @@
 #include <string_view>
 
 #include "base/result.h"
-#include "settings/patron.h"
-#include "settings/temple_calendar.h"
+#include "settings/temple_settings.h"
 #include "state/date.h"
 #include "state/service.h"
 
 namespace corvane {
 
-// Values read from names as the command line names them, or the command
-// line's message for what was given instead: the page reports the same words
-// for the same bad input. Each takes what was given, nothing when the option
-// was left out.
-[[nodiscard]] Result<Service> namedService(const std::optional<std::string>& given);
+// A request as the command line's options name it: each field the text its
+// option holds, nothing where the option was left out. The command line and
+// the page read their requests through it, so the same bad input gives the
+// same message, that of its first problem in the command line's order.
+struct NamedRequest {
+  std::optional<std::string> service;     // --service
+  bool evening = false;                   // --evening
+  std::optional<std::string> date;        // --date
+  std::optional<std::string> patron;      // --patron
+  std::optional<std::string> patronText;  // --patron-text
+  bool bishop = false;                    // --bishop
+  std::optional<std::string> calendar;    // --calendar
+};
+
+// The service, the evening choice and the date, in that order.
+[[nodiscard]] Result<ServiceRequest> readServiceRequest(const NamedRequest& named);
+// The patron or the typed patron, the bishop and the calendar, in that order;
+// what is not named is the default (no patron, no bishop, the new calendar).
+[[nodiscard]] Result<TempleSettings> readTemple(const NamedRequest& named);
+
+// A date as the command line reads it, the message naming the option.
 [[nodiscard]] Result<Date> namedDate(std::string_view option,
                                      const std::optional<std::string>& given);
-[[nodiscard]] Result<TempleCalendar> namedCalendar(const std::optional<std::string>& given);
-[[nodiscard]] Result<Patron> namedPatron(const std::string& given);
-// A typed patron phrase, cleaned as the program keeps it.
-[[nodiscard]] Result<std::string> namedPatronText(const std::string& given);
-
-// Whether the service may be served in the evening when so asked.
-[[nodiscard]] Done checkEvening(Service service, bool evening);
-inline constexpr const char* kPatronAndText =
-    "--patron and --patron-text: give one of them, not both";
 
 // A name of a list, in any letter case; `valid` lists the names for the message.
 template <typename Value>

@@ -4,8 +4,8 @@
 
 namespace corvane {
 
-std::string bookletLabel(const BookletEntry& entry) {
-  return englishShortDate(entry.picked) + " - " +
+std::string bookletLabel(const ServiceRequest& entry) {
+  return englishShortDate(entry.served) + " - " +
          std::string{serviceTitle(entry.service, entry.evening)};
 }
 

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <stdexcept>
 #include <string_view>
 
 namespace corvane {
@@ -21,21 +20,26 @@ struct ZipDiscard {
 using ZipSource = std::unique_ptr<zip_source_t, ZipSourceFree>;
 using ZipArchive = std::unique_ptr<zip_t, ZipDiscard>;
 
+Failure archiveFailure(zip_t* archive) {
+  return Failure{std::string{"the document could not be packed: "} + zip_strerror(archive)};
+}
+
 // Adds a part; libzip reads the bytes when the archive closes, so they must
 // outlive it. Every entry is stamped 1 January 1980.
-void addEntry(zip_t* archive, std::string_view name, const std::string& bytes) {
+Done addEntry(zip_t* archive, std::string_view name, const std::string& bytes) {
   ZipSource source{zip_source_buffer(archive, bytes.data(), bytes.size(), 0)};
-  if (!source) throw std::runtime_error{zip_strerror(archive)};
+  if (!source) return archiveFailure(archive);
   const zip_int64_t index =
       zip_file_add(archive, std::string{name}.c_str(), source.get(), ZIP_FL_ENC_UTF_8);
-  if (index < 0) throw std::runtime_error{zip_strerror(archive)};
+  if (index < 0) return archiveFailure(archive);
   source.release();  // the archive owns it now
   const auto entry = static_cast<zip_uint64_t>(index);
   constexpr zip_uint16_t kFirstOfJanuary1980 = (0 << 9) | (1 << 5) | 1;  // DOS date
   if (zip_set_file_compression(archive, entry, ZIP_CM_DEFLATE, 9) < 0 ||
       zip_file_set_dostime(archive, entry, 0, kFirstOfJanuary1980, 0) < 0) {
-    throw std::runtime_error{zip_strerror(archive)};
+    return archiveFailure(archive);
   }
+  return {};
 }
 
 std::string readAll(zip_source_t* memory) {
@@ -50,20 +54,30 @@ std::string readAll(zip_source_t* memory) {
 
 }  // namespace
 
-std::string docxPackage(const std::vector<PackagePart>& parts) {
+Result<std::string> docxPackage(const std::vector<PackagePart>& parts) {
   zip_error_t error;
   zip_error_init(&error);
+  const auto zipFailure = [&error] {
+    Failure failure{std::string{"the document could not be packed: "} + zip_error_strerror(&error)};
+    zip_error_fini(&error);
+    return failure;
+  };
   ZipSource memory{zip_source_buffer_create(nullptr, 0, 0, &error)};
-  if (!memory) throw std::runtime_error{zip_error_strerror(&error)};
+  if (!memory) return zipFailure();
   ZipArchive archive{zip_open_from_source(memory.get(), ZIP_TRUNCATE, &error)};
-  if (!archive) throw std::runtime_error{zip_error_strerror(&error)};
+  if (!archive) return zipFailure();
+  zip_error_fini(&error);
   zip_source_keep(memory.get());  // the archive holds a reference too; the bytes are read after
-  for (const PackagePart& part : parts) addEntry(archive.get(), part.name, part.bytes);
-  if (zip_close(archive.get()) < 0) throw std::runtime_error{zip_strerror(archive.get())};
+  for (const PackagePart& part : parts) {
+    if (const Done added = addEntry(archive.get(), part.name, part.bytes); !added) {
+      return Failure{added.error()};
+    }
+  }
+  if (zip_close(archive.get()) < 0) return archiveFailure(archive.get());
   archive.release();  // closed: zip_close freed it
 
   std::string bytes = readAll(memory.get());
-  if (bytes.empty()) throw std::runtime_error{"the document could not be packed"};
+  if (bytes.empty()) return Failure{"the document could not be packed"};
   return bytes;
 }
 

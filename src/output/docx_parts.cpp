@@ -1,7 +1,5 @@
 #include "output/docx_parts.h"
 
-#include "output/page_layout.h"
-
 #include <cstdint>
 #include <string_view>
 #include <utility>

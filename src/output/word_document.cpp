@@ -1,6 +1,5 @@
 #include "output/word_document.h"
 
-#include <exception>
 #include <system_error>
 
 #include "output/docx_package.h"
@@ -22,13 +21,13 @@ std::filesystem::path freePath(const std::filesystem::path& folder, const std::s
 
 }  // namespace
 
-std::string wordDocumentBytes(std::span<const Dismissal> dismissals, const LongDateFormat& longDate,
-                              Paper paper) {
+Result<std::string> wordDocumentBytes(std::span<const Dismissal> dismissals,
+                                      const LongDateFormat& longDate, Paper paper) {
   return docxPackage(wordDocumentParts(dismissals, longDate, paper));
 }
 
-std::string wordDocumentBytes(const Dismissal& dismissal, const LongDateFormat& longDate,
-                              Paper paper) {
+Result<std::string> wordDocumentBytes(const Dismissal& dismissal, const LongDateFormat& longDate,
+                                      Paper paper) {
   return wordDocumentBytes(std::span{&dismissal, 1}, longDate, paper);
 }
 
@@ -43,11 +42,9 @@ std::filesystem::path freeBookletPath(const std::filesystem::path& folder, Date 
 
 Done writeWordDocument(const std::filesystem::path& path, std::span<const Dismissal> dismissals,
                        const LongDateFormat& longDate, Paper paper) {
-  try {
-    return writeFileAtomically(path, wordDocumentBytes(dismissals, longDate, paper));
-  } catch (const std::exception& packing) {
-    return Failure{"Cannot write " + path.string() + ": " + packing.what()};
-  }
+  const Result<std::string> bytes = wordDocumentBytes(dismissals, longDate, paper);
+  if (!bytes) return Failure{"Cannot write " + path.string() + ": " + bytes.error()};
+  return writeFileAtomically(path, *bytes);
 }
 
 }  // namespace corvane

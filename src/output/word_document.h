@@ -11,10 +11,12 @@ namespace corvane {
 
 // The .docx package of one dismissal, or of a booklet of several; the same
 // request gives the same bytes. A booklet of one is the single document.
-std::string wordDocumentBytes(std::span<const Dismissal> dismissals, const LongDateFormat& longDate,
-                              Paper paper = Paper::letter);
-std::string wordDocumentBytes(const Dismissal& dismissal, const LongDateFormat& longDate,
-                              Paper paper = Paper::letter);
+[[nodiscard]] Result<std::string> wordDocumentBytes(std::span<const Dismissal> dismissals,
+                                                    const LongDateFormat& longDate,
+                                                    Paper paper = Paper::letter);
+[[nodiscard]] Result<std::string> wordDocumentBytes(const Dismissal& dismissal,
+                                                    const LongDateFormat& longDate,
+                                                    Paper paper = Paper::letter);
 
 // "dismissal-2022-10-08-great-vespers.docx" in the folder, "-evening" for an
 // Evening Divine Liturgy, "-2", "-3" … when the name is taken: a document is

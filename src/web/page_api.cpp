@@ -51,17 +51,13 @@ val partsOf(const std::vector<PackagePart>& parts) {
 }
 
 // The page's request composed, or the first problem with it.
-struct PageDismissal {
-  BookletEntry entry;
-  Dismissal dismissal;
-};
-Result<PageDismissal> composed(const PageRequest& request, ComposeWith with = {}) {
-  const Result<BookletEntry> entry = pageService(request);
-  if (!entry) return Failure{entry.error()};
-  const Result<TempleSettings> temple = pageTemple(request);
+Result<Dismissal> composed(const PageRequest& request, ComposeWith with = {}) {
+  const NamedRequest named = namedRequestOf(request);
+  const Result<ServiceRequest> service = readServiceRequest(named);
+  if (!service) return Failure{service.error()};
+  const Result<TempleSettings> temple = readTemple(named);
   if (!temple) return Failure{temple.error()};
-  return PageDismissal{*entry,
-                       compose({entry->picked, entry->service, entry->evening}, *temple, with)};
+  return compose(*service, *temple, with);
 }
 
 // The paragraphs as the document sets them, each a list of runs of equal
@@ -109,28 +105,28 @@ std::string jsonOf(const Dismissal& dismissal) {
 // the caller before the next call.
 val composeJson(const PageRequest& request) {
   static std::string answer;
-  const Result<PageDismissal> page = composed(request);
-  answer = page ? jsonOf(page->dismissal) : page.error();
+  const Result<Dismissal> page = composed(request);
+  answer = page ? jsonOf(*page) : page.error();
   return val{emscripten::typed_memory_view(answer.size(),
                                            reinterpret_cast<const unsigned char*>(answer.data()))};
 }
 
 // {json, paragraphs, plainText}: the preview, and what Copy puts on the clipboard.
 val preview(const PageRequest& request) {
-  const Result<PageDismissal> page = composed(request);
+  const Result<Dismissal> page = composed(request);
   if (!page) return failure(page.error());
   val answer = val::object();
-  answer.set("json", jsonOf(page->dismissal));
-  answer.set("paragraphs", previewParagraphs(page->dismissal));
-  answer.set("plainText", textLayout(page->dismissal, englishLongDate, "\n"));
+  answer.set("json", jsonOf(*page));
+  answer.set("paragraphs", previewParagraphs(*page));
+  answer.set("plainText", textLayout(*page, englishLongDate, "\n"));
   return answer;
 }
 
 val explain(const PageRequest& request) {
-  const Result<PageDismissal> page = composed(request, {.explanation = true});
+  const Result<Dismissal> page = composed(request, {.explanation = true});
   if (!page) return failure(page.error());
   val answer = val::object();
-  answer.set("text", explanationText(page->dismissal));
+  answer.set("text", explanationText(*page));
   return answer;
 }
 
@@ -140,26 +136,25 @@ Result<Paper> paperNamed(const std::string& name) {
 
 // {name: "dismissal-2022-10-08-great-vespers.docx", parts: [{name, bytes}]}.
 val documentFile(const PageRequest& request, const std::string& paperName) {
-  const Result<PageDismissal> page = composed(request);
+  const Result<Dismissal> page = composed(request);
   if (!page) return failure(page.error());
   const Result<Paper> paper = paperNamed(paperName);
   if (!paper) return failure(paper.error());
   val answer = val::object();
-  const BookletEntry& entry = page->entry;
-  answer.set("name", documentStem(entry.picked, entry.service, entry.evening) + ".docx");
-  answer.set("parts",
-             partsOf(wordDocumentParts(std::span{&page->dismissal, 1}, englishLongDate, *paper)));
+  const ServiceRequest& entry = page->request;
+  answer.set("name", documentStem(entry.served, entry.service, entry.evening) + ".docx");
+  answer.set("parts", partsOf(wordDocumentParts(std::span{&*page, 1}, englishLongDate, *paper)));
   return answer;
 }
 
 // {name: "dismissal-2022-10-08-great-vespers.txt", bytes}.
 val textFile(const PageRequest& request) {
-  const Result<PageDismissal> page = composed(request);
+  const Result<Dismissal> page = composed(request);
   if (!page) return failure(page.error());
   val answer = val::object();
-  const BookletEntry& entry = page->entry;
-  answer.set("name", documentStem(entry.picked, entry.service, entry.evening) + ".txt");
-  answer.set("bytes", bytesOf(textFileBytes(page->dismissal, englishLongDate)));
+  const ServiceRequest& entry = page->request;
+  answer.set("name", documentStem(entry.served, entry.service, entry.evening) + ".txt");
+  answer.set("bytes", bytesOf(textFileBytes(*page, englishLongDate)));
   return answer;
 }
 
@@ -179,14 +174,14 @@ val serviceForm(const std::string& name) {
 
 // The booklet is kept by the page as the booklet list's own text, the format
 // of booklet.txt and of corvane-cli --booklet.
-Result<std::vector<BookletEntry>> bookletEntries(const std::string& list) {
+Result<std::vector<ServiceRequest>> bookletEntries(const std::string& list) {
   return readBookletList(list, "booklet");
 }
 
 // {list, labels}, the labels in the order of serving.
-val bookletShown(const std::vector<BookletEntry>& entries) {
+val bookletShown(const std::vector<ServiceRequest>& entries) {
   val labels = val::array();
-  for (const BookletEntry& entry : entries) labels.call<void>("push", bookletLabel(entry));
+  for (const ServiceRequest& entry : entries) labels.call<void>("push", bookletLabel(entry));
   val answer = val::object();
   answer.set("list", bookletListText(entries));
   answer.set("labels", labels);
@@ -202,7 +197,7 @@ val bookletView(const std::string& list) {
 val bookletAdd(const std::string& list, const PageRequest& request) {
   auto entries = bookletEntries(list);
   if (!entries) return failure(entries.error());
-  const Result<BookletEntry> entry = pageService(request);
+  const Result<ServiceRequest> entry = readServiceRequest(namedRequestOf(request));
   if (!entry) return failure(entry.error());
   if (entries->size() < kMostBookletEntries) addToBooklet(*entries, *entry);
   return bookletShown(*entries);
@@ -219,21 +214,21 @@ val bookletRemove(const std::string& list, int index) {
 
 // The booklet composed for the temple of the request, or the reason it cannot be.
 struct ComposedBooklet {
-  std::vector<BookletEntry> entries;
+  std::vector<ServiceRequest> entries;
   std::vector<Dismissal> dismissals;
 };
 Result<ComposedBooklet> composedBooklet(const std::string& list, const PageRequest& temple) {
   auto entries = bookletEntries(list);
   if (!entries) return Failure{entries.error()};
   if (entries->empty()) return Failure{std::string{"booklet: the booklet list holds no service"}};
-  const Result<TempleSettings> settings = pageTemple(temple);
+  const Result<TempleSettings> settings = readTemple(namedRequestOf(temple));
   if (!settings) return Failure{settings.error()};
   std::vector<Dismissal> dismissals = composeBooklet(*entries, *settings);
   return ComposedBooklet{std::move(*entries), std::move(dismissals)};
 }
 
-std::string bookletName(const std::vector<BookletEntry>& entries, const char* extension) {
-  return bookletStem(entries.front().picked, entries.back().picked) + extension;
+std::string bookletName(const std::vector<ServiceRequest>& entries, const char* extension) {
+  return bookletStem(entries.front().served, entries.back().served) + extension;
 }
 
 val bookletDocument(const std::string& list, const PageRequest& temple,

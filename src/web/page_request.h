@@ -2,9 +2,7 @@
 
 #include <string>
 
-#include "base/result.h"
-#include "composer/booklet.h"
-#include "settings/temple_settings.h"
+#include "interchange/named_request.h"
 
 namespace corvane {
 
@@ -23,9 +21,7 @@ struct PageRequest {
 };
 enum PageOption { kService = 1, kDate = 2, kCalendar = 4, kPatron = 8, kPatronText = 16 };
 
-// Read as corvane-cli reads its options, in its order, so that bad input
-// gives the command line's message for its first problem.
-[[nodiscard]] Result<BookletEntry> pageService(const PageRequest& request);
-[[nodiscard]] Result<TempleSettings> pageTemple(const PageRequest& request);
+// The same request as the command line's reader takes it.
+NamedRequest namedRequestOf(const PageRequest& request);
 
 }  // namespace corvane

@@ -23,17 +23,17 @@ namespace {
 // or {error}. The note on the Vesperal Liturgies goes with an evening
 // Liturgy of St. Basil, as it goes with the evening question.
 val bookletRequests(const std::string& list) {
-  const Result<std::vector<BookletEntry>> entries = readBookletList(list, "booklet");
+  const Result<std::vector<ServiceRequest>> entries = readBookletList(list, "booklet");
   val answer = val::object();
   if (!entries) {
     answer.set("error", entries.error());
     return answer;
   }
   val requests = val::array();
-  for (const BookletEntry& entry : *entries) {
+  for (const ServiceRequest& entry : *entries) {
     val request = val::object();
     request.set("service", std::string{serviceName(entry.service)});
-    request.set("date", isoDate(entry.picked));
+    request.set("date", isoDate(entry.served));
     request.set("evening", entry.evening);
     request.set("vesperalNote", entry.service == Service::basil && entry.evening);
     requests.call<void>("push", request);

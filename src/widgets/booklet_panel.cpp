@@ -22,7 +22,7 @@ QPushButton* button(QWidget* parent, const char* objectName, const char* caption
   return created;
 }
 
-QString label(const BookletEntry& entry) {
+QString label(const ServiceRequest& entry) {
   return QString::fromStdString(bookletLabel(entry));
 }
 
@@ -103,7 +103,7 @@ void BookletPanel::follow(const ServiceRequest& shown) {
 void BookletPanel::add() {
   const ServiceVariant& variant =
       kNineServiceVariants[static_cast<std::size_t>(service_->currentIndex())];
-  const BookletEntry entry{toDate(date_->date()), variant.service, variant.evening};
+  const ServiceRequest entry{toDate(date_->date()), variant.service, variant.evening};
   if (const std::optional<std::size_t> at = list_.indexOf(entry)) {
     view_->setCurrentRow(static_cast<int>(*at));
     emit said(QString::fromStdString(statusTexts::alreadyInBooklet(bookletLabel(entry))));

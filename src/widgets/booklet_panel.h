@@ -25,7 +25,7 @@ class BookletPanel : public QGroupBox {
 
   // At start: the booklet of the last start.
   void load();
-  const std::vector<BookletEntry>& entries() const { return list_.entries(); }
+  const std::vector<ServiceRequest>& entries() const { return list_.entries(); }
 
   // The row starts at the service and date the window shows.
   void follow(const ServiceRequest& shown);

@@ -50,10 +50,10 @@ void BookletList::load() {
   beforeLastRemoval_.reset();
   std::error_code error;
   if (!fs::exists(file_, error)) return;
-  const Result<std::vector<BookletEntry>> read = readWholeFile(file_).and_then(
+  const Result<std::vector<ServiceRequest>> read = readWholeFile(file_).and_then(
       [this](const std::string& bytes) { return readBookletList(bytes, file_.string()); });
   if (read) {
-    for (const BookletEntry& entry : *read) addToBooklet(entries_, entry);
+    for (const ServiceRequest& entry : *read) addToBooklet(entries_, entry);
     return;
   }
   // One bad line ends its sentence; several stand above it, one a line.
@@ -70,7 +70,7 @@ void BookletList::load() {
   report_(problem + "The list was kept as " + aside.string() + "; the booklet starts empty.");
 }
 
-std::optional<std::size_t> BookletList::indexOf(const BookletEntry& entry) const {
+std::optional<std::size_t> BookletList::indexOf(const ServiceRequest& entry) const {
   const auto found = std::find(entries_.begin(), entries_.end(), entry);
   if (found == entries_.end()) return std::nullopt;
   return static_cast<std::size_t>(found - entries_.begin());
@@ -79,15 +79,14 @@ std::optional<std::size_t> BookletList::indexOf(const BookletEntry& entry) const
 std::vector<std::optional<std::string>> BookletList::warnings(const TempleSettings& temple) const {
   std::vector<std::optional<std::string>> sentences;
   sentences.reserve(entries_.size());
-  for (const BookletEntry& entry : entries_) {
-    std::optional<ServiceWarning> warning =
-        compose({entry.picked, entry.service, entry.evening}, temple).warning;
+  for (const ServiceRequest& entry : entries_) {
+    std::optional<ServiceWarning> warning = compose(entry, temple).warning;
     sentences.push_back(warning ? std::optional{std::move(warning->sentence)} : std::nullopt);
   }
   return sentences;
 }
 
-bool BookletList::add(const BookletEntry& entry) {
+bool BookletList::add(const ServiceRequest& entry) {
   if (entries_.size() >= kMostBookletEntries) {
     report_("A booklet holds at most " + std::to_string(kMostBookletEntries) +
             " dismissals; create it, or clear it first.");

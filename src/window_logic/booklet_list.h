@@ -28,16 +28,16 @@ class BookletList {
   // then starts empty, and nothing the user wrote is lost.
   void load();
 
-  const std::vector<BookletEntry>& entries() const { return entries_; }
+  const std::vector<ServiceRequest>& entries() const { return entries_; }
   // For each entry, in the order of entries(), the sentence of its warning
   // when its day appoints another service in the temple's calendar, else nothing.
   std::vector<std::optional<std::string>> warnings(const TempleSettings& temple) const;
 
   // Where the entry stands in the list, when it is there.
-  std::optional<std::size_t> indexOf(const BookletEntry& entry) const;
+  std::optional<std::size_t> indexOf(const ServiceRequest& entry) const;
 
   // Adds in its place; false when it is there already or the booklet is full.
-  bool add(const BookletEntry& entry);
+  bool add(const ServiceRequest& entry);
   void remove(std::size_t index);
   void clear();
 
@@ -51,8 +51,8 @@ class BookletList {
 
   std::filesystem::path file_;
   Report report_;
-  std::vector<BookletEntry> entries_;
-  std::optional<std::vector<BookletEntry>> beforeLastRemoval_;
+  std::vector<ServiceRequest> entries_;
+  std::optional<std::vector<ServiceRequest>> beforeLastRemoval_;
   bool mayWrite_ = true;  // false while an unreadable list could not be set aside
 };
 

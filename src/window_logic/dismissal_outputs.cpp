@@ -44,13 +44,13 @@ Result<std::filesystem::path> createDocument(const ServiceRequest& request,
                 services.openDocument, std::move(onNotOpened));
 }
 
-Result<std::filesystem::path> createBooklet(const std::vector<BookletEntry>& entries,
+Result<std::filesystem::path> createBooklet(const std::vector<ServiceRequest>& entries,
                                             const TempleSettings& settings,
                                             const OutputServices& services, NotOpened onNotOpened) {
   if (entries.empty()) return Failure{"The booklet is empty: add a service first."};
   const std::vector<Dismissal> dismissals = composeBooklet(entries, settings);
   const std::filesystem::path file =
-      freeBookletPath(services.dataFolder, entries.front().picked, entries.back().picked);
+      freeBookletPath(services.dataFolder, entries.front().served, entries.back().served);
   return opened(file, writeWordDocument(file, dismissals, services.longDate, services.paper),
                 services.openDocument, std::move(onNotOpened));
 }

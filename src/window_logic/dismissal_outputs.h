@@ -50,9 +50,8 @@ using NotOpened =
 
 // The booklet: every entry composed for the temple as it stands, one a page,
 // in a new document "booklet-FIRST-to-LAST.docx", opened in the word processor.
-[[nodiscard]] Result<std::filesystem::path> createBooklet(const std::vector<BookletEntry>& entries,
-                                                          const TempleSettings& settings,
-                                                          const OutputServices& services,
-                                                          NotOpened onNotOpened);
+[[nodiscard]] Result<std::filesystem::path> createBooklet(
+    const std::vector<ServiceRequest>& entries, const TempleSettings& settings,
+    const OutputServices& services, NotOpened onNotOpened);
 
 }  // namespace corvane

@@ -71,7 +71,7 @@ TEST(Cli, TheFilesAreTheOutputLayersBytes) {
       {{"--service", "great-vespers", "--date", "2025-04-12", "--bishop", "--txt"},
        textFileBytes(dismissals[0], englishLongDate)},
       {{"--booklet", list, "--bishop", "--paper", "a4", "--docx"},
-       wordDocumentBytes(dismissals, englishLongDate, Paper::a4)},
+       wordDocumentBytes(dismissals, englishLongDate, Paper::a4).value()},
   };
   const std::string file = (folder.path() / "written").string();
   for (const auto& [args, bytes] : rows) {

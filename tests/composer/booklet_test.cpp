@@ -7,7 +7,7 @@ namespace {
 
 using namespace std::chrono;
 
-using Entries = std::vector<BookletEntry>;
+using Entries = std::vector<ServiceRequest>;
 
 Entries readOrFail(std::string_view text) {
   const Result<Entries> read = readBookletList(text, "booklet.txt");

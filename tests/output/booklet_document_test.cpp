@@ -24,14 +24,14 @@ TEST(BookletDocument, EachDismissalAsTheSingleDocumentOnAPageOfItsOwn) {
   TempleSettings temple;
   temple.patron = Patron::typed;
   temple.patronText = "of <St.> Mary & Martha\nof Bethany";
-  const std::vector<BookletEntry> entries = {
+  const std::vector<ServiceRequest> entries = {
       {2025y / April / 20, Service::orthros, false},      // Pascha: sixteen paragraphs
       {2025y / April / 16, Service::basil, true},         // an Evening Liturgy
       {2025y / June / 23, Service::dailyVespers, false},  // the Forerunner's day, a Tuesday
   };
   const std::vector<Dismissal> dismissals = composeBooklet(entries, temple);
   pugi::xml_document xml;
-  const auto seen = paragraphsOf(wordDocumentBytes(dismissals, englishLongDate), xml);
+  const auto seen = paragraphsOf(wordDocumentBytes(dismissals, englishLongDate).value(), xml);
   ASSERT_EQ(seen.size(), 16u + 6u + 6u);
   // Page breaks exactly before the first paragraph of the second and third.
   for (std::size_t i = 0; i < seen.size(); ++i) {
@@ -41,7 +41,7 @@ TEST(BookletDocument, EachDismissalAsTheSingleDocumentOnAPageOfItsOwn) {
   std::size_t at = 0;
   for (const Dismissal& dismissal : dismissals) {
     pugi::xml_document single;
-    const auto alone = paragraphsOf(wordDocumentBytes(dismissal, englishLongDate), single);
+    const auto alone = paragraphsOf(wordDocumentBytes(dismissal, englishLongDate).value(), single);
     for (std::size_t i = 0; i < alone.size(); ++i, ++at) {
       EXPECT_EQ(seen[at].text, alone[i].text) << at;
       EXPECT_EQ(seen[at].boldText, alone[i].boldText) << at;
@@ -78,7 +78,7 @@ TEST(BookletDocument, LetterAndA4Landscape) {
   };
   for (const Row& row : {Row{Paper::letter, "15840", "12240"}, Row{Paper::a4, "16838", "11906"}}) {
     pugi::xml_document xml;
-    paragraphsOf(wordDocumentBytes(dismissal, englishLongDate, row.paper), xml);
+    paragraphsOf(wordDocumentBytes(dismissal, englishLongDate, row.paper).value(), xml);
     const pugi::xml_node size =
         xml.child("w:document").child("w:body").child("w:sectPr").child("w:pgSz");
     EXPECT_STREQ(size.attribute("w:w").value(), row.width);

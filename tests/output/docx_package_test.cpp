@@ -18,7 +18,7 @@ namespace {
 using namespace std::chrono;
 
 std::string packageOf(Service service, Date picked) {
-  return wordDocumentBytes(testing::compose(service, picked).dismissal, englishLongDate);
+  return wordDocumentBytes(testing::compose(service, picked).dismissal, englishLongDate).value();
 }
 
 // Same request, same bytes: every entry compressed and stamped 1 January 1980.

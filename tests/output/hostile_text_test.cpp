@@ -89,7 +89,7 @@ TEST(HostileText, TypedPhrasesNeverCorruptAnOutput) {
 
     pugi::xml_document xml;
     const auto paragraphs =
-        testing::paragraphsOf(wordDocumentBytes(composed.dismissal, englishLongDate), xml);
+        testing::paragraphsOf(wordDocumentBytes(composed.dismissal, englishLongDate).value(), xml);
     ASSERT_EQ(paragraphs.size(), 6u);
     EXPECT_NE(paragraphs[3].text.find("apostles; of our father among the saints, Nicholas the "
                                       "Wonderworker, bishop of Myra in Lycia; " +

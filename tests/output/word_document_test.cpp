@@ -28,7 +28,7 @@ struct Document {
 
 Document documentOf(const testing::Composed& composed) {
   Document document;
-  document.bytes = wordDocumentBytes(composed.dismissal, englishLongDate);
+  document.bytes = wordDocumentBytes(composed.dismissal, englishLongDate).value();
   document.paragraphs = testing::paragraphsOf(document.bytes, document.xml);
   return document;
 }

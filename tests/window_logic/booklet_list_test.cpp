@@ -70,7 +70,7 @@ TEST_F(Booklet, EveryBadLineIsNamed) {
 
 // A full list, as written by hand: nothing more is added.
 TEST_F(Booklet, AFullListTakesNoMore) {
-  std::vector<BookletEntry> full;
+  std::vector<ServiceRequest> full;
   for (int day = 0; full.size() < kMostBookletEntries; ++day) {
     full.push_back({Date{2027y / January / 1} + days{day}, Service::orthros, false});
   }
@@ -85,15 +85,15 @@ TEST_F(Booklet, AFullListTakesNoMore) {
 // Entries in the order served, the evening Liturgy apart from the morning
 // one; a removal and a clearing can be undone, until something is added.
 TEST_F(Booklet, RemovingAndClearingCanBeUndone) {
-  const BookletEntry vespers{2026y / December / 12, Service::greatVespers, false};
-  const BookletEntry orthros{2026y / December / 13, Service::orthros, false};
-  const BookletEntry liturgy{2026y / December / 13, Service::chrysostom, false};
-  for (const BookletEntry& entry : {liturgy, vespers, orthros}) ASSERT_TRUE(list.add(entry));
+  const ServiceRequest vespers{2026y / December / 12, Service::greatVespers, false};
+  const ServiceRequest orthros{2026y / December / 13, Service::orthros, false};
+  const ServiceRequest liturgy{2026y / December / 13, Service::chrysostom, false};
+  for (const ServiceRequest& entry : {liturgy, vespers, orthros}) ASSERT_TRUE(list.add(entry));
   EXPECT_FALSE(list.add(orthros));
   EXPECT_EQ(list.indexOf({2026y / December / 13, Service::chrysostom, true}), std::nullopt);
-  const std::vector<BookletEntry> all = {vespers, orthros, liturgy};
+  const std::vector<ServiceRequest> all = {vespers, orthros, liturgy};
   list.remove(1);
-  EXPECT_EQ(list.entries(), (std::vector<BookletEntry>{vespers, liturgy}));
+  EXPECT_EQ(list.entries(), (std::vector<ServiceRequest>{vespers, liturgy}));
   list.undo();
   EXPECT_EQ(list.entries(), all);
   EXPECT_EQ(readWholeFile(file), bookletListText(all)) << "the restored list is saved";
@@ -103,7 +103,7 @@ TEST_F(Booklet, RemovingAndClearingCanBeUndone) {
   ASSERT_TRUE(list.add(orthros));
   EXPECT_FALSE(list.canUndo()) << "an entry added since ends the undo";
   list.undo();
-  EXPECT_EQ(list.entries(), std::vector<BookletEntry>{orthros});
+  EXPECT_EQ(list.entries(), std::vector<ServiceRequest>{orthros});
 }
 
 }  // namespace
