@@ -1,6 +1,9 @@
 #include "window_logic/dismissal_outputs.h"
 
+#include <system_error>
+
 #include "composer/compose.h"
+#include "output/document_paragraphs.h"
 #include "output/text_file.h"
 #include "output/word_document.h"
 
@@ -52,6 +55,21 @@ Result<std::filesystem::path> createBooklet(const std::vector<BookletEntry>& ent
       freeBookletPath(services.dataFolder, entries.front().picked, entries.back().picked);
   return opened(file, writeWordDocument(file, dismissals, services.longDate, services.paper),
                 services.openDocument, std::move(onNotOpened));
+}
+
+std::filesystem::path freePdfPath(const std::filesystem::path& folder,
+                                  std::span<const Dismissal> dismissals, bool booklet) {
+  if (dismissals.empty()) return folder / "dismissal.pdf";
+  const Dismissal& first = dismissals.front();
+  const std::string stem =
+      booklet ? bookletStem(first.pickedDate, dismissals.back().pickedDate)
+              : documentStem(first.pickedDate, first.service, first.eveningLiturgy);
+  std::error_code error;
+  std::filesystem::path path = folder / (stem + ".pdf");
+  for (int number = 2; std::filesystem::exists(path, error); ++number) {
+    path = folder / (stem + "-" + std::to_string(number) + ".pdf");
+  }
+  return path;
 }
 
 }  // namespace corvane
