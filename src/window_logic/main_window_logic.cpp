@@ -157,14 +157,15 @@ void MainWindowLogic::changeDate(Date date) {
   controls_.outputsEnabled = true;
 }
 
-bool MainWindowLogic::typeDate(std::string_view typed, std::string_view shortDatePattern) {
+std::optional<Date> MainWindowLogic::typeDate(std::string_view typed,
+                                              std::string_view shortDatePattern) {
   const Result<Date> read = readTypedDate(typed, shortDatePattern);
   if (!read) {
     controls_.dateProblem = read.error();
-    return false;
+    return std::nullopt;
   }
   changeDate(*read);
-  return true;
+  return *read;
 }
 
 EnterAction MainWindowLogic::enterAction() const {
@@ -196,14 +197,22 @@ void MainWindowLogic::returnToServiceStage(Date today) {
   leaveDateStage(today);
 }
 
-std::string templeLine(const TempleSettings& temple) {
+std::string templeLine(const TempleSettings& temple, std::size_t longestPhrase) {
   std::string line;
   if (!temple.patron) {
     line.append("no patron named");
   } else if (*temple.patron == Patron::typed) {
     // A line break typed by an earlier version shows as a blank.
     line.push_back('"');
-    for (char c : temple.patronText) line.push_back(c == '\n' ? ' ' : c);
+    std::size_t characters = 0;
+    for (char c : temple.patronText) {
+      const bool starts = (static_cast<unsigned char>(c) & 0xC0) != 0x80;  // of UTF-8
+      if (starts && characters++ == longestPhrase) {
+        line.append("…");
+        break;
+      }
+      line.push_back(c == '\n' ? ' ' : c);
+    }
     line.push_back('"');
   } else {
     const std::string_view caption = kPatronCaptions[static_cast<std::size_t>(*temple.patron)];

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -65,9 +66,9 @@ class MainWindowLogic {
   // The user changed the date in the picker.
   void changeDate(Date date);
   // A whole date typed or pasted into the picker, read in the system's short
-  // date pattern as well (typed_date.h): true when it was taken. Otherwise
+  // date pattern as well (typed_date.h): the date taken, or nothing, and then
   // the picker keeps the last good date and dateProblem says why.
-  bool typeDate(std::string_view typed, std::string_view shortDatePattern);
+  std::optional<Date> typeDate(std::string_view typed, std::string_view shortDatePattern);
   // An entry of the booklet becomes the service and date of the date stage,
   // evening choice and all, without asking.
   void takeRequest(const ServiceRequest& entry);
@@ -116,7 +117,8 @@ inline constexpr const char* kBasilEveningBookletNote =
 }  // namespace mainWindowTexts
 
 // The temple the window composes for, on one line: "St. Nicholas of Myra ·
-// old calendar · bishop present"; a typed patron in quotes.
-std::string templeLine(const TempleSettings& temple);
+// old calendar · bishop present"; a typed patron in quotes, cut with "…"
+// after `longestPhrase` characters.
+std::string templeLine(const TempleSettings& temple, std::size_t longestPhrase = std::string::npos);
 
 }  // namespace corvane

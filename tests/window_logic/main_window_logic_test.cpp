@@ -107,17 +107,17 @@ TEST_F(MainWindow, StagesAndWhatTheyWrite) {
 // each form reads as, typed_date_test.cpp says.)
 TEST_F(MainWindow, ATypedDateIsTakenOrSaid) {
   logic.continueToDate(today);
-  EXPECT_TRUE(logic.typeDate("Jan 7 2027", "M/d/yy"));
+  EXPECT_EQ(logic.typeDate("Jan 7 2027", "M/d/yy"), 2027y / January / 7);
   EXPECT_EQ(request.served, 2027y / January / 7);
   EXPECT_EQ(logic.controls().pickerDate, 2027y / January / 7);
-  EXPECT_FALSE(logic.typeDate("Wed, Jan 07, 2027", "M/d/yy"));
+  EXPECT_EQ(logic.typeDate("Wed, Jan 07, 2027", "M/d/yy"), std::nullopt);
   EXPECT_EQ(logic.controls().dateProblem,
             "'Wed, Jan 07, 2027': January 7, 2027 is a Thursday, not a Wednesday.");
   EXPECT_EQ(request.served, 2027y / January / 7);
   EXPECT_EQ(logic.controls().pickerDate, 2027y / January / 7);
   logic.changeDate(today);
   EXPECT_EQ(logic.controls().dateProblem, "");
-  EXPECT_FALSE(logic.typeDate("1/7/27", "M/d/yy"));
+  EXPECT_EQ(logic.typeDate("1/7/27", "M/d/yy"), std::nullopt);
   logic.selectDifferentService(today);
   EXPECT_EQ(logic.controls().dateProblem, "") << "a new date stage starts with nothing said";
 }
@@ -186,6 +186,10 @@ TEST(TempleLine, NamesThePatronTheCalendarAndTheBishop) {
     temple.bishopPresent = row.bishop;
     EXPECT_EQ(templeLine(temple), row.line);
   }
+  TempleSettings typed;
+  choosePatron(typed, Patron::typed, "of the Holy Prophet Élie");
+  EXPECT_EQ(templeLine(typed, 21), "\"of the Holy Prophet É…\" · new calendar · no bishop");
+  EXPECT_EQ(templeLine(typed, 24), "\"of the Holy Prophet Élie\" · new calendar · no bishop");
 }
 
 }  // namespace
