@@ -1,13 +1,13 @@
 #include "widgets/booklet_panel.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 
 #include "widgets/typed_date_edit.h"
 #include "window_logic/main_window_logic.h"
@@ -218,7 +218,7 @@ void BookletPanel::keyPressEvent(QKeyEvent* event) {
     QGroupBox::keyPressEvent(event);
     return;
   }
-  if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
+  if (auto* focused = qobject_cast<QPushButton*>(window()->focusWidget())) {
     focused->click();
   } else if (service_->hasFocus() || date_->hasFocus()) {
     add();

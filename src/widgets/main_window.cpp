@@ -181,7 +181,7 @@ void MainWindow::buildControls() {
   picker_->setDisplayFormat("ddd, MMM dd, yyyy");
   picker_->setCalendarPopup(true);
   picker_->setDateRange(toQDate(kFirstSupportedDate), toQDate(kLastSupportedDate));
-  picker_->setReader([this](const QString& typed) { return readTypedDate(typed); });
+  picker_->setReader([this](const QString& typed) { return takeTypedDate(typed); });
   dateLayout->addWidget(picker_);
   dateProblem_ = new QLabel(dateFrame_);
   dateProblem_->setObjectName("lblDateProblem");
@@ -485,7 +485,7 @@ void MainWindow::onDateChanged(QDate date) {
 }
 
 // In the system's short date form too, as the picker's locale writes it.
-std::optional<QDate> MainWindow::readTypedDate(const QString& typed) {
+std::optional<QDate> MainWindow::takeTypedDate(const QString& typed) {
   const std::optional<Date> taken = logic_.typeDate(
       typed.toStdString(), picker_->locale().dateFormat(QLocale::ShortFormat).toStdString());
   showDateProblem();

@@ -61,7 +61,7 @@ class MainWindow : public QMainWindow {
   void buildMenus();
   void onOptionClicked(int id);
   void onDateChanged(QDate date);
-  std::optional<QDate> readTypedDate(const QString& typed);
+  std::optional<QDate> takeTypedDate(const QString& typed);
   void showDateProblem();
   void openBookletEntry(const BookletEntry& entry);
   // The dismissal the preview shows, and printing prints: the booklet's

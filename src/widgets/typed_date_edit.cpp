@@ -30,6 +30,10 @@ void TypedDateEdit::keyPressEvent(QKeyEvent* event) {
       typing_ = false;
       setDate(date());
       event->accept();
+    } else if (event->key() == Qt::Key_F4 ||
+               (event->key() == Qt::Key_Down && event->modifiers() & Qt::AltModifier)) {
+      finishTyping();  // and the calendar pop-up opens on the date taken
+      QDateEdit::keyPressEvent(event);
     } else if (enter) {
       if (finishTyping()) {
         QDateEdit::keyPressEvent(event);  // and on to the window's default button

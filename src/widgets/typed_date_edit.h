@@ -3,6 +3,7 @@
 #include <QDateEdit>
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace corvane {
 
