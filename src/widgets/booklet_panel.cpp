@@ -66,8 +66,7 @@ BookletPanel::BookletPanel(AppServices& services, const TempleSettings& temple, 
   date_->setCalendarPopup(true);
   date_->setDateRange(toQDate(kFirstSupportedDate), toQDate(kLastSupportedDate));
   date_->setReader([this](const QString& typed) -> std::optional<QDate> {
-    const Result<Date> read = readTypedDate(
-        typed.toStdString(), date_->locale().dateFormat(QLocale::ShortFormat).toStdString());
+    const Result<Date> read = readTypedDate(typed.toStdString(), shortDatePattern(date_->locale()));
     if (!read) {
       emit said(QString::fromStdString(read.error()));
       return std::nullopt;

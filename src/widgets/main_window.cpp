@@ -486,8 +486,8 @@ void MainWindow::onDateChanged(QDate date) {
 
 // In the system's short date form too, as the picker's locale writes it.
 std::optional<QDate> MainWindow::takeTypedDate(const QString& typed) {
-  const std::optional<Date> taken = logic_.typeDate(
-      typed.toStdString(), picker_->locale().dateFormat(QLocale::ShortFormat).toStdString());
+  const std::optional<Date> taken =
+      logic_.typeDate(typed.toStdString(), shortDatePattern(picker_->locale()));
   showDateProblem();
   if (!taken) return std::nullopt;
   return toQDate(*taken);
