@@ -109,9 +109,10 @@ std::vector<PackagePart> wordDocumentParts(std::span<const Dismissal> dismissals
   return docxParts(bookletParagraphs(dismissals, longDate), paper);
 }
 
-std::string documentStem(Date picked, Service service, bool evening) {
-  std::string stem = "dismissal-" + isoDate(picked) + "-" + std::string{serviceName(service)};
-  if (evening) stem += "-evening";
+std::string documentStem(const ServiceRequest& request) {
+  std::string stem =
+      "dismissal-" + isoDate(request.served) + "-" + std::string{serviceName(request.service)};
+  if (request.evening) stem += "-evening";
   return stem;
 }
 

@@ -49,7 +49,7 @@ std::vector<PackagePart> wordDocumentParts(std::span<const Dismissal> dismissals
 
 // The document's name without its folder: "dismissal-2022-10-08-great-vespers",
 // "-evening" added for an Evening Divine Liturgy; "booklet-2026-12-12-to-2026-12-20".
-std::string documentStem(Date picked, Service service, bool evening);
+std::string documentStem(const ServiceRequest& request);
 std::string bookletStem(Date first, Date last);
 
 }  // namespace corvane

@@ -7,19 +7,15 @@
 
 namespace corvane {
 
-namespace {
-
-// The stem with ".docx", or "-2", "-3" … when taken: never over an earlier file.
-std::filesystem::path freePath(const std::filesystem::path& folder, const std::string& stem) {
+std::filesystem::path freeFilePath(const std::filesystem::path& folder, const std::string& stem,
+                                   std::string_view extension) {
   std::error_code error;
-  std::filesystem::path path = folder / (stem + ".docx");
+  std::filesystem::path path = folder / (stem + std::string{extension});
   for (int number = 2; std::filesystem::exists(path, error); ++number) {
-    path = folder / (stem + "-" + std::to_string(number) + ".docx");
+    path = folder / (stem + "-" + std::to_string(number) + std::string{extension});
   }
   return path;
 }
-
-}  // namespace
 
 Result<std::string> wordDocumentBytes(std::span<const Dismissal> dismissals,
                                       const LongDateFormat& longDate, Paper paper) {
@@ -31,13 +27,13 @@ Result<std::string> wordDocumentBytes(const Dismissal& dismissal, const LongDate
   return wordDocumentBytes(std::span{&dismissal, 1}, longDate, paper);
 }
 
-std::filesystem::path freeDocumentPath(const std::filesystem::path& folder, Date picked,
-                                       Service service, bool evening) {
-  return freePath(folder, documentStem(picked, service, evening));
+std::filesystem::path freeDocumentPath(const std::filesystem::path& folder,
+                                       const ServiceRequest& request) {
+  return freeFilePath(folder, documentStem(request), ".docx");
 }
 
 std::filesystem::path freeBookletPath(const std::filesystem::path& folder, Date first, Date last) {
-  return freePath(folder, bookletStem(first, last));
+  return freeFilePath(folder, bookletStem(first, last), ".docx");
 }
 
 Done writeWordDocument(const std::filesystem::path& path, std::span<const Dismissal> dismissals,

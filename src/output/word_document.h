@@ -18,14 +18,18 @@ namespace corvane {
                                                     const LongDateFormat& longDate,
                                                     Paper paper = Paper::letter);
 
+// The stem and the extension in the folder, "-2", "-3" … added when the name
+// is taken: a file is never written over an earlier one.
+std::filesystem::path freeFilePath(const std::filesystem::path& folder, const std::string& stem,
+                                   std::string_view extension);
+
 // "dismissal-2022-10-08-great-vespers.docx" in the folder, "-evening" for an
-// Evening Divine Liturgy, "-2", "-3" … when the name is taken: a document is
-// never written over an earlier one.
-std::filesystem::path freeDocumentPath(const std::filesystem::path& folder, Date picked,
-                                       Service service, bool evening);
+// Evening Divine Liturgy; a free name, as freeFilePath.
+std::filesystem::path freeDocumentPath(const std::filesystem::path& folder,
+                                       const ServiceRequest& request);
 
 // "booklet-2026-12-12-to-2026-12-20.docx" in the folder, by the first and
-// the last picked dates; "-2", "-3" … when the name is taken.
+// the last picked dates; a free name, as freeFilePath.
 std::filesystem::path freeBookletPath(const std::filesystem::path& folder, Date first, Date last);
 
 // Writes the document atomically; a message naming the error and the path on failure.

@@ -17,6 +17,14 @@ constexpr std::array<std::string_view, 12> kMonthNames = {
 
 }  // namespace
 
+std::string_view englishWeekdayName(weekday day) {
+  return kWeekdayNames[day.c_encoding()];
+}
+
+std::string_view englishMonthName(month month) {
+  return kMonthNames[static_cast<unsigned>(month) - 1];
+}
+
 std::string englishLongDate(Date date) {
   std::string text;
   appendEnglishLongDate(text, date);

@@ -1,12 +1,17 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "state/church_date.h"
 #include "state/date.h"
 #include "state/picked_date.h"
 
 namespace corvane {
+
+// "Thursday", "January": the English names, for writing dates and reading them.
+std::string_view englishWeekdayName(std::chrono::weekday weekday);
+std::string_view englishMonthName(std::chrono::month month);
 
 // "Saturday, October 8, 2022": the long date of the English (US) convention,
 // used where the system offers no long date of its own.

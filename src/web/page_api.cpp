@@ -141,8 +141,7 @@ val documentFile(const PageRequest& request, const std::string& paperName) {
   const Result<Paper> paper = paperNamed(paperName);
   if (!paper) return failure(paper.error());
   val answer = val::object();
-  const ServiceRequest& entry = page->request;
-  answer.set("name", documentStem(entry.served, entry.service, entry.evening) + ".docx");
+  answer.set("name", documentStem(page->request) + ".docx");
   answer.set("parts", partsOf(wordDocumentParts(std::span{&*page, 1}, englishLongDate, *paper)));
   return answer;
 }
@@ -152,8 +151,7 @@ val textFile(const PageRequest& request) {
   const Result<Dismissal> page = composed(request);
   if (!page) return failure(page.error());
   val answer = val::object();
-  const ServiceRequest& entry = page->request;
-  answer.set("name", documentStem(entry.served, entry.service, entry.evening) + ".txt");
+  answer.set("name", documentStem(page->request) + ".txt");
   answer.set("bytes", bytesOf(textFileBytes(*page, englishLongDate)));
   return answer;
 }

@@ -37,6 +37,11 @@ std::string localeLongDate(Date date) {
   return locale.toString(toQDate(date), QLocale::LongFormat).toStdString();
 }
 
+std::string shortDatePattern(const QLocale& locale) {
+  if (locale.language() == QLocale::C) return "M/d/yy";
+  return locale.dateFormat(QLocale::ShortFormat).toStdString();
+}
+
 std::unique_ptr<QMessageBox> askingBox(QWidget* parent, const QString& title, const QString& text) {
   auto box = std::make_unique<QMessageBox>(QMessageBox::Question, title, text,
                                            QMessageBox::Yes | QMessageBox::No, parent);

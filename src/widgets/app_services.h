@@ -8,6 +8,7 @@
 
 #include "window_logic/dismissal_outputs.h"
 
+class QLocale;
 class QMessageBox;
 class QPrinter;
 class QWidget;
@@ -55,5 +56,9 @@ std::unique_ptr<QMessageBox> askingBox(QWidget* parent, const QString& title, co
 
 // The long date of the locale in use; the English form in the C or POSIX locale.
 std::string localeLongDate(Date date);
+
+// The locale's short date pattern in Qt's letters ("dd.MM.yy"), which a date
+// typed in figures follows; the English (US) "M/d/yy" in the C or POSIX locale.
+std::string shortDatePattern(const QLocale& locale);
 
 }  // namespace corvane

@@ -1,14 +1,18 @@
 #include "widgets/booklet_panel.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 
+#include "widgets/typed_date_edit.h"
+#include "window_logic/main_window_logic.h"
 #include "window_logic/status_texts.h"
+#include "window_logic/typed_date.h"
 
 namespace corvane {
 
@@ -54,13 +58,27 @@ BookletPanel::BookletPanel(AppServices& services, const TempleSettings& temple, 
   // The longest title must not widen the window: the list shows it whole.
   service_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   service_->setMinimumContentsLength(14);
-  date_ = new QDateEdit(this);
+  date_ = new TypedDateEdit(this);
   date_->setObjectName("dtpBookletDate");
   date_->setToolTip("The date on which that service is served.");
   date_->setAccessibleName("Date of the service to add");
   date_->setDisplayFormat("ddd, MMM dd, yyyy");
   date_->setCalendarPopup(true);
   date_->setDateRange(toQDate(kFirstSupportedDate), toQDate(kLastSupportedDate));
+  date_->setReader([this](const QString& typed) -> std::optional<QDate> {
+    const Result<Date> read = readTypedDate(typed.toStdString(), shortDatePattern(date_->locale()));
+    if (!read) {
+      emit said(QString::fromStdString(read.error()));
+      return std::nullopt;
+    }
+    return toQDate(*read);
+  });
+
+  serviceNote_ = new QLabel(QString::fromUtf8(mainWindowTexts::kBasilEveningBookletNote), this);
+  serviceNote_->setObjectName("lblBookletServiceNote");
+  serviceNote_->setTextFormat(Qt::PlainText);
+  serviceNote_->setWordWrap(true);
+  serviceNote_->installEventFilter(this);  // as high as its lines at its width
 
   QPushButton* add = button(this, "cmdAddToBooklet", "&Add to Booklet",
                             "Adds the service and date of the row above to the booklet.");
@@ -74,11 +92,23 @@ BookletPanel::BookletPanel(AppServices& services, const TempleSettings& temple, 
   grid->addWidget(view_, 0, 0, 1, 3);
   grid->addWidget(service_, 1, 0, 1, 2);
   grid->addWidget(date_, 1, 2);
-  grid->addWidget(add, 2, 0);
-  grid->addWidget(clear_, 2, 1);
-  grid->addWidget(create_, 2, 2);
+  grid->addWidget(serviceNote_, 2, 0, 1, 3);
+  grid->addWidget(add, 3, 0);
+  grid->addWidget(clear_, 3, 1);
+  grid->addWidget(create_, 3, 2);
   grid->setRowStretch(0, 1);
+  showServiceNote();
 
+  connect(service_, &QComboBox::currentIndexChanged, this, &BookletPanel::showServiceNote);
+  connect(view_, &QListWidget::currentRowChanged, this, [this] {
+    if (!showing_) emit selectionChanged();
+  });
+  connect(view_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+    const int row = view_->row(item);
+    if (row >= 0 && static_cast<std::size_t>(row) < list_.entries().size()) {
+      emit entryOpened(list_.entries()[static_cast<std::size_t>(row)]);
+    }
+  });
   connect(add, &QPushButton::clicked, this, &BookletPanel::add);
   connect(clear_, &QPushButton::clicked, this, &BookletPanel::clear);
   connect(create_, &QPushButton::clicked, this, &BookletPanel::createRequested);
@@ -138,8 +168,30 @@ void BookletPanel::undo() {
   emit said(QString::fromStdString(statusTexts::bookletRestored(list_.entries().size())));
 }
 
+void BookletPanel::showServiceNote() {
+  const ServiceVariant& variant =
+      kNineServiceVariants[static_cast<std::size_t>(std::max(0, service_->currentIndex()))];
+  serviceNote_->setVisible(variant.service == Service::basil && variant.evening);
+}
+
+std::optional<ServiceRequest> BookletPanel::selectedEntry() const {
+  const int row = view_->currentRow();
+  if (row < 0 || !view_->item(row)->isSelected()) return std::nullopt;
+  if (static_cast<std::size_t>(row) >= list_.entries().size()) return std::nullopt;
+  return list_.entries()[static_cast<std::size_t>(row)];
+}
+
+void BookletPanel::clearSelection() {
+  if (view_->currentRow() < 0) return;
+  showing_ = true;
+  view_->setCurrentRow(-1);
+  showing_ = false;
+  emit selectionChanged();
+}
+
 void BookletPanel::showList(int selectedRow) {
   if (selectedRow < 0) selectedRow = view_->currentRow();
+  showing_ = true;
   view_->clear();
   const std::vector<std::optional<std::string>> warnings = list_.warnings(temple_);
   const QIcon mark = style()->standardIcon(QStyle::SP_MessageBoxWarning);
@@ -153,12 +205,32 @@ void BookletPanel::showList(int selectedRow) {
     item->setData(Qt::AccessibleTextRole, item->text() + ". Warning: " + sentence);
   }
   if (selectedRow >= 0) view_->setCurrentRow(std::min(selectedRow, view_->count() - 1));
+  showing_ = false;
   clear_->setEnabled(!list_.entries().empty());
   create_->setEnabled(!list_.entries().empty());
   emit changed();
+  emit selectionChanged();
+}
+
+void BookletPanel::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+    QGroupBox::keyPressEvent(event);
+    return;
+  }
+  if (auto* focused = qobject_cast<QPushButton*>(window()->focusWidget())) {
+    focused->click();
+  } else if (service_->hasFocus() || date_->hasFocus()) {
+    add();
+  }
+  event->accept();
 }
 
 bool BookletPanel::eventFilter(QObject* watched, QEvent* event) {
+  // The splitter does not ask a wrapped line how high it must be at its width.
+  if (watched == serviceNote_ && event->type() == QEvent::Resize) {
+    serviceNote_->setMinimumHeight(serviceNote_->heightForWidth(serviceNote_->width()));
+    return false;
+  }
   if (watched == view_ && event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
     removeSelected();

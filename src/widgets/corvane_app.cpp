@@ -101,6 +101,7 @@ void CorvaneApp::enterMainWindow() {
   mainWindow_->show();
   mainWindow_->setEnabled(true);
   mainWindow_->activateWindow();
+  mainWindow_->focusStage();
 }
 
 void CorvaneApp::returnToTempleWindow() {

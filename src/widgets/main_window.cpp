@@ -6,11 +6,11 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QPrinter>
@@ -20,16 +20,20 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "composer/compose.h"
+#include "output/booklet_label.h"
 #include "print/pdf_file.h"
 #include "print/printed_pages.h"
 #include "widgets/booklet_panel.h"
+#include "widgets/option_focus.h"
 #include "widgets/preview_document.h"
+#include "widgets/typed_date_edit.h"
 #include "widgets/window_menus.h"
 #include "window_logic/dismissal_preview.h"
 #include "window_logic/status_texts.h"
@@ -86,6 +90,10 @@ QLabel* note(QWidget* parent, const char* objectName, const char* text) {
 // Wide enough for the output buttons' captions; the notes wrap within it.
 constexpr int kDateColumnWidth = 250;
 
+constexpr const char* kTempleLabel = "Temple: ";
+constexpr const char* kPreviewName = "Preview of the dismissal";
+constexpr const char* kEntryPreviewName = "Preview of the booklet's entry ";
+
 // Kept in the layout while hidden, so the window keeps one size in both stages.
 void keepPlaceWhenHidden(QWidget* widget) {
   QSizePolicy policy = widget->sizePolicy();
@@ -119,9 +127,7 @@ MainWindow::MainWindow(ServiceRequest& request, TempleSettings& settings, AppSer
 
 void MainWindow::buildControls() {
   auto* central = new QWidget(this);
-  auto* rows = new QVBoxLayout(central);
-  auto* columns = new QHBoxLayout;
-  rows->addLayout(columns, 1);
+  auto* columns = new QHBoxLayout(central);
 
   serviceFrame_ = new QGroupBox("FIRST -- Select Service", central);
   serviceFrame_->setObjectName("frmServiceSelect");
@@ -144,7 +150,24 @@ void MainWindow::buildControls() {
   serviceLayout->addStretch();
   continueButton_ = button(serviceFrame_, "cmdSelectService", "&Continue");
   serviceLayout->addWidget(continueButton_);
-  columns->addWidget(serviceFrame_);
+  // Under it the temple composed for, and "Go Back" to it: in the room the
+  // service frame leaves, so the window is no higher for them.
+  auto* serviceColumn = new QVBoxLayout;
+  serviceColumn->addWidget(serviceFrame_, 1);
+  temple_ = new QLabel(central);
+  temple_->setObjectName("lblTempleLine");
+  temple_->setTextFormat(Qt::PlainText);
+  temple_->setWordWrap(true);
+  serviceColumn->addWidget(temple_);
+  auto* bottom = new QHBoxLayout;
+  QPushButton* goBack = button(central, "cmdOtherForm", "Go &Back");
+  goBack->setToolTip("Back to the temple's patron, bishop and calendar.");
+  QPushButton* quit = button(central, "cmdEnd", "&Quit");
+  bottom->addWidget(goBack);
+  bottom->addWidget(quit);
+  bottom->addStretch();
+  serviceColumn->addLayout(bottom);
+  columns->addLayout(serviceColumn);
 
   // The date, its note and the commands, one under the other.
   auto* dateColumn = new QVBoxLayout;
@@ -152,12 +175,20 @@ void MainWindow::buildControls() {
   dateFrame_ = new QGroupBox("SECOND -- Select Date of Service", central);
   dateFrame_->setObjectName("frmSelectDate");
   auto* dateLayout = new QVBoxLayout(dateFrame_);
-  picker_ = new QDateEdit(dateFrame_);
+  picker_ = new TypedDateEdit(dateFrame_);
   picker_->setObjectName("DTPicker1");
+  picker_->setAccessibleName("Date of service");
   picker_->setDisplayFormat("ddd, MMM dd, yyyy");
   picker_->setCalendarPopup(true);
   picker_->setDateRange(toQDate(kFirstSupportedDate), toQDate(kLastSupportedDate));
+  picker_->setReader([this](const QString& typed) { return takeTypedDate(typed); });
   dateLayout->addWidget(picker_);
+  dateProblem_ = new QLabel(dateFrame_);
+  dateProblem_->setObjectName("lblDateProblem");
+  dateProblem_->setTextFormat(Qt::PlainText);
+  dateProblem_->setWordWrap(true);
+  dateProblem_->hide();
+  dateLayout->addWidget(dateProblem_);
   dateColumn->addWidget(dateFrame_);
 
   auto* notes = new QGridLayout;
@@ -196,13 +227,6 @@ void MainWindow::buildControls() {
   keepPlaceWhenHidden(sideSplit_);
   columns->addWidget(sideSplit_, 1);
 
-  auto* bottom = new QHBoxLayout;
-  QPushButton* goBack = button(central, "cmdOtherForm", "Go &Back");
-  QPushButton* quit = button(central, "cmdEnd", "&Quit");
-  bottom->addWidget(goBack);
-  bottom->addWidget(quit);
-  bottom->addStretch();
-  rows->addLayout(bottom);
   setCentralWidget(central);
 
   // The status bar: what was written or changed, and the way to it or back.
@@ -218,12 +242,15 @@ void MainWindow::buildControls() {
   connect(booklet_, &BookletPanel::said, this, &MainWindow::say);
   connect(booklet_, &BookletPanel::changed, this, &MainWindow::updateCommands);
   connect(booklet_, &BookletPanel::createRequested, this, &MainWindow::createBooklet);
+  connect(booklet_, &BookletPanel::selectionChanged, this, &MainWindow::updatePreview);
+  connect(booklet_, &BookletPanel::entryOpened, this, &MainWindow::openServiceRequest);
   connect(undoButton_, &QPushButton::clicked, booklet_, &BookletPanel::undo);
   auto* undoShortcut = new QShortcut(QKeySequence::Undo, this);
   connect(undoShortcut, &QShortcut::activated, booklet_, &BookletPanel::undo);
   connect(showInFolder_, &QPushButton::clicked, this,
           [this] { emit folderRequested(lastWritten_.parent_path()); });
 
+  tabIntoCheckedOption(options_->buttons());
   connect(options_, &QButtonGroup::idClicked, this, &MainWindow::onOptionClicked);
   connect(continueButton_, &QPushButton::clicked, this, [this] {
     logic_.continueToDate(toDate(services_.today()));
@@ -271,7 +298,7 @@ QWidget* MainWindow::buildPreviewPane(QWidget* parent) {
   layout->addWidget(notice_);
   preview_ = new QTextBrowser(pane);
   preview_->setObjectName("txtPreview");
-  preview_->setAccessibleName("Preview of the dismissal");
+  preview_->setAccessibleName(kPreviewName);
   preview_->setReadOnly(true);
   preview_->setOpenLinks(false);
   preview_->setMinimumSize(360, 100);
@@ -354,8 +381,20 @@ void MainWindow::sync() {
   selectDifferentService_->setEnabled(controls.selectDifferentServiceEnabled);
   wordButton_->setEnabled(controls.outputsEnabled);
   textButton_->setEnabled(controls.outputsEnabled);
+  // Drawn as the button Enter presses.
+  continueButton_->setDefault(logic_.enterAction() == EnterAction::continueToDate);
+  wordButton_->setDefault(logic_.enterAction() == EnterAction::defaultOutput);
+  showDateProblem();
+  // Three lines at most, however long a typed patron; the tooltip has it whole.
+  constexpr std::size_t kLongestPhraseShown = 60;
+  const QString temple = kTempleLabel + QString::fromStdString(templeLine(settings_));
+  temple_->setText(kTempleLabel +
+                   QString::fromStdString(templeLine(settings_, kLongestPhraseShown)));
+  temple_->setToolTip(temple);
+  temple_->setAccessibleName(temple);
   if (controls.dateFrameEnabled && !(request_ == followed_)) {
     booklet_->follow(request_);
+    booklet_->clearSelection();  // the preview shows the stage's own dismissal again
     followed_ = request_;
   }
   if (controls.dateFrameEnabled && !shownDateStage_) booklet_->refresh();  // the temple may differ
@@ -377,8 +416,12 @@ void MainWindow::updatePreview() {
     previewHtml_.clear();
     return;
   }
+  const std::optional<ServiceRequest> entry = booklet_->selectedEntry();
+  preview_->setAccessibleName(entry
+                                  ? kEntryPreviewName + QString::fromStdString(bookletLabel(*entry))
+                                  : QString{kPreviewName});
   const DismissalPreview preview =
-      previewDismissal(request_, settings_, services_.outputs.longDate);
+      previewDismissal(previewed(), settings_, services_.outputs.longDate);
   showWarning(preview.warning);
   fillPreview(*preview_->document(), preview.paragraphs);
   previewPlain_ = QString::fromStdString(preview.plainText);
@@ -439,6 +482,79 @@ void MainWindow::onDateChanged(QDate date) {
   sync();
 }
 
+// In the system's short date form too, as the picker's locale writes it.
+std::optional<QDate> MainWindow::takeTypedDate(const QString& typed) {
+  const std::optional<Date> taken =
+      logic_.typeDate(typed.toStdString(), shortDatePattern(picker_->locale()));
+  showDateProblem();
+  if (!taken) return std::nullopt;
+  return toQDate(*taken);
+}
+
+void MainWindow::showDateProblem() {
+  const QString problem = QString::fromStdString(logic_.controls().dateProblem);
+  picker_->setAccessibleDescription(problem);
+  if (problem == dateProblem_->text() && dateProblem_->isVisible() == !problem.isEmpty()) return;
+  dateProblem_->setText(problem);
+  dateProblem_->setVisible(!problem.isEmpty());
+  if (!problem.isEmpty()) {
+    QAccessibleEvent alert{dateProblem_, QAccessible::Alert};  // said as it appears
+    QAccessible::updateAccessibility(&alert);
+  }
+}
+
+void MainWindow::openServiceRequest(const ServiceRequest& entry) {
+  if (!logic_.controls().dateFrameEnabled) return;
+  logic_.takeRequest({entry.served, entry.service, entry.evening});
+  sync();
+  picker_->setFocus();
+}
+
+ServiceRequest MainWindow::previewed() const {
+  if (const std::optional<ServiceRequest> entry = booklet_->selectedEntry()) {
+    return {entry->served, entry->service, entry->evening};
+  }
+  return request_;
+}
+
+void MainWindow::focusStage() {
+  if (logic_.controls().dateFrameEnabled) {
+    picker_->setFocus();
+  } else {
+    optionButtons_[static_cast<std::size_t>(logic_.controls().selected)]->setFocus();
+  }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+    QMainWindow::keyPressEvent(event);
+    return;
+  }
+  if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
+    focused->click();
+    return;
+  }
+  switch (logic_.enterAction()) {
+    case EnterAction::continueToDate:
+      continueButton_->click();
+      break;
+    case EnterAction::defaultOutput:
+      wordButton_->click();
+      break;
+    case EnterAction::nothing:
+      break;
+  }
+}
+
+// A menu hovered or closed clears the status bar with an empty tip; the name
+// of the file written last stays instead, beside "Show in Folder".
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::StatusTip && static_cast<QStatusTipEvent*>(event)->tip().isEmpty()) {
+    return true;
+  }
+  return QMainWindow::event(event);
+}
+
 void MainWindow::say(const QString& message) {
   statusBar()->showMessage(message);
   updateCommands();
@@ -494,7 +610,7 @@ void MainWindow::createBooklet() {
 void MainWindow::printPages(bool booklet) {
   const std::vector<Dismissal> dismissals =
       booklet ? composeBooklet(booklet_->entries(), settings_)
-              : std::vector<Dismissal>{compose(request_, settings_)};
+              : std::vector<Dismissal>{compose(previewed(), settings_)};
   if (dismissals.empty()) return;
   QPrinter printer{QPrinter::HighResolution};
   printer.setPageLayout(printedPageLayout(services_.outputs.paper));
@@ -516,15 +632,10 @@ void MainWindow::printPages(bool booklet) {
 void MainWindow::exportPdf(bool booklet) {
   const std::vector<Dismissal> dismissals =
       booklet ? composeBooklet(booklet_->entries(), settings_)
-              : std::vector<Dismissal>{compose(request_, settings_)};
+              : std::vector<Dismissal>{compose(previewed(), settings_)};
   if (dismissals.empty()) return;
-  const std::filesystem::path& folder = services_.outputs.dataFolder;
-  const Dismissal& first = dismissals.front();
-  std::filesystem::path suggested =
-      booklet ? freeBookletPath(folder, first.request.served, dismissals.back().request.served)
-              : freeDocumentPath(folder, first.request.served, first.request.service,
-                                 first.request.evening);
-  suggested.replace_extension(".pdf");
+  const std::filesystem::path suggested =
+      freePdfPath(services_.outputs.dataFolder, dismissals, booklet);
   const QString chosen =
       services_.choosePdfFile(this, QString::fromStdU16String(suggested.u16string()));
   if (chosen.isEmpty()) return;

@@ -12,7 +12,6 @@
 
 class QAction;
 class QButtonGroup;
-class QDateEdit;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -25,6 +24,7 @@ class QTextBrowser;
 namespace corvane {
 
 class BookletPanel;
+class TypedDateEdit;
 
 // The main window: the service, then the date, then the outputs, with the
 // preview and the booklet beside them. It only shows what MainWindowLogic
@@ -40,6 +40,8 @@ class MainWindow : public QMainWindow {
   void sync();
   // At start: the booklet of the last start.
   void loadBooklet();
+  // The keyboard starts where the stage's choice is: the service checked, or the date.
+  void focusStage();
 
  signals:
   void goBackRequested();
@@ -49,6 +51,9 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Enter presses the focused button, else what the stage goes on with.
+  void keyPressEvent(QKeyEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void buildControls();
@@ -56,6 +61,12 @@ class MainWindow : public QMainWindow {
   void buildMenus();
   void onOptionClicked(int id);
   void onDateChanged(QDate date);
+  std::optional<QDate> takeTypedDate(const QString& typed);
+  void showDateProblem();
+  void openServiceRequest(const ServiceRequest& entry);
+  // The dismissal the preview shows, and printing prints: the booklet's
+  // entry selected, else the service and date of the date stage.
+  ServiceRequest previewed() const;
   void createTextFile();
   void createDocument();
   void createBooklet();
@@ -85,7 +96,8 @@ class MainWindow : public QMainWindow {
   QGroupBox* serviceFrame_ = nullptr;
   QPushButton* continueButton_ = nullptr;
   QGroupBox* dateFrame_ = nullptr;
-  QDateEdit* picker_ = nullptr;
+  TypedDateEdit* picker_ = nullptr;
+  QLabel* dateProblem_ = nullptr;  // why a date typed was not taken
   QLabel* vespersNote_ = nullptr;
   QLabel* orthrosNote_ = nullptr;
   QPushButton* selectDifferentService_ = nullptr;
@@ -102,6 +114,7 @@ class MainWindow : public QMainWindow {
   BookletPanel* booklet_ = nullptr;
   QPushButton* showInFolder_ = nullptr;
   QPushButton* undoButton_ = nullptr;
+  QLabel* temple_ = nullptr;  // the temple composed for, beside "Go Back"
   QAction* print_ = nullptr;
   QAction* exportPdf_ = nullptr;
   QAction* printBooklet_ = nullptr;

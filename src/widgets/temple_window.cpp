@@ -1,5 +1,6 @@
 #include "widgets/temple_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -7,6 +8,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -15,7 +17,10 @@
 #include <QScreen>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "widgets/option_focus.h"
+#include "widgets/phrase_box.h"
 #include "widgets/window_menus.h"
 
 namespace corvane {
@@ -24,33 +29,30 @@ namespace {
 
 struct PatronOption {
   const char* objectName;
-  const char* caption;  // two end in a blank, as stored
   const char* tooltip;
 };
-// In the order of the Patron enumeration; "NONE OF THE ABOVE" last.
+// In the order of the Patron enumeration and of kPatronCaptions.
 constexpr PatronOption kPatronOptions[kPatronOptionCount] = {
-    {"optTrinity", "the Holy Trinity", nullptr},
-    {"optLJC", "the Lord Jesus Christ",
+    {"optTrinity", nullptr},
+    {"optLJC",
      "Includes any feasts or commemorations dedicated to Him (e.g., Holy Transfiguration, "
      "Theophany, etc.)"},
-    {"optHolySpirit", "the Holy Spirit", "Includes Holy Pentecost"},
-    {"optTheotokos", "the Theotokos ",
+    {"optHolySpirit", "Includes Holy Pentecost"},
+    {"optTheotokos",
      "Includes any feasts or commemorations dedicated to the Theotokos (e.g., Dormition, Joy of "
      "All Who Sorrow, etc.)"},
-    {"optCross", "the Holy Cross", nullptr},
-    {"optArchangels", "the Holy Archangels ", "Includes a temple dedicated to any Archangel."},
-    {"optJohntheBaptis", "St. John the Forerunner",
+    {"optCross", nullptr},
+    {"optArchangels", "Includes a temple dedicated to any Archangel."},
+    {"optJohntheBaptis",
      "Includes temples any commemoration of the Forerunner (e.g., the Beheading, etc.)"},
-    {"optApostles", "the Twelve Apostles", nullptr},
-    {"optAncestors", "the Ancestors of God, Joachim and Anna",
-     "Includes a temple dedicated to either of these saints."},
-    {"optAllSaints", "the Feast of All Saints",
-     "Commemorated the first Sunday following Pentecost."},
-    {"optStJohnChrysostom", "St. John Chrysostom", nullptr},
-    {"optBasiltheGreat", "St. Basil the Great", nullptr},
-    {"optGregorytheDialogist", "St. Gregory the Dialogist", nullptr},
-    {"optNicholas", "St. Nicholas of Myra", nullptr},
-    {"optNONE", "NONE OF THE ABOVE", nullptr},
+    {"optApostles", nullptr},
+    {"optAncestors", "Includes a temple dedicated to either of these saints."},
+    {"optAllSaints", "Commemorated the first Sunday following Pentecost."},
+    {"optStJohnChrysostom", nullptr},
+    {"optBasiltheGreat", nullptr},
+    {"optGregorytheDialogist", nullptr},
+    {"optNicholas", nullptr},
+    {"optNONE", nullptr},
 };
 
 constexpr const char* kTempleQuestion =
@@ -79,7 +81,7 @@ QLabel* boldLabel(QWidget* parent, const char* objectName, const char* text, int
 
 // The box's text as typed: a line break as LF, a no-break space kept
 // (toPlainText would make it a plain blank).
-std::string typedText(const QPlainTextEdit& box) {
+std::string typedText(const PhraseBox& box) {
   QString text = box.document()->toRawText();
   text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
   text.replace(QChar::LineSeparator, QLatin1Char('\n'));
@@ -115,7 +117,9 @@ void TempleWindow::buildControls() {
   patrons_ = new QButtonGroup(this);
   for (std::size_t i = 0; i < kPatronOptionCount; ++i) {
     const PatronOption& option = kPatronOptions[i];
-    auto* button = new QRadioButton(QString::fromUtf8(option.caption), templeFrame);
+    const std::string_view caption = kPatronCaptions[i];
+    auto* button = new QRadioButton(
+        QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), templeFrame);
     button->setObjectName(option.objectName);
     if (option.tooltip) button->setToolTip(QString::fromUtf8(option.tooltip));
     patrons_->addButton(button, static_cast<int>(i));
@@ -159,13 +163,19 @@ void TempleWindow::buildControls() {
   grid->addWidget(calendarFrame, 3, 1);
 
   auto* typing = new QVBoxLayout;
-  box_ = new QPlainTextEdit(central);
+  box_ = new PhraseBox(central);
   box_->setObjectName("txtInPat");
+  box_->setAccessibleName("Patron of the temple, as it should stand in the dismissal");
   box_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   box_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  box_->setTabChangesFocus(true);
   box_->setMinimumHeight(80);
   typing->addWidget(box_);
+  stayReason_ = new QLabel(central);
+  stayReason_->setObjectName("lblInPatMissing");
+  stayReason_->setTextFormat(Qt::PlainText);
+  stayReason_->setWordWrap(true);
+  stayReason_->hide();
+  typing->addWidget(stayReason_);
   boxLabels_[0] = boldLabel(central, "lblInPat", kTypeThePatron);
   boxLabels_[1] = boldLabel(central, "lblInPat3", kExample);
   boxLabels_[2] = boldLabel(central, "lblInPat2", kContinueAgain, 2);
@@ -188,6 +198,9 @@ void TempleWindow::buildControls() {
   grid->addLayout(bottom, 4, 0, 1, 2);
   setCentralWidget(central);
 
+  tabIntoCheckedOption(patrons_->buttons());
+  tabIntoCheckedOption({bishopYes_, bishopNo_});
+  tabIntoCheckedOption({newCalendar_, oldCalendar_});
   connect(patrons_, &QButtonGroup::idClicked, this, [this](int id) {
     logic_.selectPatron(static_cast<Patron>(id));
     sync();
@@ -201,7 +214,9 @@ void TempleWindow::buildControls() {
     }
   });
   connect(box_, &QPlainTextEdit::textChanged, this, [this] {
-    if (!syncing_) logic_.setBoxText(typedText(*box_));
+    if (syncing_) return;
+    logic_.setBoxText(typedText(*box_));
+    stayReason_->setVisible(!logic_.controls().stayReason.empty());
   });
   connect(continueButton, &QPushButton::clicked, this, &TempleWindow::onContinue);
   connect(quit, &QPushButton::clicked, qApp, &QApplication::quit, Qt::QueuedConnection);
@@ -217,6 +232,10 @@ void TempleWindow::showAndReload() {
   setEnabled(true);
   logic_.shown();
   sync();
+  // The keyboard starts where the choice is: the box being typed, or the patron chosen.
+  if (!box_->hasFocus()) {
+    patronButtons_[static_cast<std::size_t>(logic_.controls().selected)]->setFocus();
+  }
 }
 
 void TempleWindow::sync() {
@@ -231,14 +250,51 @@ void TempleWindow::sync() {
   box_->setVisible(controls.boxShown);
   box_->setEnabled(controls.boxShown);
   for (QLabel* label : boxLabels_) label->setVisible(controls.boxShown);
+  const bool sayWhy = !controls.stayReason.empty();
+  stayReason_->setText(QString::fromStdString(controls.stayReason));
+  if (sayWhy && stayReason_->isHidden()) {
+    stayReason_->show();
+    QAccessibleEvent alert{stayReason_, QAccessible::Alert};  // said as it appears
+    QAccessible::updateAccessibility(&alert);
+  }
+  stayReason_->setVisible(sayWhy);
+  growToShowTheLines();
   if (controls.focusBox && controls.boxShown) box_->setFocus();
   syncing_ = false;
+}
+
+// The box's wrapped lines are not counted in the window's smallest size: the
+// window grows, when they appear, until each is whole.
+void TempleWindow::growToShowTheLines() {
+  for (int round = 0; round < 4; ++round) {
+    centralWidget()->layout()->activate();
+    int missing = 0;
+    for (const QLabel* label : {boxLabels_[0], boxLabels_[1], boxLabels_[2], stayReason_}) {
+      if (label->isVisible()) {
+        missing += std::max(0, label->heightForWidth(label->width()) - label->height());
+      }
+    }
+    if (missing == 0) return;
+    resize(width(), height() + missing);
+  }
 }
 
 void TempleWindow::onContinue() {
   const TempleWindowLogic::Outcome outcome = logic_.continuePressed();
   sync();
   if (outcome == TempleWindowLogic::Outcome::goOn) emit continued();
+}
+
+void TempleWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+    QMainWindow::keyPressEvent(event);
+    return;
+  }
+  if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
+    focused->click();
+  } else {
+    onContinue();
+  }
 }
 
 // Closing the window by its frame ends the program, as "&Quit" does.

@@ -8,12 +8,13 @@
 
 class QButtonGroup;
 class QLabel;
-class QPlainTextEdit;
 class QRadioButton;
 
 namespace corvane {
 
-inline constexpr std::size_t kPatronOptionCount = 15;
+class PhraseBox;
+
+inline constexpr std::size_t kPatronOptionCount = kPatronCaptions.size();
 
 // The temple window, shown first: the patron, the typed phrase, the bishop.
 // It only shows what TempleWindowLogic decides.
@@ -37,10 +38,13 @@ class TempleWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Enter presses the focused button, else "&Continue".
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void buildControls();
   void onContinue();
+  void growToShowTheLines();
 
   AppServices& services_;
   TempleWindowLogic logic_;
@@ -52,8 +56,9 @@ class TempleWindow : public QMainWindow {
   QRadioButton* bishopNo_ = nullptr;
   QRadioButton* newCalendar_ = nullptr;
   QRadioButton* oldCalendar_ = nullptr;
-  QPlainTextEdit* box_ = nullptr;
+  PhraseBox* box_ = nullptr;
   std::array<QLabel*, 3> boxLabels_{};
+  QLabel* stayReason_ = nullptr;  // why "&Continue" did not go on
 };
 
 }  // namespace corvane

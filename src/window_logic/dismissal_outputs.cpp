@@ -1,6 +1,9 @@
 #include "window_logic/dismissal_outputs.h"
 
+#include <system_error>
+
 #include "composer/compose.h"
+#include "output/document_paragraphs.h"
 #include "output/text_file.h"
 #include "output/word_document.h"
 
@@ -37,9 +40,7 @@ Result<std::filesystem::path> createDocument(const ServiceRequest& request,
                                              const OutputServices& services,
                                              NotOpened onNotOpened) {
   const Dismissal dismissal = compose(request, settings);
-  const std::filesystem::path file =
-      freeDocumentPath(services.dataFolder, dismissal.request.served, dismissal.request.service,
-                       dismissal.request.evening);
+  const std::filesystem::path file = freeDocumentPath(services.dataFolder, dismissal.request);
   return opened(file, writeWordDocument(file, dismissal, services.longDate, services.paper),
                 services.openDocument, std::move(onNotOpened));
 }
@@ -53,6 +54,16 @@ Result<std::filesystem::path> createBooklet(const std::vector<ServiceRequest>& e
       freeBookletPath(services.dataFolder, entries.front().served, entries.back().served);
   return opened(file, writeWordDocument(file, dismissals, services.longDate, services.paper),
                 services.openDocument, std::move(onNotOpened));
+}
+
+std::filesystem::path freePdfPath(const std::filesystem::path& folder,
+                                  std::span<const Dismissal> dismissals, bool booklet) {
+  if (dismissals.empty()) return folder / "dismissal.pdf";
+  const Dismissal& first = dismissals.front();
+  const std::string stem = booklet
+                               ? bookletStem(first.request.served, dismissals.back().request.served)
+                               : documentStem(first.request);
+  return freeFilePath(folder, stem, ".pdf");
 }
 
 }  // namespace corvane

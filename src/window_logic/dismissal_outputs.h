@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "base/result.h"
@@ -53,5 +54,11 @@ using NotOpened =
 [[nodiscard]] Result<std::filesystem::path> createBooklet(
     const std::vector<ServiceRequest>& entries, const TempleSettings& settings,
     const OutputServices& services, NotOpened onNotOpened);
+
+// Where "Export as PDF…" proposes to write the dismissal, or the booklet of
+// several: "dismissal-2025-04-20-orthros.pdf" or "booklet-FIRST-to-LAST.pdf"
+// in the folder, "-2", "-3" … when a PDF of that name is there already.
+std::filesystem::path freePdfPath(const std::filesystem::path& folder,
+                                  std::span<const Dismissal> dismissals, bool booklet);
 
 }  // namespace corvane

@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "state/service.h"
+#include "window_logic/temple_window_logic.h"
+#include "window_logic/typed_date.h"
 
 namespace corvane {
 
@@ -28,6 +30,25 @@ Service serviceOf(ServiceOption option) {
       return Service::presanctified;
     default:
       return Service::greatVespers;
+  }
+}
+
+ServiceOption optionOf(Service service) {
+  switch (service) {
+    case Service::dailyVespers:
+      return ServiceOption::dailyVespers;
+    case Service::orthros:
+      return ServiceOption::orthros;
+    case Service::dailyOrthros:
+      return ServiceOption::dailyOrthros;
+    case Service::chrysostom:
+      return ServiceOption::chrysostom;
+    case Service::basil:
+      return ServiceOption::basil;
+    case Service::presanctified:
+      return ServiceOption::presanctified;
+    default:
+      return ServiceOption::greatVespers;
   }
 }
 
@@ -97,15 +118,32 @@ void MainWindowLogic::continueToDate(Date today) {
   // "Divine Liturgy" itself cannot be continued from, so one service is chosen.
   request_.service = serviceOf(controls_.selected);
   request_.evening = request_.evening && mayBeEvening(request_.service);
+  openDateStage(today);
+}
 
+void MainWindowLogic::takeRequest(const ServiceRequest& entry) {
+  request_.service = entry.service;
+  request_.evening = entry.evening && mayBeEvening(entry.service);
+  controls_.selected = optionOf(entry.service);
+  resetLiturgyCaptions();
+  if (request_.evening && entry.service == Service::basil) {
+    controls_.basilCaption = mainWindowTexts::kBasilEvening;
+  } else if (request_.evening) {
+    controls_.chrysostomCaption = mainWindowTexts::kChrysostomEvening;
+  }
+  openDateStage(entry.served);
+}
+
+void MainWindowLogic::openDateStage(Date date) {
   controls_.selectDifferentServiceEnabled = true;
   const bool orthrosNote =
       request_.service == Service::orthros || request_.service == Service::dailyOrthros;
   controls_.orthrosNoteVisible = orthrosNote;
   controls_.vespersNoteVisible = !orthrosNote;
   controls_.dateFrameEnabled = true;
-  controls_.pickerDate = today;
-  request_.served = today;
+  controls_.pickerDate = date;
+  controls_.dateProblem.clear();
+  request_.served = date;
   controls_.serviceFrameEnabled = false;
   controls_.continueEnabled = false;
   controls_.outputsEnabled = true;
@@ -114,13 +152,34 @@ void MainWindowLogic::continueToDate(Date today) {
 
 void MainWindowLogic::changeDate(Date date) {
   controls_.pickerDate = date;
+  controls_.dateProblem.clear();
   request_.served = date;
   controls_.outputsEnabled = true;
+}
+
+std::optional<Date> MainWindowLogic::typeDate(std::string_view typed,
+                                              std::string_view shortDatePattern) {
+  const Result<Date> read = readTypedDate(typed, shortDatePattern);
+  if (!read) {
+    controls_.dateProblem = read.error();
+    return std::nullopt;
+  }
+  changeDate(*read);
+  return *read;
+}
+
+EnterAction MainWindowLogic::enterAction() const {
+  if (controls_.dateFrameEnabled) {
+    return controls_.outputsEnabled ? EnterAction::defaultOutput : EnterAction::nothing;
+  }
+  return controls_.serviceFrameEnabled && controls_.continueEnabled ? EnterAction::continueToDate
+                                                                    : EnterAction::nothing;
 }
 
 void MainWindowLogic::leaveDateStage(Date today) {
   controls_.vespersNoteVisible = controls_.orthrosNoteVisible = false;
   controls_.dateFrameEnabled = false;
+  controls_.dateProblem.clear();
   controls_.pickerDate = today;
   controls_.serviceFrameEnabled = true;
   controls_.continueEnabled = true;
@@ -136,6 +195,33 @@ void MainWindowLogic::selectDifferentService(Date today) {
 
 void MainWindowLogic::returnToServiceStage(Date today) {
   leaveDateStage(today);
+}
+
+std::string templeLine(const TempleSettings& temple, std::size_t longestPhrase) {
+  std::string line;
+  if (!temple.patron) {
+    line.append("no patron named");
+  } else if (*temple.patron == Patron::typed) {
+    // A line break typed by an earlier version shows as a blank.
+    line.push_back('"');
+    std::size_t characters = 0;
+    for (char c : temple.patronText) {
+      const bool starts = (static_cast<unsigned char>(c) & 0xC0) != 0x80;  // of UTF-8
+      if (starts && characters++ == longestPhrase) {
+        line.append("…");
+        break;
+      }
+      line.push_back(c == '\n' ? ' ' : c);
+    }
+    line.push_back('"');
+  } else {
+    const std::string_view caption = kPatronCaptions[static_cast<std::size_t>(*temple.patron)];
+    line.append(caption.substr(0, caption.find_last_not_of(' ') + 1));
+  }
+  const std::string_view calendar =
+      temple.calendar == TempleCalendar::oldCalendar ? " · old calendar" : " · new calendar";
+  const std::string_view bishop = temple.bishopPresent ? " · bishop present" : " · no bishop";
+  return line.append(calendar).append(bishop);
 }
 
 }  // namespace corvane

@@ -2,8 +2,11 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
+#include "settings/temple_settings.h"
 #include "state/date.h"
 #include "state/service.h"
 
@@ -37,7 +40,13 @@ struct MainWindowControls {
   bool selectDifferentServiceEnabled = false;
   bool outputsEnabled = false;  // the two output buttons
   Date pickerDate{};
+  // Said beside the picker: why the date typed last was not taken. Empty
+  // while the date shown is the one typed or picked.
+  std::string dateProblem;
 };
+
+// What Enter presses where no button has the focus.
+enum class EnterAction { nothing, continueToDate, defaultOutput };
 
 // The two stages of the main window: the service, then the date and the
 // outputs. Writes the chosen service and date into the request it is given.
@@ -56,6 +65,15 @@ class MainWindowLogic {
   void continueToDate(Date today);
   // The user changed the date in the picker.
   void changeDate(Date date);
+  // A whole date typed or pasted into the picker, read in the system's short
+  // date pattern as well (typed_date.h): the date taken, or nothing, and then
+  // the picker keeps the last good date and dateProblem says why.
+  std::optional<Date> typeDate(std::string_view typed, std::string_view shortDatePattern);
+  // An entry of the booklet becomes the service and date of the date stage,
+  // evening choice and all, without asking.
+  void takeRequest(const ServiceRequest& entry);
+  // "&Continue" in the service stage, the default output in the date stage.
+  EnterAction enterAction() const;
   // "&Select a Different Service": back to the service stage, Great Vespers selected.
   void selectDifferentService(Date today);
   // "Go &Back" leaves the window in its service stage; the outputs stay as they were.
@@ -66,6 +84,7 @@ class MainWindowLogic {
  private:
   void resetLiturgyCaptions();
   void askEveningLiturgy(ServiceOption option);
+  void openDateStage(Date date);
   void leaveDateStage(Date today);
 
   ServiceRequest& request_;
@@ -91,6 +110,15 @@ inline constexpr const char* kBasilEveningQuestion =
     "     Holy Saturday,\r"
     "     Paramon of Nativity, or\r"
     "     Paramon of Theophany";
+// Beside the booklet's choice of the Evening Divine Liturgy of St. Basil.
+inline constexpr const char* kBasilEveningBookletNote =
+    "NOTE: The Vesperal Liturgy of Holy Thursday, Holy Saturday and the Paramons of Nativity and "
+    "Theophany is the Divine Liturgy of St. Basil the Great, without the evening choice.";
 }  // namespace mainWindowTexts
+
+// The temple the window composes for, on one line: "St. Nicholas of Myra ·
+// old calendar · bishop present"; a typed patron in quotes, cut with "…"
+// after `longestPhrase` characters.
+std::string templeLine(const TempleSettings& temple, std::size_t longestPhrase = std::string::npos);
 
 }  // namespace corvane

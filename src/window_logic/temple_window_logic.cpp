@@ -40,7 +40,13 @@ void TempleWindowLogic::shown() {
 
 void TempleWindowLogic::selectPatron(Patron patron) {
   controls_.selected = patron;
+  controls_.stayReason.clear();
   if (patron != Patron::typed) controls_.boxShown = false;  // the box keeps its text
+}
+
+void TempleWindowLogic::setBoxText(std::string text) {
+  controls_.boxText = std::move(text);
+  if (!controls_.boxText.empty()) controls_.stayReason.clear();
 }
 
 TempleWindowLogic::Outcome TempleWindowLogic::continuePressed() {
@@ -70,9 +76,11 @@ TempleWindowLogic::Outcome TempleWindowLogic::continuePressed() {
   if (settings_.patronIs(Patron::typed) && settings_.patronText.empty()) {
     controls_.boxShown = true;
     controls_.focusBox = true;
+    controls_.stayReason = kPatronPhraseMissing;
     return Outcome::stay;
   }
   controls_.focusBox = false;
+  controls_.stayReason.clear();
   if (const Done written = saved_.writeChoices({controls_.calendar, controls_.selected});
       !written) {
     report_(written.error());

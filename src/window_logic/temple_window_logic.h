@@ -1,13 +1,40 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "saved_temple/saved_temple.h"
 #include "settings/patron.h"
 #include "settings/temple_settings.h"
 
 namespace corvane {
+
+// The captions of the temple window's patrons, in the order of the Patron
+// enumeration, "NONE OF THE ABOVE" last; two end in a blank, as stored.
+inline constexpr std::array<std::string_view, 15> kPatronCaptions = {
+    "the Holy Trinity",
+    "the Lord Jesus Christ",
+    "the Holy Spirit",
+    "the Theotokos ",
+    "the Holy Cross",
+    "the Holy Archangels ",
+    "St. John the Forerunner",
+    "the Twelve Apostles",
+    "the Ancestors of God, Joachim and Anna",
+    "the Feast of All Saints",
+    "St. John Chrysostom",
+    "St. Basil the Great",
+    "St. Gregory the Dialogist",
+    "St. Nicholas of Myra",
+    "NONE OF THE ABOVE",
+};
+
+// Said under the box when "NONE OF THE ABOVE" has no phrase and the window stays.
+inline constexpr const char* kPatronPhraseMissing =
+    "The patron's name is missing: type it in the box as it should stand in the dismissal, or "
+    "choose one of the patrons listed.";
 
 // The state of the temple window's controls, which the window only shows.
 struct TempleWindowControls {
@@ -17,6 +44,8 @@ struct TempleWindowControls {
   std::string boxText;    // as typed; one line once stored or read back
   bool boxShown = false;  // the box, enabled, and its three labels
   bool focusBox = false;  // the box should take the keyboard focus
+  // Why "&Continue" did not go on; empty when it did, or was not pressed.
+  std::string stayReason;
 };
 
 // The temple window: the patron, the typed phrase, the bishop and the calendar,
@@ -42,7 +71,8 @@ class TempleWindowLogic {
   void selectPatron(Patron patron);
   void setBishop(bool present) { controls_.bishopYes = present; }
   void setCalendar(TempleCalendar calendar) { controls_.calendar = calendar; }
-  void setBoxText(std::string text) { controls_.boxText = std::move(text); }
+  // A phrase typed: the box no longer needs one.
+  void setBoxText(std::string text);
 
   enum class Outcome { stay, goOn };
   // "&Continue": stores the answers and, on going on, remembers the choices;

@@ -85,13 +85,13 @@ TEST(WordDocument, NewNamesAndFailuresSaid) {
   testing::TemporaryFolder folder;
   const auto composed = compose(Service::chrysostom, 2024y / December / 25);
   const Date picked = 2024y / December / 25;
-  const auto first = freeDocumentPath(folder.path(), picked, Service::chrysostom, false);
+  const auto first = freeDocumentPath(folder.path(), {picked, Service::chrysostom, false});
   EXPECT_EQ(first.filename(), "dismissal-2024-12-25-chrysostom.docx");
   ASSERT_TRUE(writeWordDocument(first, composed.dismissal, englishLongDate));
   EXPECT_EQ(testing::zipEntries(readWholeFile(first).value()).size(), 9u);
-  EXPECT_EQ(freeDocumentPath(folder.path(), picked, Service::chrysostom, false).filename(),
+  EXPECT_EQ(freeDocumentPath(folder.path(), {picked, Service::chrysostom, false}).filename(),
             "dismissal-2024-12-25-chrysostom-2.docx");
-  EXPECT_EQ(freeDocumentPath(folder.path(), picked, Service::basil, true).filename(),
+  EXPECT_EQ(freeDocumentPath(folder.path(), {picked, Service::basil, true}).filename(),
             "dismissal-2024-12-25-basil-evening.docx");
   const auto missing = folder.path() / "missing" / "a.docx";
   EXPECT_EQ(writeWordDocument(missing, composed.dismissal, englishLongDate),

@@ -102,5 +102,95 @@ TEST_F(MainWindow, StagesAndWhatTheyWrite) {
   EXPECT_TRUE(logic.controls().outputsEnabled) << "Go Back leaves the outputs as they were";
 }
 
+// A date typed whole is taken; one that cannot be is said, and the date
+// shown stays the last good one until another is typed or picked. (What
+// each form reads as, typed_date_test.cpp says.)
+TEST_F(MainWindow, ATypedDateIsTakenOrSaid) {
+  logic.continueToDate(today);
+  EXPECT_EQ(logic.typeDate("Jan 7 2027", "M/d/yy"), 2027y / January / 7);
+  EXPECT_EQ(request.served, 2027y / January / 7);
+  EXPECT_EQ(logic.controls().pickerDate, 2027y / January / 7);
+  EXPECT_EQ(logic.typeDate("Wed, Jan 07, 2027", "M/d/yy"), std::nullopt);
+  EXPECT_EQ(logic.controls().dateProblem,
+            "'Wed, Jan 07, 2027': January 7, 2027 is a Thursday, not a Wednesday.");
+  EXPECT_EQ(request.served, 2027y / January / 7);
+  EXPECT_EQ(logic.controls().pickerDate, 2027y / January / 7);
+  logic.changeDate(today);
+  EXPECT_EQ(logic.controls().dateProblem, "");
+  EXPECT_EQ(logic.typeDate("1/7/27", "M/d/yy"), std::nullopt);
+  logic.selectDifferentService(today);
+  EXPECT_EQ(logic.controls().dateProblem, "") << "a new date stage starts with nothing said";
+}
+
+// Enter continues from a service that may be continued from, then writes the
+// default output.
+TEST_F(MainWindow, EnterContinuesThenWrites) {
+  EXPECT_EQ(logic.enterAction(), EnterAction::continueToDate);
+  logic.select(ServiceOption::divineLiturgy);
+  EXPECT_EQ(logic.enterAction(), EnterAction::nothing) << "a Liturgy is still to be chosen";
+  logic.select(ServiceOption::presanctified);
+  EXPECT_EQ(logic.enterAction(), EnterAction::continueToDate);
+  logic.continueToDate(today);
+  EXPECT_EQ(logic.enterAction(), EnterAction::defaultOutput);
+  logic.returnToServiceStage(today);
+  logic.disableOutputs();
+  EXPECT_EQ(logic.enterAction(), EnterAction::continueToDate);
+}
+
+// A booklet entry opened in the date stage shows as if chosen there: its
+// option, its evening caption and its note, and nothing is asked.
+TEST_F(MainWindow, AServiceRequestBecomesTheServiceAndDate) {
+  logic.continueToDate(today);
+  logic.takeRequest({2027y / April / 29, Service::basil, true});
+  auto controls = logic.controls();
+  EXPECT_EQ(request, (ServiceRequest{2027y / April / 29, Service::basil, true}));
+  EXPECT_EQ(controls.selected, ServiceOption::basil);
+  EXPECT_EQ(controls.basilCaption, "St. Basil the Great - EDL");
+  EXPECT_EQ(controls.chrysostomCaption, "St. John Chrysostom");
+  EXPECT_EQ(controls.pickerDate, 2027y / April / 29);
+  EXPECT_TRUE(controls.vespersNoteVisible && !controls.orthrosNoteVisible);
+  EXPECT_TRUE(controls.dateFrameEnabled && controls.outputsEnabled);
+  EXPECT_EQ(std::ranges::count(controls.optionEnabled, true), 0);
+
+  logic.takeRequest({2027y / May / 2, Service::orthros, true});
+  controls = logic.controls();
+  EXPECT_EQ(request, (ServiceRequest{2027y / May / 2, Service::orthros, false}));
+  EXPECT_EQ(controls.selected, ServiceOption::orthros);
+  EXPECT_EQ(controls.basilCaption, "St. Basil the Great");
+  EXPECT_TRUE(controls.orthrosNoteVisible && !controls.vespersNoteVisible);
+  EXPECT_TRUE(asked.empty());
+}
+
+TEST(TempleLine, NamesThePatronTheCalendarAndTheBishop) {
+  struct Row {
+    std::optional<Patron> patron;
+    std::string typed;
+    TempleCalendar calendar;
+    bool bishop;
+    std::string line;
+  };
+  const Row rows[] = {
+      {Patron::nicholas, "", TempleCalendar::oldCalendar, true,
+       "St. Nicholas of Myra · old calendar · bishop present"},
+      {Patron::theotokos, "", TempleCalendar::newCalendar, false,
+       "the Theotokos · new calendar · no bishop"},
+      {Patron::typed, "of St. Herman\nof <Alaska> & all", TempleCalendar::newCalendar, false,
+       "\"of St. Herman of <Alaska> & all\" · new calendar · no bishop"},
+      {std::nullopt, "", TempleCalendar::oldCalendar, false,
+       "no patron named · old calendar · no bishop"},
+  };
+  for (const Row& row : rows) {
+    TempleSettings temple;
+    if (row.patron) choosePatron(temple, *row.patron, row.typed);
+    temple.calendar = row.calendar;
+    temple.bishopPresent = row.bishop;
+    EXPECT_EQ(templeLine(temple), row.line);
+  }
+  TempleSettings typed;
+  choosePatron(typed, Patron::typed, "of the Holy Prophet Élie");
+  EXPECT_EQ(templeLine(typed, 21), "\"of the Holy Prophet É…\" · new calendar · no bishop");
+  EXPECT_EQ(templeLine(typed, 24), "\"of the Holy Prophet Élie\" · new calendar · no bishop");
+}
+
 }  // namespace
 }  // namespace corvane

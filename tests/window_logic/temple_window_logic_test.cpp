@@ -37,7 +37,12 @@ TEST_F(TempleWindow, TheTypedPhraseIsAskedForStoredOfferedAndRemoved) {
   auto logic = started(phraseFile);
   EXPECT_EQ(logic.continuePressed(), Outcome::stay);
   EXPECT_TRUE(logic.controls().boxShown && logic.controls().focusBox);
+  EXPECT_EQ(logic.continuePressed(), Outcome::stay);
+  EXPECT_EQ(logic.controls().stayReason,
+            "The patron's name is missing: type it in the box as it should stand in the "
+            "dismissal, or choose one of the patrons listed.");
   logic.setBoxText(std::string{testing::kTypedAcrossLines});
+  EXPECT_EQ(logic.controls().stayReason, "") << "typing answers it";
   logic.setBishop(true);
   EXPECT_EQ(logic.continuePressed(), Outcome::goOn);
   EXPECT_TRUE(settings.patronIs(Patron::typed) && settings.bishopPresent);
