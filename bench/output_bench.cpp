@@ -6,8 +6,8 @@
 
 #include "composer/booklet.h"
 #include "composer/compose.h"
-#include "output/text_file.h"
-#include "output/word_document.h"
+#include "output_files/text_file.h"
+#include "output_files/word_document.h"
 #include "state/english_date.h"
 #include "state/service.h"
 

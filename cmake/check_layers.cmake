@@ -16,12 +16,14 @@ cmake_minimum_required(VERSION 3.25)
 # and the widgets above the windows' logic.
 
 set(level_base 0)
+set(level_text 0)
 set(level_platform 1)
 set(level_settings 1)
 set(level_state 2)
 set(level_calendar 3)
 set(level_composer 4)
 set(level_output 5)
+set(level_output_files 6)
 set(level_saved_temple 6)
 set(level_print 6)
 set(level_interchange 6)
@@ -29,8 +31,8 @@ set(level_window_logic 7)
 set(level_cli 7)
 set(level_web 7)
 set(level_widgets 8)
-set(layers base platform settings state calendar composer output saved_temple print interchange
-    window_logic cli web widgets)
+set(layers base text platform settings state calendar composer output output_files saved_temple
+    print interchange window_logic cli web widgets)
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "check_layers: give -DSOURCE_DIR=<the project's root>")

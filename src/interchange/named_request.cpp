@@ -3,7 +3,7 @@
 #include "base/messages.h"
 #include "base/name_table.h"
 #include "output/paper.h"
-#include "output/utf8.h"
+#include "text/utf8.h"
 #include "state/picked_date.h"
 
 namespace corvane {

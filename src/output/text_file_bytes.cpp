@@ -1,6 +1,6 @@
 #include "output/text_file_bytes.h"
 
-#include "output/windows_1252.h"
+#include "text/windows_1252.h"
 
 namespace corvane {
 

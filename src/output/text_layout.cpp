@@ -1,43 +1,8 @@
 #include "output/text_layout.h"
 
-#include <algorithm>
+#include "text/line_breaks.h"
 
 namespace corvane {
-
-namespace {
-
-// Appends text with each of its line breaks (LF or CR LF) written as
-// `lineBreak`, a stretch between breaks at a time.
-void appendLines(std::string& out, std::string_view text, std::string_view lineBreak) {
-  while (!text.empty()) {
-    // Two searches for one character each: far quicker than a search for either.
-    const std::size_t stop = std::min(text.find('\n'), text.find('\r'));
-    if (stop == std::string_view::npos) {
-      out.append(text);
-      return;
-    }
-    out.append(text.substr(0, stop));
-    if (text[stop] == '\r' && stop + 1 < text.size() && text[stop + 1] == '\n') {
-      out.append(lineBreak);
-      text.remove_prefix(stop + 2);
-    } else if (text[stop] == '\n') {
-      out.append(lineBreak);
-      text.remove_prefix(stop + 1);
-    } else {
-      out.push_back('\r');  // a carriage return alone is not a line break here
-      text.remove_prefix(stop + 1);
-    }
-  }
-}
-
-}  // namespace
-
-std::string withLineBreaks(std::string_view text, std::string_view lineBreak) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 16);
-  appendLines(out, text, lineBreak);
-  return out;
-}
 
 namespace {
 
@@ -87,10 +52,10 @@ void appendTextLayout(std::string& out, const Dismissal& dismissal, const LongDa
   out.append(dismissal.serviceHeading);
   out.append(lineBreak);
   out.append(lineBreak);
-  appendLines(out, dismissal.dismissalText, lineBreak);
+  appendWithLineBreaks(out, dismissal.dismissalText, lineBreak);
   out.append(lineBreak);
   out.append(lineBreak);
-  appendLines(out, dismissal.endingText, lineBreak);
+  appendWithLineBreaks(out, dismissal.endingText, lineBreak);
 }
 
 }  // namespace corvane

@@ -21,9 +21,6 @@ std::string dateLine(const Dismissal& dismissal, const LongDateFormat& longDate)
 // in the daily services, where it stands in the sentence.
 std::vector<std::string_view> boldClauses(const Dismissal& dismissal);
 
-// The text with each line break (LF or CR LF) written as `lineBreak`.
-std::string withLineBreaks(std::string_view text, std::string_view lineBreak);
-
 // The layout of the text file: the date line, the heading, an empty line, the
 // sentence, an empty line, the ending; lines joined by `lineBreak`, none after
 // the last. A line break inside the sentence or the ending becomes `lineBreak` too.

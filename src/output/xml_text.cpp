@@ -1,6 +1,6 @@
 #include "output/xml_text.h"
 
-#include "output/utf8.h"
+#include "text/utf8.h"
 
 namespace corvane {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "base/result.h"
+#include "output/document_paragraphs.h"
 #include "output/paper.h"
-#include "output/word_document.h"
 
 namespace corvane {
 

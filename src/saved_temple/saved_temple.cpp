@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "output/windows_1252.h"
+#include "text/windows_1252.h"
 #include "platform/atomic_file.h"
 #include "settings/patron.h"
 

@@ -4,6 +4,7 @@
 
 #include "base/name_table.h"
 #include "settings/temple_settings.h"
+#include "text/utf8.h"
 
 namespace corvane {
 
@@ -31,35 +32,36 @@ namespace {
 // What a character of a typed phrase becomes.
 enum class Typed { kept, blank, dropped };
 
-// The character that starts `text`, by its UTF-8 bytes: what it becomes, and
-// how many bytes it takes. Bytes that are no UTF-8 of these characters are
-// kept one by one.
-std::pair<Typed, std::size_t> typedCharacter(std::string_view text) {
-  const auto byte = [&](std::size_t i) {
-    return i < text.size() ? static_cast<unsigned char>(text[i]) : 0U;
-  };
-  const unsigned first = byte(0);
-  if (first == '\r') return {Typed::blank, byte(1) == '\n' ? 2U : 1U};
-  if (first == '\n' || first == '\t') return {Typed::blank, 1};
-  if (first < 0x20 || first == 0x7F) return {Typed::dropped, 1};
-  // U+0080 to U+009F, the C1 controls, C2 80 to C2 9F; U+0085 is a line break.
-  if (first == 0xC2 && byte(1) >= 0x80 && byte(1) <= 0x9F) {
-    return {byte(1) == 0x85 ? Typed::blank : Typed::dropped, 2};
+Typed typedCharacter(char32_t c) {
+  switch (c) {
+    // The line breaks and the tab: CR LF is one break, so one blank.
+    case U'\r':
+    case U'\n':
+    case U'\t':
+    case U'\u0085':
+    case U'\u2028':
+    case U'\u2029':
+      return Typed::blank;
+    // The bidirectional controls, which could reverse a printed line.
+    case U'\u061C':
+    case U'\u200E':
+    case U'\u200F':
+    case U'\u202A':
+    case U'\u202B':
+    case U'\u202C':
+    case U'\u202D':
+    case U'\u202E':
+    case U'\u2066':
+    case U'\u2067':
+    case U'\u2068':
+    case U'\u2069':
+      return Typed::dropped;
+    default:
+      break;
   }
-  // U+061C, the Arabic letter mark: D8 9C.
-  if (first == 0xD8 && byte(1) == 0x9C) return {Typed::dropped, 2};
-  // U+200E, U+200F, U+2028 to U+202E: E2 80 8E, 8F, A8 to AE; U+2066 to U+2069: E2 81 A6 to A9.
-  if (first == 0xE2 && byte(1) == 0x80) {
-    const unsigned last = byte(2);
-    if (last == 0xA8 || last == 0xA9) return {Typed::blank, 3};
-    if (last == 0x8E || last == 0x8F || (last >= 0xAA && last <= 0xAE)) {
-      return {Typed::dropped, 3};
-    }
-  }
-  if (first == 0xE2 && byte(1) == 0x81 && byte(2) >= 0xA6 && byte(2) <= 0xA9) {
-    return {Typed::dropped, 3};
-  }
-  return {Typed::kept, 1};
+  // The other control characters, C0, DEL and C1.
+  if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return Typed::dropped;
+  return Typed::kept;
 }
 
 }  // namespace
@@ -67,11 +69,26 @@ std::pair<Typed, std::size_t> typedCharacter(std::string_view text) {
 std::string cleanTypedPhrase(std::string_view typed) {
   std::string clean;
   clean.reserve(typed.size());
-  while (!typed.empty()) {
-    const auto [becomes, length] = typedCharacter(typed);
-    if (becomes == Typed::kept) clean.append(typed.substr(0, length));
-    if (becomes == Typed::blank) clean.push_back(' ');
-    typed.remove_prefix(length);
+  for (std::size_t at = 0; at < typed.size();) {
+    // Bytes that are not UTF-8 are kept one by one; whoever reads the phrase says so.
+    const std::optional<Utf8Char> c = decodeUtf8At(typed, at);
+    const std::size_t length = c ? c->length : 1;
+    if (c && c->codePoint == U'\r' && typed.substr(at + 1, 1) == "\n") {
+      clean.push_back(' ');
+      at += 2;
+      continue;
+    }
+    switch (c ? typedCharacter(c->codePoint) : Typed::kept) {
+      case Typed::kept:
+        clean.append(typed.substr(at, length));
+        break;
+      case Typed::blank:
+        clean.push_back(' ');
+        break;
+      case Typed::dropped:
+        break;
+    }
+    at += length;
   }
   const std::size_t first = clean.find_first_not_of(' ');
   if (first == std::string::npos) return {};

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "output/word_document.h"
+#include "output/document_paragraphs.h"
 
 class QTextDocument;
 

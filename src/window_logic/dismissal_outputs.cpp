@@ -4,8 +4,8 @@
 
 #include "composer/compose.h"
 #include "output/document_paragraphs.h"
-#include "output/text_file.h"
-#include "output/word_document.h"
+#include "output_files/text_file.h"
+#include "output_files/word_document.h"
 
 namespace corvane {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "output/text_layout.h"
-#include "output/word_document.h"
+#include "output/document_paragraphs.h"
 #include "settings/temple_settings.h"
 #include "state/service.h"
 

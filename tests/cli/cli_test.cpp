@@ -10,8 +10,8 @@
 
 #include "cli/cli_run.h"
 #include "composer/composed.h"
-#include "output/text_file.h"
-#include "output/word_document.h"
+#include "output_files/text_file.h"
+#include "output_files/word_document.h"
 #include "platform/atomic_file.h"
 #include "state/english_date.h"
 #include "support/temporary_folder.h"

@@ -28,7 +28,7 @@
 #include <future>
 #include <thread>
 
-#include "output/windows_1252.h"
+#include "text/windows_1252.h"
 #include "platform/atomic_file.h"
 #include "state/english_date.h"
 #include "support/temporary_folder.h"

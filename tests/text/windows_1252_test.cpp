@@ -1,4 +1,4 @@
-#include "output/windows_1252.h"
+#include "text/windows_1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "output/word_document.h"
+#include "output_files/word_document.h"
 
 #include <system_error>
 
-#include "output/docx_package.h"
+#include "output_files/docx_package.h"
 #include "platform/atomic_file.h"
 
 namespace corvane {

@@ -1,4 +1,4 @@
-#include "output/text_file.h"
+#include "output_files/text_file.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 
 #include "composer/composed.h"
 #include "output/text_layout.h"
-#include "output/windows_1252.h"
 #include "platform/atomic_file.h"
 #include "state/english_date.h"
 #include "support/temporary_folder.h"
+#include "text/windows_1252.h"
 
 namespace corvane {
 namespace {
@@ -21,16 +21,6 @@ using testing::compose;
 
 std::string fileOf(const testing::Composed& composed) {
   return textFileBytes(composed.dismissal, englishLongDate);
-}
-
-// Line breaks of either kind become the layout's; a carriage return alone,
-// at any place, is kept as it stands and the text goes on after it.
-TEST(TextFile, LineBreaksOfEitherKind) {
-  const std::pair<std::string_view, std::string_view> rows[] = {
-      {"a\nb", "a|b"}, {"a\r\nb", "a|b"},        {"a\rb", "a\rb"}, {"\ra", "\ra"},
-      {"a\r", "a\r"},  {"a\r\r\nb\n", "a\r|b|"}, {"\n\r\n", "||"}, {"no break", "no break"},
-  };
-  for (const auto& [text, expected] : rows) EXPECT_EQ(withLineBreaks(text, "|"), expected) << text;
 }
 
 // The layout, line by line, of a dismissal put together by hand.

@@ -1,9 +1,9 @@
-#include "output/windows_1252.h"
+#include "text/windows_1252.h"
 
 #include <array>
 #include <cstdint>
 
-#include "output/utf8.h"
+#include "text/utf8.h"
 
 namespace corvane {
 

@@ -6,9 +6,9 @@
 
 #include "composer/booklet.h"
 #include "composer/composed.h"
-#include "output/document_reading.h"
-#include "output/text_file.h"
-#include "output/word_document.h"
+#include "output_files/document_reading.h"
+#include "output_files/text_file.h"
+#include "output_files/word_document.h"
 #include "state/english_date.h"
 
 namespace corvane {

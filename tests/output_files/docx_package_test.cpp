@@ -1,13 +1,13 @@
 // The document's package: reproducible, and its parts byte for byte what was
 // checked by hand in a word processor (tests/data/docx).
-#include "output/docx_package.h"
+#include "output_files/docx_package.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "composer/composed.h"
-#include "output/word_document.h"
+#include "output_files/word_document.h"
 #include "platform/atomic_file.h"
 #include "state/english_date.h"
 #include "support/zip_reading.h"

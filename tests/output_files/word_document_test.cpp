@@ -1,4 +1,4 @@
-#include "output/word_document.h"
+#include "output_files/word_document.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "composer/composed.h"
-#include "output/document_reading.h"
+#include "output_files/document_reading.h"
 #include "platform/atomic_file.h"
 #include "state/english_date.h"
 #include "support/temporary_folder.h"

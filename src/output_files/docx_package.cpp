@@ -1,4 +1,4 @@
-#include "output/docx_package.h"
+#include "output_files/docx_package.h"
 
 #include <zip.h>
 

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "composer/composed.h"
-#include "output/document_reading.h"
-#include "output/text_file.h"
-#include "output/windows_1252.h"
-#include "output/word_document.h"
+#include "output_files/document_reading.h"
+#include "output_files/text_file.h"
+#include "output_files/word_document.h"
 #include "state/english_date.h"
+#include "text/windows_1252.h"
 
 namespace corvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "output/text_file.h"
+#include "output_files/text_file.h"
 
 #include "platform/atomic_file.h"
 

@@ -1,0 +1,36 @@
+#include "text/line_breaks.h"
+
+#include <algorithm>
+
+namespace corvane {
+
+void appendWithLineBreaks(std::string& out, std::string_view text, std::string_view lineBreak) {
+  while (!text.empty()) {
+    // Two searches for one character each: far quicker than a search for either.
+    const std::size_t stop = std::min(text.find('\n'), text.find('\r'));
+    if (stop == std::string_view::npos) {
+      out.append(text);
+      return;
+    }
+    out.append(text.substr(0, stop));
+    if (text[stop] == '\r' && stop + 1 < text.size() && text[stop + 1] == '\n') {
+      out.append(lineBreak);
+      text.remove_prefix(stop + 2);
+    } else if (text[stop] == '\n') {
+      out.append(lineBreak);
+      text.remove_prefix(stop + 1);
+    } else {
+      out.push_back('\r');  // a carriage return alone is not a line break here
+      text.remove_prefix(stop + 1);
+    }
+  }
+}
+
+std::string withLineBreaks(std::string_view text, std::string_view lineBreak) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  appendWithLineBreaks(out, text, lineBreak);
+  return out;
+}
+
+}  // namespace corvane
