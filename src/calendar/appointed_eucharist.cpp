@@ -9,19 +9,17 @@ using namespace std::chrono;
 
 namespace {
 
-using E = Eucharist;
-using D = TypikonDay;
 
 // One row of the table: when it matches, and what it appoints then.
 struct EucharistRule {
   std::string_view name;
-  bool (*matches)(const D&);
-  E (*appoints)(const D&);
+  bool (*matches)(const TypikonDay&);
+  Eucharist (*appoints)(const TypikonDay&);
   bool vesperal = false;  // St. Basil's Liturgy, when appointed, is served at Vespers of the day
 };
 
-bool isWeekday(const D& d) {
-  return d.weekday != Saturday && d.weekday != Sunday;
+bool isWeekday(const TypikonDay& day) {
+  return day.weekday != Saturday && day.weekday != Sunday;
 }
 bool isAnyOf(int value, std::initializer_list<int> values) {
   for (int each : values) {
@@ -29,8 +27,8 @@ bool isAnyOf(int value, std::initializer_list<int> values) {
   }
   return false;
 }
-bool isLentenWeekday(const D& d) {
-  return isWeekday(d) && d.inGreatLent();
+bool isLentenWeekday(const TypikonDay& day) {
+  return isWeekday(day) && day.inGreatLent();
 }
 
 // Usual Typikon practice, the same for both calendars. The first row that
@@ -38,53 +36,53 @@ bool isLentenWeekday(const D& d) {
 // clang-format off
 constexpr EucharistRule kEucharistRules[] = {
   {"Great and Holy Friday",
-   [](const D& d) { return d.fromPascha == -2; },
-   [](const D& d) { return d.annunciation() ? E::chrysostom : E::none; }},
+   [](const TypikonDay& day) { return day.fromPascha == -2; },
+   [](const TypikonDay& day) { return day.annunciation() ? Eucharist::chrysostom : Eucharist::none; }},
   {"Sundays of Great Lent",
-   [](const D& d) { return isAnyOf(d.fromPascha, {-42, -35, -28, -21, -14}); },
-   [](const D&) { return E::basil; }},
+   [](const TypikonDay& day) { return isAnyOf(day.fromPascha, {-42, -35, -28, -21, -14}); },
+   [](const TypikonDay&) { return Eucharist::basil; }},
   {"Great Thursday and Great Saturday",
-   [](const D& d) { return d.fromPascha == -3 || d.fromPascha == -1; },
-   [](const D&) { return E::basil; }, true},
+   [](const TypikonDay& day) { return day.fromPascha == -3 || day.fromPascha == -1; },
+   [](const TypikonDay&) { return Eucharist::basil; }, true},
   {"Circumcision of Our Lord and St. Basil the Great",
-   [](const D& d) { return d.is(1, 1); },
-   [](const D&) { return E::basil; }},
+   [](const TypikonDay& day) { return day.is(1, 1); },
+   [](const TypikonDay&) { return Eucharist::basil; }},
   // The vesperal Liturgy of St. Basil on a weekday; on a weekend it moves to the feast.
   {"Paramon of the Nativity or of Theophany",
-   [](const D& d) { return d.is(12, 24) || d.is(1, 5); },
-   [](const D& d) { return isWeekday(d) ? E::basil : E::chrysostom; }, true},
+   [](const TypikonDay& day) { return day.is(12, 24) || day.is(1, 5); },
+   [](const TypikonDay& day) { return isWeekday(day) ? Eucharist::basil : Eucharist::chrysostom; }, true},
   {"Nativity of Our Lord or Theophany",
-   [](const D& d) { return d.is(12, 25) || d.is(1, 6); },
-   [](const D& d) { return d.weekday == Sunday || d.weekday == Monday ? E::basil : E::chrysostom; }},
+   [](const TypikonDay& day) { return day.is(12, 25) || day.is(1, 6); },
+   [](const TypikonDay& day) { return day.weekday == Sunday || day.weekday == Monday ? Eucharist::basil : Eucharist::chrysostom; }},
   // A paramon on a weekend moves the Royal Hours to the Friday before.
   {"Royal Hours on the Friday before the paramon",
-   [](const D& d) { return d.weekday == Friday && (d.is(12, 22) || d.is(12, 23) || d.is(1, 3) || d.is(1, 4)); },
-   [](const D&) { return E::none; }},
+   [](const TypikonDay& day) { return day.weekday == Friday && (day.is(12, 22) || day.is(12, 23) || day.is(1, 3) || day.is(1, 4)); },
+   [](const TypikonDay&) { return Eucharist::none; }},
   {"Annunciation of the Theotokos",
-   [](const D& d) { return d.annunciation(); },
-   [](const D&) { return E::chrysostom; }},
+   [](const TypikonDay& day) { return day.annunciation(); },
+   [](const TypikonDay&) { return Eucharist::chrysostom; }},
   {"Wednesdays and Fridays of Great Lent",
-   [](const D& d) { return isLentenWeekday(d) && (d.weekday == Wednesday || d.weekday == Friday); },
-   [](const D&) { return E::presanctified; }},
+   [](const TypikonDay& day) { return isLentenWeekday(day) && (day.weekday == Wednesday || day.weekday == Friday); },
+   [](const TypikonDay&) { return Eucharist::presanctified; }},
   {"Thursday of the Great Canon",
-   [](const D& d) { return d.fromPascha == -17; },
-   [](const D&) { return E::presanctified; }},
+   [](const TypikonDay& day) { return day.fromPascha == -17; },
+   [](const TypikonDay&) { return Eucharist::presanctified; }},
   {"Finding of the Forerunner's Head or Forty Martyrs of Sebaste in Great Lent",
-   [](const D& d) { return isLentenWeekday(d) && (d.is(2, 24) || d.is(3, 9)); },
-   [](const D&) { return E::presanctified; }},
+   [](const TypikonDay& day) { return isLentenWeekday(day) && (day.is(2, 24) || day.is(3, 9)); },
+   [](const TypikonDay&) { return Eucharist::presanctified; }},
   {"Mondays, Tuesdays and Thursdays of Great Lent",
-   [](const D& d) { return isLentenWeekday(d); },
-   [](const D&) { return E::none; }},
+   [](const TypikonDay& day) { return isLentenWeekday(day); },
+   [](const TypikonDay&) { return Eucharist::none; }},
   {"Great Monday, Tuesday and Wednesday",
-   [](const D& d) { return isAnyOf(d.fromPascha, {-6, -5, -4}); },
-   [](const D&) { return E::presanctified; }},
+   [](const TypikonDay& day) { return isAnyOf(day.fromPascha, {-6, -5, -4}); },
+   [](const TypikonDay&) { return Eucharist::presanctified; }},
   // Only an old-calendar temple can meet the Meeting of Our Lord there.
   {"Cheesefare Wednesday and Friday",
-   [](const D& d) { return d.fromPascha == -53 || d.fromPascha == -51; },
-   [](const D& d) { return d.is(2, 2) ? E::chrysostom : E::none; }},
+   [](const TypikonDay& day) { return day.fromPascha == -53 || day.fromPascha == -51; },
+   [](const TypikonDay& day) { return day.is(2, 2) ? Eucharist::chrysostom : Eucharist::none; }},
   {"Every other day",
-   [](const D&) { return true; },
-   [](const D&) { return E::chrysostom; }},
+   [](const TypikonDay&) { return true; },
+   [](const TypikonDay&) { return Eucharist::chrysostom; }},
 };
 // clang-format on
 

@@ -54,9 +54,9 @@ Eucharist pickedEucharist(Service service) {
   return Eucharist::chrysostom;
 }
 
-// "the Divine Liturgy of St. Basil the Great is appointed", "no Liturgy is
-// appointed (Great and Holy Friday)".
-void isAppointed(Sentence& sentence, const AppointedEucharist& appointed) {
+// Writes "the Divine Liturgy of St. Basil the Great is appointed", "no
+// Liturgy is appointed (Great and Holy Friday)".
+void writeAppointed(Sentence& sentence, const AppointedEucharist& appointed) {
   sentence << appointed.eucharist << " is appointed";
   if (appointed.eucharist == Eucharist::none) sentence << " (" << appointed.rule << ")";
 }
@@ -71,7 +71,7 @@ void noLiturgyWarning(const ServiceRequest& request, const AppointedEucharist& a
   into.appointed = std::nullopt;
   Sentence sentence{into.sentence};
   sentence << "On " << request.served << ", ";
-  isAppointed(sentence, appointed);
+  writeAppointed(sentence, appointed);
   sentence << ".";
 }
 
@@ -90,7 +90,7 @@ bool presanctifiedWarning(const ServiceRequest& request, TempleCalendar calendar
   sentence << "The Liturgy of the Presanctified Gifts is served on weekdays of Great Lent and in "
               "the first three days of Holy Week; on "
            << request.served << ", ";
-  isAppointed(sentence, appointed);
+  writeAppointed(sentence, appointed);
   sentence << ".";
   return true;
 }
@@ -106,7 +106,7 @@ bool liturgyWarning(const ServiceRequest& request, const AppointedEucharist& app
   into.appointed = eucharistService(appointed.eucharist);
   Sentence sentence{into.sentence};
   sentence << "On " << request.served << ", ";
-  isAppointed(sentence, appointed);
+  writeAppointed(sentence, appointed);
   sentence << ", not " << picked << ".";
   return true;
 }
@@ -137,7 +137,7 @@ bool eveningLiturgyWarning(const ServiceRequest& request, TempleCalendar calenda
   into.appointed = eucharistService(tomorrow.eucharist);
   Sentence sentence{into.sentence};
   sentence << "On " << request.served << ", ";
-  isAppointed(sentence, today);
+  writeAppointed(sentence, today);
   sentence << ", and on " << nextDay << ", " << tomorrow << ": "
            << "an " << serviceTitle(request.service, true) << " belongs to neither day.";
   return true;

@@ -8,7 +8,6 @@ namespace corvane {
 
 namespace {
 
-using S = DismissalState;
 using namespace clauses;
 using std::chrono::Sunday;
 
@@ -18,28 +17,28 @@ constexpr std::string_view kTransfiguration =
 
 // clang-format off
 constexpr FeastRule kTransfigurationRules[] = {
-  {.name = "Forefeast of the Transfiguration", .applies = [](const S& s) { return isDate(s, 8, 5); },
+  {.name = "Forefeast of the Transfiguration", .applies = [](const DismissalState& s) { return isDate(s, 8, 5); },
    .dayTitle = "Forefeast of the Transfiguration"},
   // On the feast itself no resurrection clause, even on a Sunday.
-  {.name = "Transfiguration of Our Lord", .applies = [](const S& s) { return isDate(s, 8, 6); },
+  {.name = "Transfiguration of Our Lord", .applies = [](const DismissalState& s) { return isDate(s, 8, 6); },
    .dayTitle = "Transfiguration of Our Lord", .feastClause = kTransfiguration, .risenClause = kEmpty},
-  {.name = "Afterfeast of the Transfiguration", .applies = [](const S& s) { return isBetween(s, 8, 7, 12); },
+  {.name = "Afterfeast of the Transfiguration", .applies = [](const DismissalState& s) { return isBetween(s, 8, 7, 12); },
    .dayTitle = "Afterfeast of the Transfiguration", .feastClause = kTransfiguration, .risenClause = kAndRisen},
-  {.name = "Leavetaking of the Transfiguration", .applies = [](const S& s) { return isDate(s, 8, 13); },
+  {.name = "Leavetaking of the Transfiguration", .applies = [](const DismissalState& s) { return isDate(s, 8, 13); },
    .dayTitle = "Leavetaking of the Transfiguration", .feastClause = kTransfiguration, .risenClause = kAndRisen},
 };
 
 // On a Sunday the Elevation keeps the Sunday's own resurrection clause.
 constexpr FeastRule kElevationRules[] = {
-  {.name = "Forefeast of the Elevation", .applies = [](const S& s) { return isDate(s, 9, 13); },
+  {.name = "Forefeast of the Elevation", .applies = [](const DismissalState& s) { return isDate(s, 9, 13); },
    .dayTitle = "Forefeast of the Elevation"},
-  {.name = "Elevation of the Holy Cross on a weekday", .applies = [](const S& s) { return isDate(s, 9, 14) && weekdayOf(s.liturgicalDay) != Sunday; },
+  {.name = "Elevation of the Holy Cross on a weekday", .applies = [](const DismissalState& s) { return isDate(s, 9, 14) && weekdayOf(s.liturgicalDay) != Sunday; },
    .feastClause = kRisen, .risenClause = kEmpty},
-  {.name = "Elevation of the Holy Cross", .applies = [](const S& s) { return isDate(s, 9, 14); },
+  {.name = "Elevation of the Holy Cross", .applies = [](const DismissalState& s) { return isDate(s, 9, 14); },
    .dayTitle = "Elevation of the Holy Cross"},
-  {.name = "Afterfeast of the Elevation", .applies = [](const S& s) { return isBetween(s, 9, 15, 20); },
+  {.name = "Afterfeast of the Elevation", .applies = [](const DismissalState& s) { return isBetween(s, 9, 15, 20); },
    .dayTitle = "Afterfeast of the Elevation"},
-  {.name = "Leavetaking of the Elevation", .applies = [](const S& s) { return isDate(s, 9, 21); },
+  {.name = "Leavetaking of the Elevation", .applies = [](const DismissalState& s) { return isDate(s, 9, 21); },
    .dayTitle = "Leavetaking of the Elevation"},
 };
 
@@ -95,18 +94,18 @@ constexpr DatedText kForerunnerClauses[] = {
 // What of the Cross is commemorated; the first match is taken.
 struct CrossRule {
   RuleName name;
-  bool (*applies)(const S&);
+  bool (*applies)(const DismissalState&);
   std::string_view text;
 };
 constexpr CrossRule kCrossClauses[] = {
-  {"Procession of the Cross", [](const S& s) { return isDate(s, 8, 1); }, ", the procession of which we commemorate this day"},
-  {"Sunday of the Adoration of the Cross", [](const S& s) { return s.liturgicalDay == s.movable.pascha - days{28}; }, ", the adoration of which we commemorate this day"},
-  {"Elevation of the Holy Cross and its afterfeast", [](const S& s) { return isBetween(s, 9, 14, 21); }, ", the elevation of which we commemorate this day"},
-  {"Appearance of the Cross over Jerusalem", [](const S& s) { return isDate(s, 5, 7); }, ", the appearance of which in the heavens over Jerusalem we commemorate this day"},
+  {"Procession of the Cross", [](const DismissalState& s) { return isDate(s, 8, 1); }, ", the procession of which we commemorate this day"},
+  {"Sunday of the Adoration of the Cross", [](const DismissalState& s) { return s.liturgicalDay == s.movable.pascha - days{28}; }, ", the adoration of which we commemorate this day"},
+  {"Elevation of the Holy Cross and its afterfeast", [](const DismissalState& s) { return isBetween(s, 9, 14, 21); }, ", the elevation of which we commemorate this day"},
+  {"Appearance of the Cross over Jerusalem", [](const DismissalState& s) { return isDate(s, 5, 7); }, ", the appearance of which in the heavens over Jerusalem we commemorate this day"},
 };
 // clang-format on
 
-const DatedText* firstOn(std::span<const DatedText> table, const S& state) {
+const DatedText* firstOn(std::span<const DatedText> table, const DismissalState& state) {
   for (const DatedText& row : table) {
     if (isBetween(state, row.month, row.firstDay, row.lastDay)) return &row;
   }
@@ -115,7 +114,7 @@ const DatedText* firstOn(std::span<const DatedText> table, const S& state) {
 
 // The other services name no author: the slot stays empty, as each
 // composition begins.
-void writeLiturgyAuthor(S& state) {
+void writeLiturgyAuthor(DismissalState& state) {
   if (state.liturgyChrysostom()) {
     state.write(Slot::liturgyAuthorClause, kChrysostom, "Liturgy of St. John Chrysostom");
   } else if (state.liturgyBasil()) {
@@ -128,14 +127,14 @@ void writeLiturgyAuthor(S& state) {
 // From Lazarus Saturday to the Saturday of Bright Week the day keeps the name
 // the paschal cycle gave it: on 25 March the Annunciation is added to that
 // name, and the forefeast and the leavetaking give way.
-bool inHolyAndBrightWeek(const S& state) {
+bool inHolyAndBrightWeek(const DismissalState& state) {
   const int fromPascha = daysFrom(state.movable.pascha, state);
   return fromPascha >= -8 && fromPascha <= 6;
 }
 
 constexpr std::string_view kAnnunciation = "Annunciation of the Theotokos";
 
-void writeTheotokos(S& state) {
+void writeTheotokos(DismissalState& state) {
   const DatedText* clause = firstOn(kTheotokosClauses, state);
   if (clause != nullptr && !(inHolyAndBrightWeek(state) && isDate(state, 3, 26))) {
     state.write(Slot::theotokosClause, clause->text, clause->name);
@@ -159,7 +158,7 @@ void writeTheotokos(S& state) {
   }
 }
 
-void writeCross(S& state) {
+void writeCross(DismissalState& state) {
   for (const CrossRule& rule : kCrossClauses) {
     if (rule.applies(state)) {
       state.write(Slot::crossClause, rule.text, rule.name);
@@ -170,7 +169,7 @@ void writeCross(S& state) {
 }
 
 // Nothing earlier writes the Forerunner's clause, so no match leaves it empty.
-void writeForerunner(S& state) {
+void writeForerunner(DismissalState& state) {
   if (const DatedText* row = firstOn(kForerunnerClauses, state)) {
     state.write(Slot::forerunnerClause, row->text, row->name);
   }
