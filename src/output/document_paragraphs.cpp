@@ -25,13 +25,20 @@ std::vector<std::string> endingLines(std::string_view ending) {
   return lines;
 }
 
-// Marks the first occurrence of each clause, searched from the start of the
-// document (paragraphs joined by a paragraph mark), in the text as written.
+// The paragraph's text as one run, not bold.
+std::vector<TextRun> plain(std::string_view text) {
+  if (text.empty()) return {};
+  return {TextRun{withoutForbiddenXmlCharacters(text), false}};
+}
+
+// Makes bold the first occurrence of each clause, searched from the start of
+// the document (paragraphs joined by a paragraph mark), in the text as
+// written, and splits each paragraph into runs of equal boldness.
 void markBoldClauses(std::vector<DocumentParagraph>& paragraphs,
                      const std::vector<std::string_view>& clauses) {
   std::string whole;
   for (const DocumentParagraph& paragraph : paragraphs) {
-    whole += paragraph.text;
+    whole += paragraph.text();
     whole += '\r';
   }
   std::vector<bool> bold(whole.size(), false);
@@ -44,25 +51,37 @@ void markBoldClauses(std::vector<DocumentParagraph>& paragraphs,
   }
   std::size_t offset = 0;
   for (DocumentParagraph& paragraph : paragraphs) {
-    paragraph.boldAt.assign(
-        bold.begin() + static_cast<std::ptrdiff_t>(offset),
-        bold.begin() + static_cast<std::ptrdiff_t>(offset + paragraph.text.size()));
-    offset += paragraph.text.size() + 1;
+    const std::string text = paragraph.text();
+    paragraph.runs.clear();
+    for (std::size_t start = 0; start < text.size();) {
+      const bool isBold = bold[offset + start];
+      std::size_t end = start;
+      while (end < text.size() && bold[offset + end] == isBold) ++end;
+      paragraph.runs.push_back({text.substr(start, end - start), isBold});
+      start = end;
+    }
+    offset += text.size() + 1;
   }
 }
 
 }  // namespace
 
+std::string DocumentParagraph::text() const {
+  std::string joined;
+  for (const TextRun& run : runs) joined += run.text;
+  return joined;
+}
+
 std::vector<DocumentParagraph> documentParagraphs(const Dismissal& dismissal,
                                                   const LongDateFormat& longDate) {
   std::vector<DocumentParagraph> paragraphs;
-  paragraphs.push_back({.text = withoutForbiddenXmlCharacters(dateLine(dismissal, longDate)),
+  paragraphs.push_back({.runs = plain(dateLine(dismissal, longDate)),
                         .centred = true,
                         .font = kHeadingFont,
                         .halfPoints = kHeadingSize,
                         .bold = true,
                         .smallCaps = true});
-  paragraphs.push_back({.text = withoutForbiddenXmlCharacters(dismissal.serviceHeading),
+  paragraphs.push_back({.runs = plain(dismissal.serviceHeading),
                         .centred = true,
                         .font = kHeadingFont,
                         .halfPoints = kHeadingSize,
@@ -70,13 +89,12 @@ std::vector<DocumentParagraph> documentParagraphs(const Dismissal& dismissal,
                         .smallCaps = true,
                         .underline = true});
   paragraphs.push_back({});
-  paragraphs.push_back({.text = withoutForbiddenXmlCharacters(dismissal.dismissalText),
-                        .halfPoints = kSentenceSize});
+  paragraphs.push_back({.runs = plain(dismissal.dismissalText), .halfPoints = kSentenceSize});
   paragraphs.push_back({});
 
   const std::vector<std::string> lines = endingLines(dismissal.endingText);
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    paragraphs.push_back({.text = withoutForbiddenXmlCharacters(lines[i])});
+    paragraphs.push_back({.runs = plain(lines[i])});
   }
   DocumentParagraph& ending = paragraphs[5];
   if (dismissal.paschalEnding) {

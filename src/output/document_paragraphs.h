@@ -15,11 +15,19 @@
 
 namespace corvane {
 
+// A stretch of a paragraph's text, bold or not: the day's proper clauses are
+// bold runs.
+struct TextRun {
+  std::string text;
+  bool bold = false;
+  friend bool operator==(const TextRun&, const TextRun&) = default;
+};
+
 // One paragraph of the document, with the formatting it adds to the
 // document's defaults (Book Antiqua, 12 pt, justified).
 struct DocumentParagraph {
-  std::string text = {};         // a line break inside the paragraph is LF
-  bool pageBreakBefore = false;  // the first paragraph of a booklet's later dismissals
+  std::vector<TextRun> runs = {};  // none for an empty paragraph; a line break inside is LF
+  bool pageBreakBefore = false;    // the first paragraph of a booklet's later dismissals
   bool centred = false;
   std::string_view font = {};  // empty: the document's
   int halfPoints = 0;          // 0: the document's 12 pt
@@ -27,7 +35,8 @@ struct DocumentParagraph {
   bool smallCaps = false;
   std::optional<bool> italic = {};
   std::optional<bool> underline = {};  // single, or explicitly none
-  std::vector<bool> boldAt = {};       // per byte of `text`: a clause made bold
+
+  std::string text() const;  // the runs' texts, joined
 };
 
 // The paragraphs of the document: date and day's name, heading, empty, the

@@ -67,15 +67,7 @@ std::string paragraphXml(const DocumentParagraph& paragraph) {
   if (paragraph.centred) properties += "<w:jc w:val=\"center\"/>";
   properties += runProperties(paragraph, false);
   std::string xml = properties.empty() ? "<w:p>" : "<w:p><w:pPr>" + properties + "</w:pPr>";
-  const std::string_view text = paragraph.text;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const bool bold = paragraph.boldAt[start];
-    std::size_t end = start;
-    while (end < text.size() && paragraph.boldAt[end] == bold) ++end;
-    xml += run(paragraph, text.substr(start, end - start), bold);
-    start = end;
-  }
+  for (const TextRun& part : paragraph.runs) xml += run(paragraph, part.text, part.bold);
   return xml + "</w:p>";
 }
 

@@ -45,15 +45,10 @@ std::unique_ptr<QTextLayout> paragraphLayout(const DocumentParagraph& paragraph,
                                              QPaintDevice& device) {
   QString text;
   QList<QTextLayout::FormatRange> boldRanges;
-  const std::string& bytes = paragraph.text;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    const bool bold = paragraph.boldAt[start];
-    std::size_t end = start;
-    while (end < bytes.size() && paragraph.boldAt[end] == bold) ++end;
-    QString run = QString::fromUtf8(bytes.data() + start, static_cast<qsizetype>(end - start));
+  for (const TextRun& part : paragraph.runs) {
+    QString run = QString::fromStdString(part.text);
     run.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    if (bold) {
+    if (part.bold) {
       QTextLayout::FormatRange range;
       range.start = static_cast<int>(text.size());
       range.length = static_cast<int>(run.size());
@@ -61,7 +56,6 @@ std::unique_ptr<QTextLayout> paragraphLayout(const DocumentParagraph& paragraph,
       boldRanges << range;
     }
     text += run;
-    start = end;
   }
   auto layout = std::make_unique<QTextLayout>(text, paragraphFont(paragraph), &device);
   QTextOption option{paragraph.centred ? Qt::AlignHCenter : Qt::AlignJustify};

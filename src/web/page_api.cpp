@@ -66,16 +66,11 @@ val previewParagraphs(const Dismissal& dismissal) {
   val paragraphs = val::array();
   for (const DocumentParagraph& paragraph : documentParagraphs(dismissal, englishLongDate)) {
     val runs = val::array();
-    std::size_t start = 0;
-    while (start < paragraph.text.size()) {
-      const bool bold = paragraph.boldAt[start];
-      std::size_t end = start;
-      while (end < paragraph.text.size() && paragraph.boldAt[end] == bold) ++end;
+    for (const TextRun& part : paragraph.runs) {
       val run = val::object();
-      run.set("text", paragraph.text.substr(start, end - start));
-      run.set("bold", bold || paragraph.bold);
+      run.set("text", part.text);
+      run.set("bold", part.bold || paragraph.bold);
       runs.call<void>("push", run);
-      start = end;
     }
     val shown = val::object();
     shown.set("runs", runs);

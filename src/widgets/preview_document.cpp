@@ -23,21 +23,12 @@ void fillPreview(QTextDocument& document, const std::vector<DocumentParagraph>& 
     } else {
       cursor.insertBlock(block);
     }
-    const std::string& text = paragraph.text;
-    std::size_t start = 0;
-    while (start < text.size()) {
-      const bool bold = paragraph.boldAt[start];
-      std::size_t end = start;
-      while (end < text.size() && paragraph.boldAt[end] == bold && text[end] != '\n') ++end;
-      if (end == start) {  // a typed line break stays a line break
-        cursor.insertText(QString{QChar::LineSeparator}, base);
-        ++start;
-        continue;
-      }
+    for (const TextRun& part : paragraph.runs) {
       QTextCharFormat run = base;
-      if (bold) run.setFontWeight(QFont::Bold);
-      cursor.insertText(QString::fromStdString(text.substr(start, end - start)), run);
-      start = end;
+      if (part.bold) run.setFontWeight(QFont::Bold);
+      QString text = QString::fromStdString(part.text);
+      text.replace(QLatin1Char('\n'), QChar::LineSeparator);  // a line break stays one
+      cursor.insertText(text, run);
     }
   }
 }

@@ -71,13 +71,8 @@ TEST(WordDocument, ACrossClauseTwiceInTheWeekOfTheElevation) {
   twice.slotTexts[static_cast<std::size_t>(Slot::saintsClause)] = "absent";
   const std::vector<DocumentParagraph> paragraphs =
       documentParagraphs(twice, [](Date) { return std::string{"date"}; });
-  std::string bold;
-  for (std::size_t i = 0; i < paragraphs[3].text.size(); ++i) {
-    if (paragraphs[3].boldAt[i]) bold += paragraphs[3].text[i];
-  }
-  EXPECT_EQ(bold, "one, ");
-  EXPECT_TRUE(paragraphs[3].boldAt[4]);
-  EXPECT_FALSE(paragraphs[3].boldAt[14]);
+  EXPECT_EQ(paragraphs[3].runs,
+            (std::vector<TextRun>{{"May ", false}, {"one, ", true}, {"two, one, two.", false}}));
 }
 
 // A new name for every document, never over an earlier one.
