@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "composer/booklet.h"
+#include "interchange/booklet_notes.h"
 #include "settings/patron.h"
 #include "state/picked_date.h"
 #include "state/service.h"
@@ -35,7 +36,8 @@ val bookletRequests(const std::string& list) {
     request.set("service", std::string{serviceName(entry.service)});
     request.set("date", isoDate(entry.served));
     request.set("evening", entry.evening);
-    request.set("vesperalNote", entry.service == Service::basil && entry.evening);
+    const bool vesperal = entry.service == Service::basil && entry.evening;
+    request.set("vesperalNote", std::string{vesperal ? kVesperalBookletNote : ""});
     requests.call<void>("push", request);
   }
   answer.set("entries", requests);

@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "interchange/booklet_notes.h"
 #include "widgets/typed_date_edit.h"
 #include "window_logic/main_window_logic.h"
 #include "window_logic/status_texts.h"
@@ -74,7 +75,7 @@ BookletPanel::BookletPanel(AppServices& services, const TempleSettings& temple, 
     return toQDate(*read);
   });
 
-  serviceNote_ = new QLabel(QString::fromUtf8(mainWindowTexts::kBasilEveningBookletNote), this);
+  serviceNote_ = new QLabel(QString::fromUtf8(kVesperalBookletNote.data(), static_cast<qsizetype>(kVesperalBookletNote.size())), this);
   serviceNote_->setObjectName("lblBookletServiceNote");
   serviceNote_->setTextFormat(Qt::PlainText);
   serviceNote_->setWordWrap(true);

@@ -110,10 +110,6 @@ inline constexpr const char* kBasilEveningQuestion =
     "     Holy Saturday,\r"
     "     Paramon of Nativity, or\r"
     "     Paramon of Theophany";
-// Beside the booklet's choice of the Evening Divine Liturgy of St. Basil.
-inline constexpr const char* kBasilEveningBookletNote =
-    "NOTE: The Vesperal Liturgy of Holy Thursday, Holy Saturday and the Paramons of Nativity and "
-    "Theophany is the Divine Liturgy of St. Basil the Great, without the evening choice.";
 }  // namespace mainWindowTexts
 
 // The temple the window composes for, on one line: "St. Nicholas of Myra ·

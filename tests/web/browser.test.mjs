@@ -163,7 +163,7 @@ test("the booklet: in serving order, marked, remembered, removed and brought bac
   assert.deepEqual(rows.map((row) => row.marked), [true, false, false, false]);
   assert.equal(rows[0].warning, `Warning: ${warning}`);
   assert.deepEqual(rows.map((row) => row.vesperal !== null), [false, false, false, true]);
-  assert.match(rows[3].vesperal, /Vesperal Liturgy .* is the Divine Liturgy of St\. Basil the Great without the evening choice/);
+  assert.match(rows[3].vesperal, /Vesperal Liturgy .* is the Divine Liturgy of St\. Basil the Great, without the evening choice/);
 
   await page.reload();
   await page.waitForSelector("html[data-ready=true]");

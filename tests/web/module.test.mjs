@@ -70,9 +70,13 @@ test("reads names in any letter case and a typed patron cleaned as the program c
 test("reads back what the page keeps: a booklet list as requests in its order, a typed phrase cleaned", () => {
   const list = "# kept by the page\n2026-12-23 BASIL Evening\n2026-12-12 great-vespers\n\n2026-12-24 basil\n";
   assert.deepEqual(module.bookletRequests(list).entries, [
-    { service: "basil", date: "2026-12-23", evening: true, vesperalNote: true },
-    { service: "great-vespers", date: "2026-12-12", evening: false, vesperalNote: false },
-    { service: "basil", date: "2026-12-24", evening: false, vesperalNote: false },
+    {
+      service: "basil", date: "2026-12-23", evening: true,
+      vesperalNote: "NOTE: The Vesperal Liturgy of Holy Thursday, Holy Saturday and the Paramons of " +
+        "Nativity and Theophany is the Divine Liturgy of St. Basil the Great, without the evening choice.",
+    },
+    { service: "great-vespers", date: "2026-12-12", evening: false, vesperalNote: "" },
+    { service: "basil", date: "2026-12-24", evening: false, vesperalNote: "" },
   ]);
   assert.match(module.bookletRequests("2026-12-12 vesper\n").error, /^booklet:1: unknown service 'vesper'/);
   assert.equal(module.typedPhrase(" \t of St. Herman\u0007 of Alaska \r\n"), "of St. Herman of Alaska");

@@ -472,7 +472,12 @@
         said.append(title, warning);
         item.append(said);
       }
-      if (requests[index]?.vesperalNote) item.append($("vesperal-row-note").content.cloneNode(true));
+      if (requests[index]?.vesperalNote) {
+        const note = document.createElement("p");
+        note.className = "note vesperal";
+        note.textContent = requests[index].vesperalNote;
+        item.append(note);
+      }
       return item;
     });
     $("booklet").replaceChildren(...items);
