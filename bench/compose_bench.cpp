@@ -34,7 +34,7 @@ void BM_YearOfAllVariants(benchmark::State& run) {
   for (auto _ : run) {
     for (const Variant& variant : kNineServiceVariants) {
       for (Date date = first; date < first + days{365}; date += days{1}) {
-        compose({date, variant.service, variant.evening}, settings, result);
+        compose(variant.on(date), settings, result);
         benchmark::DoNotOptimize(result.dismissalText.data());
       }
     }

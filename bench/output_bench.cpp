@@ -48,7 +48,7 @@ void BM_BookletOfAThousand(benchmark::State& run) {
   std::vector<ServiceRequest> entries;
   for (Date day = 2026y / February / 1; entries.size() < 1000; day += days{1}) {
     for (const ServiceVariant& variant : kNineServiceVariants) {
-      if (entries.size() < 1000) entries.push_back({day, variant.service, variant.evening});
+      if (entries.size() < 1000) entries.push_back(variant.on(day));
     }
   }
   TempleSettings settings;

@@ -32,19 +32,14 @@ std::string_view sourceWords(TempleSource source) {
   return source == TempleSource::window ? "(saved by the window)" : "(from the command line)";
 }
 
-// A typed phrase in quotes, on one line: a typed line break shows as " / ".
+// A typed phrase in quotes; it is one line, as every typed phrase is kept.
 std::string patronWords(const TempleSettings& temple) {
   if (!temple.patron) return "no patron named";
   if (*temple.patron != Patron::typed) return std::string{nameIn(kPatronTitles, *temple.patron)};
   std::string quoted = "\"";
-  for (char c : temple.patronText) {
-    if (c == '\n') {
-      quoted += " / ";
-    } else {
-      quoted += c;
-    }
-  }
-  return quoted + "\"";
+  quoted += temple.patronText;
+  quoted += '"';
+  return quoted;
 }
 
 }  // namespace

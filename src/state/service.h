@@ -25,10 +25,21 @@ inline constexpr Service kAllServices[] = {
     Service::chrysostom,   Service::basil,        Service::presanctified,
 };
 
+// One request to compose: the civil date on which the service is served, as
+// the user picks it, the service, and whether a Divine Liturgy is served in
+// the evening (the evening's Liturgy belongs to the next liturgical day).
+struct ServiceRequest {
+  Date served{};
+  Service service = Service::greatVespers;
+  bool evening = false;  // read only for the two Divine Liturgies
+  friend bool operator==(const ServiceRequest&, const ServiceRequest&) = default;
+};
+
 // A service as composed: the two Divine Liturgies may also be evening ones.
 struct ServiceVariant {
   Service service;
   bool evening;
+  ServiceRequest on(Date served) const { return {served, service, evening}; }
   friend bool operator==(const ServiceVariant&, const ServiceVariant&) = default;
 };
 inline constexpr ServiceVariant kNineServiceVariants[] = {
@@ -59,15 +70,5 @@ std::optional<Service> serviceFromName(std::string_view name);
 // The service as headings and lists name it: "Great Vespers", "Evening
 // Divine Liturgy of St. Basil the Great".
 std::string_view serviceTitle(Service service, bool evening);
-
-// One request to compose: the civil date on which the service is served, as
-// the user picks it, the service, and whether a Divine Liturgy is served in
-// the evening (the evening's Liturgy belongs to the next liturgical day).
-struct ServiceRequest {
-  Date served{};
-  Service service = Service::greatVespers;
-  bool evening = false;  // read only for the two Divine Liturgies
-  friend bool operator==(const ServiceRequest&, const ServiceRequest&) = default;
-};
 
 }  // namespace corvane

@@ -26,11 +26,4 @@ void appendWithLineBreaks(std::string& out, std::string_view text, std::string_v
   }
 }
 
-std::string withLineBreaks(std::string_view text, std::string_view lineBreak) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 16);
-  appendWithLineBreaks(out, text, lineBreak);
-  return out;
-}
-
 }  // namespace corvane

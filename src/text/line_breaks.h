@@ -5,11 +5,9 @@
 
 namespace corvane {
 
-// The text with each line break (LF or CR LF) written as `lineBreak`; a
-// carriage return alone is no line break and is kept as it stands.
-std::string withLineBreaks(std::string_view text, std::string_view lineBreak);
-
-// The same, appended to `out`, a stretch between breaks at a time.
+// Appends the text with each line break (LF or CR LF) written as
+// `lineBreak`, a stretch between breaks at a time; a carriage return alone is
+// no line break and is kept as it stands.
 void appendWithLineBreaks(std::string& out, std::string_view text, std::string_view lineBreak);
 
 }  // namespace corvane

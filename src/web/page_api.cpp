@@ -254,7 +254,7 @@ int composeYear(int year) {
   for (const ServiceVariant& variant : kNineServiceVariants) {
     for (Date date = std::chrono::year{year} / 1 / 1; date <= std::chrono::year{year} / 12 / 31;
          date += days{1}) {
-      compose({date, variant.service, variant.evening}, temple, dismissal);
+      compose(variant.on(date), temple, dismissal);
       ++count;
     }
   }

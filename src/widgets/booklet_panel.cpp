@@ -75,7 +75,9 @@ BookletPanel::BookletPanel(AppServices& services, const TempleSettings& temple, 
     return toQDate(*read);
   });
 
-  serviceNote_ = new QLabel(QString::fromUtf8(kVesperalBookletNote.data(), static_cast<qsizetype>(kVesperalBookletNote.size())), this);
+  serviceNote_ = new QLabel(QString::fromUtf8(kVesperalBookletNote.data(),
+                                              static_cast<qsizetype>(kVesperalBookletNote.size())),
+                            this);
   serviceNote_->setObjectName("lblBookletServiceNote");
   serviceNote_->setTextFormat(Qt::PlainText);
   serviceNote_->setWordWrap(true);
@@ -134,7 +136,7 @@ void BookletPanel::follow(const ServiceRequest& shown) {
 void BookletPanel::add() {
   const ServiceVariant& variant =
       kNineServiceVariants[static_cast<std::size_t>(service_->currentIndex())];
-  const ServiceRequest entry{toDate(date_->date()), variant.service, variant.evening};
+  const ServiceRequest entry = variant.on(toDate(date_->date()));
   if (const std::optional<std::size_t> at = list_.indexOf(entry)) {
     view_->setCurrentRow(static_cast<int>(*at));
     emit said(QString::fromStdString(statusTexts::alreadyInBooklet(bookletLabel(entry))));

@@ -505,7 +505,7 @@ void MainWindow::showDateProblem() {
 
 void MainWindow::openServiceRequest(const ServiceRequest& entry) {
   if (!logic_.controls().dateFrameEnabled) return;
-  logic_.takeRequest({entry.served, entry.service, entry.evening});
+  logic_.takeRequest(entry);
   sync();
   picker_->setFocus();
 }

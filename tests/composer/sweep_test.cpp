@@ -63,7 +63,7 @@ std::string sweep(const Variant& variant, int firstYear, int lastYear, bool bish
   const Date last = std::min(makeDate(lastYear, 12, 31), kLastSupportedDate);
   Dismissal result;
   for (Date picked = first; picked <= last; picked += days{1}) {
-    compose({picked, variant.service, variant.evening}, settings, result);
+    compose(variant.on(picked), settings, result);
     const std::string& sentence = result.dismissalText;
     const Date day = picked + days{isEvening(variant) ? 1 : 0};
     const year_month_day date{day};

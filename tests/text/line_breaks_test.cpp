@@ -14,7 +14,11 @@ TEST(LineBreaks, OfEitherKind) {
       {"a\nb", "a|b"}, {"a\r\nb", "a|b"},        {"a\rb", "a\rb"}, {"\ra", "\ra"},
       {"a\r", "a\r"},  {"a\r\r\nb\n", "a\r|b|"}, {"\n\r\n", "||"}, {"no break", "no break"},
   };
-  for (const auto& [text, expected] : rows) EXPECT_EQ(withLineBreaks(text, "|"), expected) << text;
+  for (const auto& [text, expected] : rows) {
+    std::string out = "<";
+    appendWithLineBreaks(out, text, "|");
+    EXPECT_EQ(out, "<" + std::string{expected}) << text;
+  }
 }
 
 }  // namespace
