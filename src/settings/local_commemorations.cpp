@@ -140,6 +140,56 @@ CommemorationLine commemorationLine(const CommemorationDay& day, std::string_vie
   return lineOf(commemorationLineText(day, phrase));
 }
 
+Result<CommemorationLine> typedCommemoration(std::string_view day, std::string_view phrase) {
+  const std::string_view written = trimmed(day);
+  if (written.empty()) {
+    return Failure{std::string{"Type the day"} + kHowToWriteADay};
+  }
+  const Result<CommemorationDay> read = readCommemorationDay(written);
+  if (!read) return Failure{read.error()};
+  CommemorationLine line = commemorationLine(*read, phrase);
+  if (!line.problem.empty()) return Failure{line.problem};
+  return line;
+}
+
+std::vector<CommemorationRowText> commemorationRows(const CommemorationsFile& file) {
+  std::vector<CommemorationRowText> rows;
+  for (const CommemorationLine& line : file.lines) {
+    if (line.entry) {
+      rows.push_back({.day = commemorationDayText(line.entry->day),
+                      .phrase = line.entry->phrase,
+                      .problem = {}});
+    } else if (!line.problem.empty()) {
+      // The first word and the rest, each on one line.
+      const std::string_view content = trimmed(line.text);
+      const std::size_t end = content.find_first_of(kBlanks);
+      rows.push_back({.day = cleanTypedPhrase(content.substr(0, end)),
+                      .phrase = end == std::string_view::npos
+                                    ? std::string{}
+                                    : cleanTypedPhrase(content.substr(end)),
+                      .problem = line.problem});
+    }
+  }
+  return rows;
+}
+
+std::optional<std::size_t> lineOfRow(const CommemorationsFile& file, std::size_t row) {
+  for (std::size_t i = 0; i < file.lines.size(); ++i) {
+    if (!file.lines[i].entry && file.lines[i].problem.empty()) continue;
+    if (row == 0) return i;
+    --row;
+  }
+  return std::nullopt;
+}
+
+void appendCommemoration(CommemorationsFile& file, CommemorationLine line) {
+  if (file.lines.empty()) {
+    file.lines.push_back({.text = kCommemorationsHeading, .entry = {}, .problem = {}});
+  }
+  file.lines.push_back(std::move(line));
+  file.endsWithLineBreak = true;
+}
+
 LocalCommemorations commemorationsOf(const CommemorationsFile& file, std::string fileName) {
   LocalCommemorations list{.fileName = std::move(fileName), .entries = {}};
   for (std::size_t i = 0; i < file.lines.size(); ++i) {

@@ -83,6 +83,29 @@ std::string commemorationLineText(const CommemorationDay& day, std::string_view 
 // every line is; the phrase is cleaned.
 CommemorationLine commemorationLine(const CommemorationDay& day, std::string_view phrase);
 
+// What the editors (the temple window's and the page's) do to the file.
+// The first line of a list they begin, for whoever edits it by hand.
+inline constexpr const char* kCommemorationsHeading =
+    "# The parish's own commemorations, one a line: MM-DD (a date of the temple's calendar) or "
+    "P+N (N days from Pascha), then the phrase as it should stand in the dismissal";
+// The line for a day and a phrase as typed in an editor ("12-13", " p+63 "),
+// or what is wrong with them.
+[[nodiscard]] Result<CommemorationLine> typedCommemoration(std::string_view day,
+                                                           std::string_view phrase);
+// The rows an editor shows: the commemorations and the lines that cannot be
+// read, in the order of the file; comments and empty lines are not shown.
+struct CommemorationRowText {
+  std::string day;      // "12-13"; of a line that cannot be read, its first word
+  std::string phrase;   // the rest of the line
+  std::string problem;  // why the line cannot be read; empty when it can
+};
+std::vector<CommemorationRowText> commemorationRows(const CommemorationsFile& file);
+// The index among the file's lines of an editor's row; nothing past the last.
+std::optional<std::size_t> lineOfRow(const CommemorationsFile& file, std::size_t row);
+// Adds a line at the end, ending the last line if it had no line break; a
+// list begun so opens with kCommemorationsHeading.
+void appendCommemoration(CommemorationsFile& file, CommemorationLine line);
+
 // The commemorations of the file, each with its line, as the temple keeps
 // them; `fileName` is the name the rules give the file.
 LocalCommemorations commemorationsOf(const CommemorationsFile& file, std::string fileName);
