@@ -85,6 +85,15 @@ TEST_F(CommemorationsCli, TheSavedFileOrTheOneNamed) {
   EXPECT_NE(runWith(with(kOrthros, {"--commemorations", other.string()}))
                 .out.find("and of St. Herman, whose memories"),
             std::string::npos);
+
+  // A booklet and the files written are composed the same way.
+  const fs::path list = folder.path() / "list.txt";
+  ASSERT_TRUE(writeFileAtomically(list, "2025-12-13 orthros\n2025-12-14 orthros\n"));
+  CliRun booklet = runWith({"--booklet", list.string(), "--txt", "-"});
+  ASSERT_EQ(booklet.status, 0) << booklet.err;
+  EXPECT_NE(booklet.out.find("Alaska, whose"), std::string::npos);
+  booklet = runWith({"--booklet", list.string(), "--txt", "-", "--no-saved-temple"});
+  EXPECT_EQ(booklet.out.find("Alaska, whose"), std::string::npos);
 }
 
 // --explain names the line behind the saints of the day, and a commemoration
