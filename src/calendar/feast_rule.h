@@ -28,7 +28,7 @@ inline void applyFeastRules(std::span<const FeastRule> rules, DismissalState& st
     if (rule.dayTitle) state.write(Slot::dayTitle, *rule.dayTitle, rule.name);
     if (rule.feastClause) state.write(Slot::feastClause, *rule.feastClause, rule.name);
     if (rule.risenClause) state.write(Slot::risenClause, *rule.risenClause, rule.name);
-    if (rule.suppressesSaints) state.suppressSaints = true;
+    if (rule.suppressesSaints) state.displaceSaints(rule.name);
     if (rule.wholeText) {
       state.write(Slot::wholeText, *rule.wholeText, rule.name);
       state.useWholeText = true;

@@ -8,6 +8,7 @@
 #include "calendar/clause_texts.h"
 #include "calendar/feast_rule.h"
 #include "calendar/great_feasts.h"
+#include "calendar/join_saints.h"
 
 namespace corvane {
 
@@ -85,23 +86,9 @@ bool fallsOn(const FathersSunday& sunday, const DismissalState& state) {
          weekdayOf(state.liturgicalDay) == Sunday;
 }
 
-// The saint of the day keeps his title and name and shares the Fathers' memory
-// phrase. His own memory phrase is the first "whose" after ", ": a "whose"
-// inside the commemoration ("the transfer of whose relics") is not cut, and a
-// clause without such a phrase is kept whole. The kept part ends in ", ", so
-// "and " follows it with one blank.
+// The Fathers join the saint of the day, or stand alone, with one memory phrase.
 void joinFathers(DismissalState& state, const FathersSunday& sunday) {
-  const std::string_view saints = state.text(Slot::saintsClause);
-  if (saints.empty()) {
-    state.write(Slot::saintsClause, {sunday.commemorated, titles::kMemoryPlural}, sunday.name);
-    return;
-  }
-  constexpr std::string_view kOwnMemory = ", whose";
-  const std::size_t cut = saints.find(kOwnMemory);
-  const std::string_view saintsPrefix =
-      saints.substr(0, cut == saints.npos ? saints.size() : cut + 2);
-  state.write(Slot::saintsClause,
-              {saintsPrefix, "and ", sunday.commemorated, titles::kMemoryPlural}, sunday.name);
+  joinTheSaintsOfTheDay(state, sunday.commemorated, titles::kMemoryPlural, sunday.name);
 }
 
 // The Meeting of Our Lord where it is kept (on Cheesefare Sunday when
@@ -125,7 +112,7 @@ void applyTriodion(DismissalState& state) {
   const auto daysFromCleanMonday = (state.liturgicalDay - state.movable.cleanMonday).count();
   for (const TriodionDay& day : kTriodion) {
     if (day.daysFromCleanMonday != daysFromCleanMonday) continue;
-    if (day.suppressesSaints) state.suppressSaints = true;
+    if (day.suppressesSaints) state.displaceSaints(day.name);
     if (!day.saints[0].empty()) {
       state.write(Slot::saintsClause, {day.saints[0], day.saints[1], day.saints[2]}, day.name);
     }
@@ -141,7 +128,7 @@ void applyFathers(DismissalState& state) {
         joinFathers(state, sunday);
         break;
       case suppress:
-        state.suppressSaints = true;
+        state.displaceSaints(sunday.name);
         break;
       case righteous:
         state.write(Slot::saintsClause, sunday.commemorated, sunday.name);

@@ -17,6 +17,7 @@
 #include "platform/atomic_file.h"
 #include "platform/data_folder.h"
 #include "print/pdf_file.h"
+#include "saved_temple/saved_commemorations.h"
 #include "state/english_date.h"
 #include "state/picked_date.h"
 #include "version.h"
@@ -221,14 +222,24 @@ void printRequested(const Request& request, const std::optional<BookletFile>& li
 
 // What the command line did not name of the temple comes from the temple the
 // window saved. A saved file that cannot be read is said; the defaults stand.
-void completeTemple(Request& request, std::ostream& err) {
-  if (!request.useSavedTemple) return;
-  const SavedTempleUse use = completeWithSavedTemple(request.temple, request.templeNamed,
-                                                     SavedTemple::inFolder(chosenDataFolder()));
-  request.templeOrigin = use.origin;
-  for (const std::string& problem : use.problems) {
-    err << "corvane-cli: " << problem << ". corvane-cli goes on with the defaults.\n";
+// So is each line of the commemorations that cannot be read; the others apply.
+Done completeTemple(Request& request, std::ostream& err) {
+  std::optional<std::filesystem::path> savedCommemorations;
+  if (request.useSavedTemple) {
+    const std::filesystem::path folder = chosenDataFolder();
+    const SavedTempleUse use =
+        completeWithSavedTemple(request.temple, request.templeNamed, SavedTemple::inFolder(folder));
+    request.templeOrigin = use.origin;
+    for (const std::string& problem : use.problems) {
+      err << "corvane-cli: " << problem << ". corvane-cli goes on with the defaults.\n";
+    }
+    savedCommemorations = commemorationsFileIn(folder);
   }
+  const Result<std::vector<std::string>> problems = completeWithCommemorations(
+      request.temple, request.templeOrigin, request.commemorationsFile, savedCommemorations);
+  if (!problems) return Failure{problems.error()};
+  for (const std::string& problem : *problems) err << "corvane-cli: " << problem << ".\n";
+  return {};
 }
 
 // Bad input: a line on standard error for each problem (a booklet list
@@ -262,7 +273,9 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     if (!booklet) return badInput(booklet.error(), err);
     list = std::move(*booklet);
   }
-  completeTemple(request, err);
+  if (const Done completed = completeTemple(request, err); !completed) {
+    return badInput(completed.error(), err);
+  }
   if (!request.textFile.empty() || !request.documentFile.empty() || !request.pdfFile.empty()) {
     if (const Done written = writeRequestedFile(request, list, out, err); !written) {
       err << "corvane-cli: " << written.error() << '\n';

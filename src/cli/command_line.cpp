@@ -23,8 +23,9 @@ const char* const kHelpText =
     "                       --evening and --explain\n"
     "\n"
     "The temple (what is not given here is as the window last saved it: the\n"
-    "calendar and the patron, in corvane.ini and inpat.txt in the data folder,\n"
-    "$XDG_DATA_HOME/corvane or ~/.local/share/corvane):\n"
+    "calendar, the patron and the parish's own commemorations, in corvane.ini,\n"
+    "inpat.txt and commemorations.txt in the data folder, $XDG_DATA_HOME/corvane\n"
+    "or ~/.local/share/corvane):\n"
     "  --patron PATRON      the temple's patron, one of the PATRONS below\n"
     "  --patron-text TEXT   a patron phrase of the temple's own, as it should stand\n"
     "                       in the dismissal (\"NONE OF THE ABOVE\")\n"
@@ -32,8 +33,11 @@ const char* const kHelpText =
     "  --calendar CALENDAR  new or old: a temple of the old (Julian) calendar keeps\n"
     "                       the fixed feasts 13 days later (from 1900 to 2099);\n"
     "                       Pascha is the same day in both\n"
-    "  --no-saved-temple    leave the saved temple out: no patron and the new\n"
-    "                       calendar, unless given above\n"
+    "  --commemorations FILE\n"
+    "                       the parish's own commemorations, in the format below,\n"
+    "                       instead of commemorations.txt in the data folder\n"
+    "  --no-saved-temple    leave the saved temple out: no patron, the new\n"
+    "                       calendar and no commemorations, unless given above\n"
     "\n"
     "What is written (by default the text of each dismissal, with an empty line\n"
     "between two):\n"
@@ -65,6 +69,12 @@ const char* const kHelpText =
     "SERVICE evening, in any letter case; empty lines and lines starting with #\n"
     "are left out.\n"
     "\n"
+    "The parish's own commemorations have one a line: MM-DD (a date of the\n"
+    "temple's calendar) or P+N or P-N (N days from Pascha), then the phrase as it\n"
+    "should stand in the dismissal, beginning with \"of\"; empty lines and lines\n"
+    "starting with # are left out. Each joins the saints of its liturgical day,\n"
+    "unless they give way to a great feast.\n"
+    "\n"
     "A service that the day does not appoint (the Presanctified Liturgy on a\n"
     "Sunday, Daily Vespers on a Saturday) is composed all the same, and a warning\n"
     "that says what is appointed goes to standard error, one line a dismissal:\n"
@@ -75,15 +85,16 @@ const char* const kHelpText =
     "output cannot be written, said on standard error; 2 for bad input, with a\n"
     "line on standard error that says what is wrong (a line for each bad line of\n"
     "a booklet list). A saved temple that cannot be read is said on standard\n"
-    "error; its defaults stand, and the status stays 0. A reader that stops\n"
-    "reading (corvane-cli ... | head) ends the output quietly.\n";
+    "error; its defaults stand, and the status stays 0. So is each line of the\n"
+    "commemorations that cannot be read; the other lines apply. A reader that\n"
+    "stops reading (corvane-cli ... | head) ends the output quietly.\n";
 
 namespace {
 
 // What the parser fills, before it is checked.
 struct Arguments {
   std::string service, from, to, patron, patronText, calendar, paper, textFile, documentFile,
-      pdfFile, booklet;
+      pdfFile, booklet, commemorations;
   bool evening = false, bishop = false, json = false, explain = false, noSavedTemple = false;
   bool help = false, version = false;
 };
@@ -147,6 +158,15 @@ Done checkTemple(const Arguments& arguments, const NamedRequest& named, Request&
   return {};
 }
 
+Done checkCommemorations(const Arguments& arguments, const CLI::App& app, Request& request) {
+  if (app.count("--commemorations") == 0) return {};
+  if (arguments.commemorations.empty()) {
+    return Failure{"--commemorations: give the FILE of the parish's own commemorations"};
+  }
+  request.commemorationsFile = arguments.commemorations;
+  return {};
+}
+
 Done checkOutput(const Arguments& arguments, const CLI::App& app, Request& request) {
   request.json = arguments.json;
   request.explain = arguments.explain;
@@ -205,6 +225,7 @@ Result<CommandLine> readCommandLine(int argc, const char* const* argv) {
       app.add_flag("--bishop", arguments.bishop),
       app.add_option("--calendar", arguments.calendar),
       app.add_flag("--no-saved-temple", arguments.noSavedTemple),
+      app.add_option("--commemorations", arguments.commemorations),
       app.add_flag("--json", arguments.json),
       app.add_flag("--explain", arguments.explain),
       app.add_option("--txt", arguments.textFile),
@@ -234,7 +255,7 @@ Result<CommandLine> readCommandLine(int argc, const char* const* argv) {
   const NamedRequest named = namedRequestOf(arguments, app);
   for (const Done& checked :
        {checkService(arguments, app, named, request), checkTemple(arguments, named, request),
-        checkOutput(arguments, app, request)}) {
+        checkCommemorations(arguments, app, request), checkOutput(arguments, app, request)}) {
     if (!checked) return Failure{checked.error()};
   }
   return request;

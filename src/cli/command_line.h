@@ -29,7 +29,8 @@ struct Request {
   // temple the window saved, unless --no-saved-temple.
   TempleNamed templeNamed;
   bool useSavedTemple = true;
-  TempleOrigin templeOrigin;  // where the temple came from, once complete
+  std::optional<std::string> commemorationsFile;  // --commemorations
+  TempleOrigin templeOrigin;                      // where the temple came from, once complete
   bool json = false;
   bool explain = false;
   // One of the three names the file to write instead of printing, or

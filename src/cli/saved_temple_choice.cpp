@@ -1,5 +1,6 @@
 #include "cli/saved_temple_choice.h"
 
+#include "saved_temple/saved_commemorations.h"
 #include "settings/patron.h"
 
 namespace corvane {
@@ -36,6 +37,27 @@ SavedTempleUse completeWithSavedTemple(TempleSettings& temple, const TempleNamed
     if (!cleaned.empty()) choosePatron(temple, Patron::typed, std::move(cleaned));
   }
   return use;
+}
+
+Result<std::vector<std::string>> completeWithCommemorations(
+    TempleSettings& temple, TempleOrigin& origin, const std::optional<std::string>& named,
+    const std::optional<std::filesystem::path>& saved) {
+  if (!named && !saved) return std::vector<std::string>{};
+  const std::filesystem::path file = named ? std::filesystem::path{*named} : *saved;
+  const Result<std::optional<CommemorationsFile>> lines = readCommemorationsFile(file);
+  if (!lines && named) return Failure{"--commemorations: " + lines.error()};
+  if (!lines) return std::vector<std::string>{lines.error() + ". corvane-cli goes on without them"};
+  if (!lines->has_value()) {
+    if (named) return Failure{"--commemorations: there is no file " + *named};
+    return std::vector<std::string>{};
+  }
+  ReadCommemorations read = commemorationsIn(**lines, file);
+  temple.commemorations = std::move(read.list);
+  origin.commemorationsFile = file.string();
+  origin.commemorations = named ? TempleSource::commandLine : TempleSource::window;
+  for (std::string& problem : read.problems)
+    problem = "warning: " + problem + "; the line is left out";
+  return std::move(read.problems);
 }
 
 }  // namespace corvane

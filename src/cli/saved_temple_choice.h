@@ -1,8 +1,11 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "base/result.h"
 #include "saved_temple/saved_temple.h"
 #include "settings/temple_settings.h"
 
@@ -15,6 +18,10 @@ enum class TempleSource { commandLine, window };
 struct TempleOrigin {
   TempleSource calendar = TempleSource::commandLine;
   TempleSource patron = TempleSource::commandLine;
+  // The file of the parish's own commemorations, as the command line named
+  // it or the window saved it; empty when none was used.
+  std::string commemorationsFile;
+  TempleSource commemorations = TempleSource::commandLine;
 };
 
 // The parts of the temple that the command line named itself.
@@ -38,5 +45,18 @@ struct SavedTempleUse {
 [[nodiscard]] SavedTempleUse completeWithSavedTemple(TempleSettings& temple,
                                                      const TempleNamed& named,
                                                      const SavedTemple& saved);
+
+// The parish's own commemorations of a run: the file given to
+// --commemorations, or else the one the window saved ("commemorations.txt"
+// in the data folder), which --no-saved-temple leaves out. A line that cannot
+// be read is named among the problems, and the others apply; a saved file
+// that cannot be read at all is named there too, and none apply. Neither file
+// is ever written. Only a named file that cannot be read fails. Each problem
+// is a line of standard error after "corvane-cli: " ("warning:
+// commemorations.txt:3: '02-30' is not a day of the year; the line is left
+// out").
+[[nodiscard]] Result<std::vector<std::string>> completeWithCommemorations(
+    TempleSettings& temple, TempleOrigin& origin, const std::optional<std::string>& named,
+    const std::optional<std::filesystem::path>& saved);
 
 }  // namespace corvane

@@ -55,7 +55,13 @@ std::string templeExplanationLine(const TempleSettings& temple, const TempleOrig
   line += " calendar ";
   line += sourceWords(origin.calendar);
   if (temple.bishopPresent) line += "; a bishop present";
-  return line + "\n";
+  line += "\n";
+  if (!origin.commemorationsFile.empty()) {
+    line += "Commemorations: " + origin.commemorationsFile + " ";
+    line += sourceWords(origin.commemorations);
+    line += "\n";
+  }
+  return line;
 }
 
 nlohmann::ordered_json templeJson(const TempleSettings& temple, const TempleOrigin& origin) {
@@ -74,6 +80,11 @@ nlohmann::ordered_json templeJson(const TempleSettings& temple, const TempleOrig
     json["source"] = window ? "window" : "command line";
   } else {
     json["source"] = "window and command line";
+  }
+  if (!origin.commemorationsFile.empty()) {
+    json["commemorations"] = {
+        {"file", origin.commemorationsFile},
+        {"source", origin.commemorations == TempleSource::window ? "window" : "command line"}};
   }
   return json;
 }

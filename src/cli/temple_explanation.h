@@ -9,12 +9,16 @@
 namespace corvane {
 
 // The temple of a run and where it came from, as --explain says it:
-// "Temple: St. Nicholas, old calendar (saved by the window)\n".
+// "Temple: St. Nicholas, old calendar (saved by the window)\n", and when the
+// parish's own commemorations were read, "Commemorations:
+// /home/u/.local/share/corvane/commemorations.txt (saved by the window)\n".
 std::string templeExplanationLine(const TempleSettings& temple, const TempleOrigin& origin);
 
 // The same as the "temple" object of --explain --json:
 // {"calendar":"old","patron":"nicholas","bishop":false,"source":"window"},
-// "patronText" in place of "patron" for a typed patron.
+// "patronText" in place of "patron" for a typed patron, and
+// "commemorations":{"file":…,"source":"window" or "command line"} when they
+// were read.
 nlohmann::ordered_json templeJson(const TempleSettings& temple, const TempleOrigin& origin);
 
 }  // namespace corvane

@@ -137,6 +137,7 @@ void CreateDismissal(DismissalState& state, const TempleSettings& settings, Dism
   applySaintsOfTheDay(state);
   namePatronOnce(state, settings);
   applyTriodionAndFathers(state);
+  applyLocalCommemorations(state, settings, explanation);
 
   filterRisenClause(state);
   suppressSaints(state);

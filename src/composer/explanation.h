@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "calendar/appointed_eucharist.h"
 #include "settings/temple_calendar.h"
@@ -10,6 +12,12 @@
 #include "state/movable_dates.h"
 
 namespace corvane {
+
+// One of the parish's own commemorations that fell on the liturgical day.
+struct LocalCommemorationOfTheDay {
+  std::string rule;    // "local commemoration (commemorations.txt:2)"
+  RuleName gaveWayTo;  // the great day it gave way to, by its rule's name; empty when it is named
+};
 
 // Why a dismissal reads as it does: what its composition worked out on the
 // way, kept when it is asked for. The command line's --explain, the window's
@@ -31,7 +39,19 @@ struct Explanation {
   std::array<RuleName, kSlotCount> rules{};
   std::array<bool, kSlotCount> stands{};
 
-  RuleName rule(Slot slot) const { return rules[static_cast<std::size_t>(slot)]; }
+  // The parish's own commemorations of the day, in the order of their file.
+  // Their names are made at run time from the temple's list, so the
+  // explanation holds them itself: a dismissal that outlives the temple it was
+  // composed for still names them. The rules above are static texts.
+  std::vector<LocalCommemorationOfTheDay> localCommemorations;
+  // The rule of the saints of the day when the commemorations joined them
+  // ("saints of 13 December and local commemoration (commemorations.txt:2)").
+  std::string localSaintsRule;
+
+  RuleName rule(Slot slot) const {
+    if (slot == Slot::saintsClause && !localSaintsRule.empty()) return localSaintsRule;
+    return rules[static_cast<std::size_t>(slot)];
+  }
   bool standsInTheDismissal(Slot slot) const { return stands[static_cast<std::size_t>(slot)]; }
 };
 

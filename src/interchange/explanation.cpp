@@ -34,6 +34,16 @@ std::string churchDateText(const Explanation& explanation) {
                                                               : " (new calendar)");
 }
 
+std::vector<std::string> gaveWayLines(const Explanation& explanation) {
+  std::vector<std::string> lines;
+  for (const LocalCommemorationOfTheDay& commemoration : explanation.localCommemorations) {
+    if (commemoration.gaveWayTo.empty()) continue;
+    lines.push_back("Gave way to " + std::string{commemoration.gaveWayTo} + ": " +
+                    commemoration.rule);
+  }
+  return lines;
+}
+
 std::string explanationText(const Dismissal& dismissal) {
   const Explanation& explanation = dismissal.explanation.value();
   const MovableDates& dates = explanation.movableDates;
@@ -52,6 +62,7 @@ std::string explanationText(const Dismissal& dismissal) {
     text += std::string{slotName(slot).label} + ": \"" + dismissal.slotText(slot) + "\" (" +
             std::string{explanation.rule(slot)} + ")\n";
   }
+  for (const std::string& line : gaveWayLines(explanation)) text += line + "\n";
   return text;
 }
 
@@ -99,6 +110,21 @@ void appendExplanationFields(std::string& out, const Dismissal& dismissal) {
   out += ",\"rule\":";
   appendJsonString(out, explanation.appointedEucharist.rule);
   out += '}';
+  if (explanation.localCommemorations.empty()) return;
+  out += ",\"localCommemorations\":[";
+  for (const LocalCommemorationOfTheDay& commemoration : explanation.localCommemorations) {
+    if (out.back() != '[') out += ',';
+    out += "{\"rule\":";
+    appendJsonString(out, commemoration.rule);
+    out += ",\"gaveWayTo\":";
+    if (commemoration.gaveWayTo.empty()) {
+      out += "null";
+    } else {
+      appendJsonString(out, commemoration.gaveWayTo);
+    }
+    out += '}';
+  }
+  out += ']';
 }
 
 }  // namespace corvane

@@ -7,6 +7,7 @@ void DismissalState::begin(const ServiceRequest& request) {
   eveningLiturgy = request.evening && mayBeEvening(request.service);
   pickedDate = liturgicalDay = request.served;
   isSunday = useWholeText = suppressSaints = false;
+  saintsDisplacedBy = {};
   calendar = TempleCalendar::newCalendar;
   churchDate = {};
   movable = {};

@@ -96,6 +96,11 @@ struct DismissalState {
 
   bool useWholeText = false;    // wholeText replaces the assembled sentence
   bool suppressSaints = false;  // the day's feast displaces the saints and the Forerunner clause
+  RuleName saintsDisplacedBy;   // the rule that displaced them
+  void displaceSaints(RuleName by) {
+    suppressSaints = true;
+    saintsDisplacedBy = by;
+  }
 
   // The temple's calendar, and the liturgical day (after the evening shift)
   // as a date of it, which the rules read.

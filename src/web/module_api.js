@@ -1,7 +1,8 @@
 // Appended to the module (--post-js): its functions as the page and the tests
 // call them, with the page's request object, {service, date, evening,
-// calendar, patron, patronText, bishop}. A field that is undefined or null is
-// an option left out; any other is the text its option would hold.
+// calendar, patron, patronText, bishop, commemorations}. A field that is
+// undefined or null is an option left out; any other is the text its option
+// would hold; commemorations is the text of a commemorations.txt.
 (() => {
   const options = ["service", "date", "calendar", "patron", "patronText"];
   function fields(request) {
@@ -10,7 +11,7 @@
     const text = (name) => (given(name) ? String(object[name]) : "");
     const mask = options.reduce((bits, name, bit) => (given(name) ? bits | (1 << bit) : bits), 0);
     return [text("service"), text("date"), Boolean(object.evening), text("calendar"), text("patron"),
-      text("patronText"), Boolean(object.bishop), mask];
+      text("patronText"), Boolean(object.bishop), mask, text("commemorations")];
   }
 
   const decoder = new TextDecoder();

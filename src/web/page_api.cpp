@@ -55,7 +55,7 @@ Result<Dismissal> composed(const PageRequest& request, ComposeWith with = {}) {
   const NamedRequest named = namedRequestOf(request);
   const Result<ServiceRequest> service = readServiceRequest(named);
   if (!service) return Failure{service.error()};
-  const Result<TempleSettings> temple = readTemple(named);
+  const Result<TempleSettings> temple = pageTemple(request);
   if (!temple) return Failure{temple.error()};
   return compose(*service, *temple, with);
 }
@@ -214,7 +214,7 @@ Result<ComposedBooklet> composedBooklet(const std::string& list, const PageReque
   auto entries = bookletEntries(list);
   if (!entries) return Failure{entries.error()};
   if (entries->empty()) return Failure{std::string{"booklet: the booklet list holds no service"}};
-  const Result<TempleSettings> settings = readTemple(namedRequestOf(temple));
+  const Result<TempleSettings> settings = pageTemple(temple);
   if (!settings) return Failure{settings.error()};
   std::vector<Dismissal> dismissals = composeBooklet(*entries, *settings);
   return ComposedBooklet{std::move(*entries), std::move(dismissals)};
@@ -274,7 +274,8 @@ EMSCRIPTEN_BINDINGS(corvane) {
       .element(&PageRequest::patron)
       .element(&PageRequest::patronText)
       .element(&PageRequest::bishop)
-      .element(&PageRequest::given);
+      .element(&PageRequest::given)
+      .element(&PageRequest::commemorations);
   emscripten::function("composeFields", &composeJson);
   emscripten::function("previewFields", &preview);
   emscripten::function("explainFields", &explain);

@@ -24,4 +24,19 @@ NamedRequest namedRequestOf(const PageRequest& request) {
           .calendar = option(request, kCalendar, request.calendar)};
 }
 
+Result<TempleSettings> pageTemple(const PageRequest& request) {
+  Result<TempleSettings> temple = readTemple(namedRequestOf(request));
+  if (!temple || request.commemorations.empty()) return temple;
+  // The page composes many times with one list: it is read once.
+  static std::string readText;
+  static LocalCommemorations read;
+  if (request.commemorations != readText) {
+    read =
+        commemorationsOf(readCommemorationsText(request.commemorations), kPageCommemorationsName);
+    readText = request.commemorations;
+  }
+  temple->commemorations = read;
+  return temple;
+}
+
 }  // namespace corvane

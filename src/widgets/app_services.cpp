@@ -79,6 +79,7 @@ AppServices defaultServices() {
   services.patronFile = folder / kPatronFileName;
   services.settingsFile = folder / kTempleSettingsFileName;
   services.bookletFile = folder / "booklet.txt";
+  services.commemorationsFile = folder / kCommemorationsFileName;
   services.startSystemInfo = startSystemInfoTool;
   services.inform = [](QWidget* parent, const QString& title, const QString& text) {
     QMessageBox::information(parent, title, text, QMessageBox::Ok);

@@ -27,6 +27,7 @@ struct AppServices {
   std::filesystem::path patronFile;    // "inpat.txt" in the data folder
   std::filesystem::path settingsFile;  // "corvane.ini" in the data folder: the temple's choices
   std::filesystem::path bookletFile;   // "booklet.txt" in the data folder
+  std::filesystem::path commemorationsFile;  // "commemorations.txt" in the data folder
   // Said to the user when the temple window first shows: the data folder could not be made.
   QString startupProblem;
   // Starts the system-information tool; false when there is none to start.

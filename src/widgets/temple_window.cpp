@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "widgets/commemorations_dialog.h"
 #include "widgets/option_focus.h"
 #include "widgets/phrase_box.h"
 #include "widgets/window_menus.h"
@@ -95,7 +96,10 @@ TempleWindow::TempleWindow(TempleSettings& settings, AppServices& services)
       logic_(settings, SavedTemple{services.settingsFile, services.patronFile},
              [this](const std::string& message) {
                services_.tell(this, QString::fromStdString(message));
-             }) {
+             }),
+      commemorations_(services.commemorationsFile, settings, [this](const std::string& message) {
+        services_.tell(this, QString::fromStdString(message));
+      }) {
   setObjectName("Form2");
   setWindowTitle("CORVANE");
   buildControls();
@@ -186,11 +190,16 @@ void TempleWindow::buildControls() {
   grid->setColumnMinimumWidth(1, 340);
 
   auto* bottom = new QHBoxLayout;
+  auto* commemorations = new QPushButton("Our &Own Commemorations…", central);
+  commemorations->setObjectName("cmdCommemorations");
+  commemorations->setToolTip(
+      "The saints of the parish's land and diocese, named with the saints of their days.");
   auto* continueButton = new QPushButton("&Continue", central);
   continueButton->setObjectName("cmdContinue");
   continueButton->setDefault(true);
   auto* quit = new QPushButton("&Quit", central);
   quit->setObjectName("cmdQuit1");
+  bottom->addWidget(commemorations);
   bottom->addStretch();
   bottom->addWidget(continueButton);
   bottom->addWidget(quit);
@@ -218,13 +227,24 @@ void TempleWindow::buildControls() {
     logic_.setBoxText(typedText(*box_));
     stayReason_->setVisible(!logic_.controls().stayReason.empty());
   });
+  connect(commemorations, &QPushButton::clicked, this, &TempleWindow::openCommemorations);
   connect(continueButton, &QPushButton::clicked, this, &TempleWindow::onContinue);
   connect(quit, &QPushButton::clicked, qApp, &QApplication::quit, Qt::QueuedConnection);
 }
 
 void TempleWindow::restoreChoices() {
   logic_.restoreChoices();
+  commemorations_.load();
   sync();
+}
+
+void TempleWindow::openCommemorations() {
+  if (commemorationsDialog_ == nullptr) {
+    commemorationsDialog_ = new CommemorationsDialog(
+        commemorations_, services_, [this] { return logic_.controls().calendar; }, this);
+  }
+  commemorationsDialog_->reopen();
+  commemorationsDialog_->open();
 }
 
 void TempleWindow::showAndReload() {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "widgets/app_services.h"
+#include "window_logic/commemorations_editor.h"
 #include "window_logic/temple_window_logic.h"
 
 class QButtonGroup;
@@ -12,6 +13,7 @@ class QRadioButton;
 
 namespace corvane {
 
+class CommemorationsDialog;
 class PhraseBox;
 
 inline constexpr std::size_t kPatronOptionCount = kPatronCaptions.size();
@@ -25,7 +27,8 @@ class TempleWindow : public QMainWindow {
   TempleWindow(TempleSettings& settings, AppServices& services);
 
   TempleWindowLogic& logic() { return logic_; }
-  // At start: the temple's choices of the last start.
+  CommemorationsEditor& commemorations() { return commemorations_; }
+  // At start: the temple's choices and the parish's own commemorations of the last start.
   void restoreChoices();
   // The window is shown: at start and after the main window's "Go &Back".
   void showAndReload();
@@ -45,9 +48,12 @@ class TempleWindow : public QMainWindow {
   void buildControls();
   void onContinue();
   void growToShowTheLines();
+  void openCommemorations();
 
   AppServices& services_;
   TempleWindowLogic logic_;
+  CommemorationsEditor commemorations_;
+  CommemorationsDialog* commemorationsDialog_ = nullptr;  // made when first opened
   bool syncing_ = false;
 
   QButtonGroup* patrons_ = nullptr;

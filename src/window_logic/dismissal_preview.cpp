@@ -39,6 +39,7 @@ std::vector<std::string> whyLines(const Dismissal& dismissal) {
     lines.push_back(reasonLine(slotName(slot).label, explanation.rule(slot)));
   }
   if (lines.size() == fixedLines) lines.emplace_back("No rule wrote a clause of this day.");
+  for (std::string& line : gaveWayLines(explanation)) lines.push_back(std::move(line));
   return lines;
 }
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "output/text_layout.h"
 #include "output/document_paragraphs.h"
+#include "output/text_layout.h"
 #include "settings/temple_settings.h"
 #include "state/service.h"
 
@@ -23,7 +23,8 @@ struct DismissalPreview {
   // 6 December 2026 (Julian calendar)"); the Eucharist appointed on the day
   // served, with its rule; then why each clause of the day is there ("Feast:
   // Nativity of Our Lord", "Temple patron: St. Nicholas"), or that no rule
-  // wrote one.
+  // wrote one; and the parish's own commemorations that gave way ("Gave way
+  // to Palm Sunday: local commemoration (commemorations.txt:2)").
   std::vector<std::string> why;
   // The sentence to show above the preview when the day appoints another
   // service; nothing when it is the one appointed. Never in the outputs.

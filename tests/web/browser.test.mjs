@@ -336,8 +336,21 @@ test("Share hands the link to the system's sharing, or copies it and says so", a
 
 // Every control shown, with the temple open, a typed patron, the evening
 // question, a booklet and its Undo.
+// A commemorations.txt chosen in the system's file dialog.
+async function importCommemorations(page, bytes) {
+  const [chooser] = await Promise.all([page.waitForEvent("filechooser"), page.click("#import-commemorations")]);
+  await chooser.setFiles({ name: "commemorations.txt", mimeType: "text/plain", buffer: Buffer.from(bytes) });
+}
+const kOurs = "\uFEFF# ours\r\n12-13 of our venerable father Herman, wonderworker of Alaska\r\n02-30 of no one\r\n";
+
 async function everythingShown(page) {
   const typed = { patronText: "of St. Herman" };
+  // The commemorations with a line that cannot be read, and a refused one.
+  await openTemple(page);
+  await importCommemorations(page, kOurs);
+  await page.waitForSelector("#undo-commemoration:not([hidden])");
+  await page.fill("#commemoration-day", "13-13");
+  await page.click("#add-commemoration");
   await fillForm(page, { ...typed, ...eveningBasil });
   await page.click("#add-to-booklet");
   await fillForm(page, { ...typed, ...sundayPresanctified });
@@ -348,6 +361,69 @@ async function everythingShown(page) {
   await fillForm(page, { ...typed, service: "basil", date: "2026-12-24" });
   await page.click("#booklet li:nth-child(2) button");
 }
+
+test("our own commemorations: imported, named, changed in the form, kept, exported byte for byte", async () => {
+  const { page, problems } = await opened();
+  await openTemple(page);
+  assert.equal(await page.isVisible("#commemorations-empty"), true);
+  assert.equal(await page.isDisabled("#export-commemorations"), true);
+  await importCommemorations(page, kOurs);
+  await page.waitForSelector("#undo-commemoration:not([hidden])");
+  assert.equal(await page.textContent("#commemorations-said"), "Imported commemorations.txt: 1 commemoration.");
+  assert.equal(await page.textContent("#commemorations-problem"),
+    "commemorations.txt:3: '02-30' is not a day of the year. The line is kept as it stands; the other commemorations apply.");
+  const rows = () => page.$$eval("#commemorations-list li", (items) => items.map((item) => item.innerText.replace(/\s+/g, " ").trim()));
+  assert.deepEqual(await rows(), [
+    "12-13 of our venerable father Herman, wonderworker of Alaska Remove",
+    "02-30 of no one Remove This line cannot be read: '02-30' is not a day of the year.",
+  ]);
+  assert.match(await page.textContent("#temple-summary"), / · 1 own commemoration$/);
+
+  // Named in the preview as corvane-cli names it, and in Why? by its line.
+  await fillForm(page, { service: "orthros", date: "2025-12-13" });
+  assert.match(await page.innerText("#preview"),
+    /Orestes, and of our venerable father Herman, wonderworker of Alaska, whose memories we celebrate this day, and of all the saints/);
+  await page.click("#why");
+  assert.match(await page.textContent("#why-text"), /local commemoration \(commemorations\.txt:2\)/);
+
+  // Exported as it was imported, byte for byte.
+  const exported = async () => {
+    const [download] = await Promise.all([page.waitForEvent("download"), page.click("#export-commemorations")]);
+    assert.equal(download.suggestedFilename(), "commemorations.txt");
+    return readFileSync(await download.path());
+  };
+  assert.ok((await exported()).equals(Buffer.from(kOurs)));
+
+  // The small form: a refused day said, an added one, a removed one and Undo.
+  await page.fill("#commemoration-day", "13-13");
+  await page.fill("#commemoration-phrase", "of St. Herman");
+  await page.click("#add-commemoration");
+  assert.equal(await page.textContent("#commemoration-refused"), "'13-13' is not a day of the year");
+  await page.fill("#commemoration-day", "P+63");
+  await page.fill("#commemoration-phrase", "of all the saints of our land");
+  await page.press("#commemoration-phrase", "Enter");
+  assert.equal(await page.isHidden("#commemoration-refused"), true);
+  assert.equal(await page.textContent("#commemorations-said"), "Added: P+63 of all the saints of our land.");
+  await page.click("[aria-label='Remove 02-30 of no one']");
+  assert.equal(await page.isHidden("#commemorations-problem"), true);
+  assert.ok((await exported()).equals(Buffer.from(
+    "\uFEFF# ours\r\n12-13 of our venerable father Herman, wonderworker of Alaska\r\nP+63 of all the saints of our land\r\n")));
+  await page.click("#undo-commemoration");
+  assert.equal((await rows()).length, 3);
+
+  // Kept in the browser; a file that is not UTF-8 changes nothing.
+  await page.reload();
+  await page.waitForSelector("html[data-ready=true]");
+  await openTemple(page);
+  assert.equal((await rows()).length, 3);
+  await importCommemorations(page, [0x31, 0x32, 0x2d, 0x31, 0x33, 0x20, 0xff, 0x0a]);
+  await page.waitForSelector("#commemoration-refused:not([hidden])");
+  assert.equal(await page.textContent("#commemoration-refused"),
+    "commemorations.txt is not UTF-8 text: save it as UTF-8 and import it again. The list kept here is unchanged.");
+  assert.equal((await rows()).length, 3);
+  assert.deepEqual(problems, []);
+  await page.close();
+});
 
 test("made for fingers: every control and its label 44 px tall, checkboxes 24 px, apart from each other", async () => {
   const { page } = await opened("", { viewport: { width: 360, height: 740 } });

@@ -1,11 +1,11 @@
 // The module under node: the text of tests/data/cli, known byte for byte,
 // and bad input answered with corvane-cli's own messages.
 import assert from "node:assert/strict";
-import { readFileSync } from "node:fs";
+import { readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
 import { test } from "node:test";
 
-import { cliArgs, cliFailure, composeWith, loadModule, runCli, testData } from "./support.mjs";
+import { cliArgs, cliFailure, composeWith, loadModule, runCli, scratch, testData } from "./support.mjs";
 
 const module = await loadModule();
 
@@ -80,4 +80,52 @@ test("reads back what the page keeps: a booklet list as requests in its order, a
   ]);
   assert.match(module.bookletRequests("2026-12-12 vesper\n").error, /^booklet:1: unknown service 'vesper'/);
   assert.equal(module.typedPhrase(" \t of St. Herman\u0007 of Alaska \r\n"), "of St. Herman of Alaska");
+});
+
+// The parish's own commemorations: the text of a commemorations.txt, read and
+// composed as corvane-cli reads the same file, and changed as the desktop's
+// editor changes it, every other line kept as it stands.
+const kOurs = "\uFEFF# ours\r\n12-13 of our venerable father Herman, wonderworker of Alaska\r\n" +
+  "02-30 of no one\r\nP-7 of the holy Palm-bearers\r\n";
+const textOf = (view) => (view.byteOrderMark ? "\uFEFF" : "") + view.text;
+
+test("composes with the page's commemorations as corvane-cli composes with the file", () => {
+  const folder = scratch();
+  const file = join(folder, "commemorations.txt");
+  writeFileSync(file, kOurs);
+  for (const request of [{ service: "orthros", date: "2025-12-13" }, { service: "great-vespers", date: "2026-04-04" },
+    { service: "orthros", date: "2025-12-26", calendar: "old" }]) {
+    const args = [...cliArgs(request), "--commemorations", file, "--json"];
+    const native = JSON.parse(runCli(args).toString("utf8"));
+    assert.deepEqual(composeWith(module, { ...request, commemorations: kOurs }), native, JSON.stringify(request));
+  }
+  assert.match(composeWith(module, { service: "orthros", date: "2025-12-13", commemorations: kOurs }).dismissalText,
+    /Orestes, and of our venerable father Herman, wonderworker of Alaska, whose memories we celebrate this day, and of all/);
+  // Why? names the line, and what a commemoration gave way to.
+  assert.match(module.explain({ service: "orthros", date: "2025-12-13", commemorations: kOurs }).text,
+    /\(saints of 13 December and local commemoration \(commemorations\.txt:2\)\)\n/);
+  assert.match(module.explain({ service: "orthros", date: "2026-04-05", commemorations: kOurs }).text,
+    /\nGave way to Palm Sunday: local commemoration \(commemorations\.txt:4\)\n$/);
+});
+
+test("changes the commemorations as the desktop's editor does, the rest of the file as it stands", () => {
+  const view = module.commemorationsView(kOurs);
+  assert.equal(textOf(view), kOurs);
+  assert.deepEqual(view.rows, [
+    { day: "12-13", phrase: "of our venerable father Herman, wonderworker of Alaska", problem: "" },
+    { day: "02-30", phrase: "of no one", problem: "'02-30' is not a day of the year" },
+    { day: "P-7", phrase: "of the holy Palm-bearers", problem: "" },
+  ]);
+  assert.deepEqual(view.problems, ["commemorations.txt:3: '02-30' is not a day of the year"]);
+
+  const added = module.commemorationsAdd(kOurs, " p+63 ", "of all the saints\tof our land ");
+  assert.equal(textOf(added), `${kOurs}P+63 of all the saints of our land\r\n`);
+  assert.equal(textOf(module.commemorationsRemove(textOf(added), 1)),
+    "\uFEFF# ours\r\n12-13 of our venerable father Herman, wonderworker of Alaska\r\nP-7 of the holy Palm-bearers\r\n" +
+    "P+63 of all the saints of our land\r\n");
+  assert.equal(textOf(module.commemorationsRemove(kOurs, 9)), kOurs);
+  assert.deepEqual(module.commemorationsAdd(kOurs, "04-31", "of St. Herman"), { error: "'04-31' is not a day of the year" });
+  // A list begun in the page opens with the line the desktop's editor writes.
+  assert.match(textOf(module.commemorationsAdd("", "12-13", "of St. Herman")),
+    /^# The parish's own commemorations, one a line: [^\n]*\n12-13 of St\. Herman\n$/);
 });

@@ -23,15 +23,17 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
 #include <future>
 #include <thread>
 
-#include "text/windows_1252.h"
 #include "platform/atomic_file.h"
 #include "state/english_date.h"
 #include "support/temporary_folder.h"
+#include "text/windows_1252.h"
+#include "widgets/commemorations_dialog.h"
 #include "widgets/corvane_app.h"
 
 namespace corvane {
@@ -97,6 +99,7 @@ class Windows : public ::testing::Test {
     services.patronFile = folder.path() / "inpat.txt";
     services.settingsFile = folder.path() / "corvane.ini";
     services.bookletFile = folder.path() / "booklet.txt";
+    services.commemorationsFile = folder.path() / "commemorations.txt";
     services.startSystemInfo = [] { return false; };
   }
 
@@ -696,6 +699,72 @@ TEST_F(Windows, TheMenusOfBothWindows) {
   EXPECT_EQ(foldersShown, (std::vector<Path>{folder.path(), folder.path()}));
   click(*about, "cmdSysInfo");
   EXPECT_EQ(messages, QStringList{"Corvane|System Information Is Unavailable At This Time"});
+}
+
+// "Our Own Commemorations…": a bad line said at start and shown in the table
+// to be mended; Add, a change refused, Remove and Undo, each saved at once;
+// the commemoration then named in the preview and "Why?".
+TEST_F(Windows, OurOwnCommemorationsAreEditedAndNamed) {
+  const std::string byHand = "# ours\n10-09 of St. Herman\n13-01 of no one\n";
+  ASSERT_TRUE(writeFileAtomically(services.commemorationsFile, byHand));
+  start();
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(
+      messages[0].endsWith(":3: '13-01' is not a day of the year. The line is kept in the "
+                           "file as it stands; the other commemorations apply."))
+      << messages[0].toStdString();
+  TempleWindow& temple = app->templeWindow();
+  click(temple, "cmdCommemorations");
+  auto& dialog = in<CommemorationsDialog>(temple, "frmCommemorations");
+  ASSERT_TRUE(dialog.isVisible());
+  auto& table = in<QTableWidget>(dialog, "tblCommemorations");
+  ASSERT_EQ(table.rowCount(), 2);
+  EXPECT_EQ(table.item(0, 0)->text(), "10-09");
+  EXPECT_EQ(table.item(0, 2)->text(), "Sunday, October 9, 2022");  // today is 8 October 2022
+  EXPECT_EQ(table.item(1, 2)->text(), "cannot be read: '13-01' is not a day of the year");
+  EXPECT_TRUE(in<QLabel>(dialog, "lblCommemorationsNotice").isVisible());
+
+  in<QLineEdit>(dialog, "txtCommemorationDay").setText("P+63");
+  in<QLineEdit>(dialog, "txtCommemorationPhrase").setText("of all the saints of our land");
+  click(dialog, "cmdAddCommemoration");
+  ASSERT_EQ(table.rowCount(), 3);
+  EXPECT_EQ(fileBytes(services.commemorationsFile),
+            byHand + "P+63 of all the saints of our land\n");
+  EXPECT_EQ(table.item(2, 2)->text(), "Sunday, June 18, 2023");  // Pascha 2023: 16 April
+
+  table.item(0, 0)->setText("02-30");  // as a cell edited in place
+  EXPECT_EQ(in<QLabel>(dialog, "lblCommemorationRefused").text(),
+            "'02-30' is not a day of the year");
+  EXPECT_EQ(table.item(0, 0)->text(), "10-09");
+  table.selectRow(1);
+  click(dialog, "cmdRemoveCommemoration");
+  EXPECT_EQ(fileBytes(services.commemorationsFile),
+            "# ours\n10-09 of St. Herman\nP+63 of all the saints of our land\n");
+  EXPECT_FALSE(in<QLabel>(dialog, "lblCommemorationsNotice").isVisible());
+  click(dialog, "cmdUndoCommemoration");
+  click(dialog, "cmdUndoCommemoration");
+  EXPECT_EQ(fileBytes(services.commemorationsFile), byHand);
+  EXPECT_FALSE(button(dialog, "cmdUndoCommemoration").isEnabled());
+  click(dialog, "cmdCloseCommemorations");
+  EXPECT_FALSE(dialog.isVisible());
+
+  click(temple, "optTrinity");
+  click(temple, "cmdContinue");
+  MainWindow& main = app->mainWindow();
+  click(main, "cmdSelectService");  // Great Vespers on 8 October, of Sunday 9 October
+  const QString preview = in<QTextBrowser>(main, "txtPreview").toPlainText();
+  EXPECT_TRUE(
+      preview.contains("Alphaeus, and of St. Herman, whose memories we celebrate this "
+                       "day, and of all the saints"))
+      << preview.toStdString();
+  click(main, "cmdWhy");
+  EXPECT_TRUE(
+      in<QLabel>(main, "lblWhy")
+          .text()
+          .contains(
+              "Saints of the day: saints of 9 October and local commemoration (commemorations.txt:2)"))
+      << in<QLabel>(main, "lblWhy").text().toStdString();
+  EXPECT_EQ(messages.size(), 1);
 }
 
 // In a dark theme nothing is drawn lighter than the theme's own colours.

@@ -100,5 +100,23 @@ TEST(DismissalPreview, ARuleThatRepeatsItsLabelIsSaidOnce) {
   EXPECT_EQ(std::ranges::count(preview.why, "Temple patron: St. Nicholas"), 1);
 }
 
+// "Why?" names the line of a commemoration of the parish's own, and says what
+// one that gave way gave way to.
+TEST(DismissalPreview, OurOwnCommemorationsAreNamedByTheirLine) {
+  TempleSettings temple;
+  temple.commemorations = commemorationsOf(
+      readCommemorationsText("P-7 of the holy Palm-bearers\n12-13 of St. Herman\n"),
+      "commemorations.txt");
+  const DismissalPreview palms =
+      previewDismissal({2026y / April / 5, Service::orthros, false}, temple, englishLongDate);
+  EXPECT_EQ(palms.why.back(),
+            "Gave way to Palm Sunday: local commemoration (commemorations.txt:1)");
+  const DismissalPreview herman =
+      previewDismissal({2025y / December / 13, Service::orthros, false}, temple, englishLongDate);
+  EXPECT_EQ(herman.why.back(),
+            "Saints of the day: saints of 13 December and local commemoration "
+            "(commemorations.txt:2)");
+}
+
 }  // namespace
 }  // namespace corvane

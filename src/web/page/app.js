@@ -71,6 +71,10 @@
     .reduce((all, id) => ({ ...all, [id]: $(id) }), {});
   const templeControls = ["patron", "patron-text", "bishop", "calendar"].map((id) => controls[id]);
 
+  // The parish's own commemorations: the text of a commemorations.txt, kept in
+  // the browser with the temple.
+  let commemorations = "";
+
   function temple() {
     const typed = controls.patron.value === "typed";
     return {
@@ -78,6 +82,7 @@
       patron: typed ? undefined : controls.patron.value,
       patronText: typed ? controls["patron-text"].value : undefined,
       bishop: controls.bishop.checked,
+      commemorations,
     };
   }
   function request() {
@@ -269,7 +274,9 @@
     const typed = controls.patron.value === "typed";
     const patron = typed ? controls["patron-text"].value.trim() || "no patron typed yet"
       : controls.patron.selectedOptions[0].textContent;
-    return [patron, `${calendar} calendar`, ...(bishop ? ["with a bishop"] : [])].join(" · ");
+    const own = commemorationCount;
+    return [patron, `${calendar} calendar`, ...(bishop ? ["with a bishop"] : []),
+      ...(own > 0 ? [`${own} own ${own === 1 ? "commemoration" : "commemorations"}`] : [])].join(" · ");
   }
 
   let shown = null;  // the preview's answer, for Copy
@@ -554,6 +561,124 @@
     showBooklet(loaded().bookletView(""));
   }
 
+  // ---- The parish's own commemorations, changed by the module as the
+  // desktop's editor changes them: every line the person does not change
+  // stays as it stands, so an imported file is exported byte for byte.
+
+  let commemorationCount = 0;
+  let commemorationsBefore = null;  // the list before the last change, for Undo
+  const kLargestCommemorations = 4 * 1024 * 1024;
+  const commemorationWords = (count) => `${count} ${count === 1 ? "commemoration" : "commemorations"}`;
+
+  function drawCommemorations(view) {
+    const items = view.rows.map((row, index) => {
+      const item = document.createElement("li");
+      const line = document.createElement("div");
+      line.className = "entry";
+      const label = document.createElement("span");
+      label.className = "entry-label";
+      const day = document.createElement("strong");
+      day.textContent = row.day;
+      label.append(day, " ", row.phrase);
+      const remove = document.createElement("button");
+      remove.type = "button";
+      remove.textContent = "Remove";
+      remove.setAttribute("aria-label", `Remove ${row.day} ${row.phrase}`);
+      remove.addEventListener("click", () => removeCommemoration(index, `${row.day} ${row.phrase}`));
+      line.append(label, remove);
+      item.append(line);
+      if (row.problem) {
+        const said = document.createElement("p");
+        said.className = "entry-warning";
+        said.textContent = `This line cannot be read: ${row.problem}.`;
+        item.append(said);
+      }
+      return item;
+    });
+    commemorationCount = view.rows.filter((row) => !row.problem).length;
+    $("commemorations-list").replaceChildren(...items);
+    $("commemorations-empty").hidden = items.length > 0;
+    $("export-commemorations").disabled = commemorations === "";
+    const problems = view.problems;
+    $("commemorations-problem").textContent = problems.length === 0 ? "" : problems.join("\n") +
+      (problems.length === 1 ? ". The line is kept as it stands; the other commemorations apply."
+        : "\nThese lines are kept as they stand; the other commemorations apply.");
+    $("commemorations-problem").hidden = problems.length === 0;
+  }
+
+  // The list as the module answered it, kept and composed with; `said` tells
+  // what became of it. An undoable change keeps the list it replaced.
+  function keepCommemorations(view, said, undoable) {
+    commemorationsBefore = undoable ? commemorations : null;
+    commemorations = (view.byteOrderMark ? "\uFEFF" : "") + view.text;
+    store.write("corvane.commemorations", commemorations);
+    drawCommemorations(view);
+    $("commemorations-said").textContent = said;
+    $("undo-commemoration").hidden = commemorationsBefore === null;
+    $("commemoration-refused").hidden = true;
+    refresh();
+  }
+
+  function refuseCommemoration(why) {
+    $("commemoration-refused").textContent = why;
+    $("commemoration-refused").hidden = false;
+  }
+
+  function addCommemoration() {
+    const day = $("commemoration-day").value;
+    const phrase = $("commemoration-phrase").value;
+    const answer = loaded().commemorationsAdd(commemorations, day, phrase);
+    if (answer.error !== undefined) {
+      refuseCommemoration(inWords(answer.error));
+      return;
+    }
+    const added = answer.rows[answer.rows.length - 1];
+    keepCommemorations(answer, `Added: ${added.day} ${added.phrase}.`, true);
+    $("commemoration-day").value = "";
+    $("commemoration-phrase").value = "";
+    $("commemoration-day").focus();
+  }
+
+  function removeCommemoration(index, label) {
+    keepCommemorations(loaded().commemorationsRemove(commemorations, index), `Removed: ${label}.`, true);
+    $("undo-commemoration").focus();
+  }
+
+  function undoCommemoration() {
+    if (commemorationsBefore === null) return;
+    keepCommemorations(loaded().commemorationsView(commemorationsBefore), "", false);
+    $("commemorations-said").textContent =
+      `The list holds its ${commemorationWords(commemorationCount)} again.`;
+    $("add-commemoration").focus();
+  }
+
+  // A commemorations.txt read whole, in place of the list, which Undo brings
+  // back. Only UTF-8 text is read, its byte-order mark and line breaks kept.
+  async function importCommemorations(file) {
+    if (file.size > kLargestCommemorations) {
+      refuseCommemoration(`${file.name} is too large to be a list of commemorations; the list kept here is unchanged.`);
+      return;
+    }
+    let text;
+    try {
+      text = new TextDecoder("utf-8", { fatal: true, ignoreBOM: true }).decode(await file.arrayBuffer());
+    } catch {
+      refuseCommemoration(`${file.name} is not UTF-8 text: save it as UTF-8 and import it again. The list kept here is unchanged.`);
+      return;
+    }
+    keepCommemorations(loaded().commemorationsView(text), "", true);
+    $("commemorations-said").textContent = `Imported ${file.name}: ${commemorationWords(commemorationCount)}.`;
+  }
+
+  function exportCommemorations() {
+    save("commemorations.txt", new TextEncoder().encode(commemorations), "text/plain;charset=utf-8");
+  }
+
+  function restoreCommemorations() {
+    commemorations = store.read("corvane.commemorations") ?? "";
+    drawCommemorations(loaded().commemorationsView(commemorations));
+  }
+
   // ---- Wiring.
 
   async function start() {
@@ -567,6 +692,7 @@
       return;
     }
     restoreTemple();
+    restoreCommemorations();
     controls.date.value = dayFromToday(0);
     applyLink();
     $("temple").open = matchMedia("(min-width: 60rem)").matches;
@@ -607,6 +733,26 @@
       saveDocument(answered(loaded().documentFile(request(), controls.paper.value)))));
     $("download-txt").addEventListener("click", () => attempt(() =>
       saveText(answered(loaded().textFile(request())))));
+
+    $("add-commemoration").addEventListener("click", addCommemoration);
+    $("commemoration-day").addEventListener("keydown", (event) => {
+      if (event.key === "Enter") { event.preventDefault(); $("commemoration-phrase").focus(); }
+    });
+    $("commemoration-phrase").addEventListener("keydown", (event) => {
+      if (event.key === "Enter") { event.preventDefault(); addCommemoration(); }
+    });
+    $("undo-commemoration").addEventListener("click", undoCommemoration);
+    // The file is chosen in the system's dialog; the page holds no file control of its own.
+    $("import-commemorations").addEventListener("click", () => {
+      const choice = document.createElement("input");
+      choice.type = "file";
+      choice.accept = ".txt,text/plain";
+      choice.addEventListener("change", () => {
+        if (choice.files.length > 0) importCommemorations(choice.files[0]);
+      });
+      choice.click();
+    });
+    $("export-commemorations").addEventListener("click", exportCommemorations);
 
     $("add-to-booklet").addEventListener("click", addEntry);
     $("clear-booklet").addEventListener("click", clearBooklet);
