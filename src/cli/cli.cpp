@@ -11,12 +11,11 @@
 #include "interchange/dismissal_json.h"
 #include "interchange/explanation.h"
 #include "interchange/json_text.h"
-#include "output_files/text_file.h"
 #include "output/text_layout.h"
+#include "output_files/text_file.h"
 #include "output_files/word_document.h"
 #include "platform/atomic_file.h"
 #include "platform/data_folder.h"
-#include "print/pdf_file.h"
 #include "state/english_date.h"
 #include "state/picked_date.h"
 #include "version.h"
@@ -156,18 +155,21 @@ Result<BookletFile> readBooklet(const std::string& file, std::istream& in) {
 
 // The bytes of the file asked for: the text file, the document or its pages
 // as a PDF, exactly as the windows write them, with the English long date.
-// Only the PDF starts Qt.
 Result<std::string> requestedFileBytes(const Request& request,
-                                       const std::vector<Dismissal>& dismissals) {
+                                       const std::vector<Dismissal>& dismissals,
+                                       PdfPages pdfPages) {
   if (!request.textFile.empty()) return textFileBytes(dismissals, englishLongDate);
-  if (!request.pdfFile.empty()) return pdfFileBytes(dismissals, englishLongDate, request.paper);
+  if (!request.pdfFile.empty()) {
+    if (pdfPages == nullptr) return Failure{"this program draws no PDF pages"};
+    return pdfPages(dismissals, englishLongDate, request.paper);
+  }
   return wordDocumentBytes(dismissals, englishLongDate, request.paper);
 }
 
 // Writes the file asked for, or standard output for "-"; the warnings are
 // said first. A failure on standard output is said as the program ends.
 Done writeRequestedFile(const Request& request, const std::optional<BookletFile>& list,
-                        std::ostream& out, std::ostream& err) {
+                        PdfPages pdfPages, std::ostream& out, std::ostream& err) {
   std::vector<Dismissal> dismissals;
   std::string warnings;
   if (list) {
@@ -186,7 +188,7 @@ Done writeRequestedFile(const Request& request, const std::optional<BookletFile>
                             : !request.pdfFile.empty() ? request.pdfFile
                                                        : request.documentFile;
   const bool standardOutput = file == kStandardOutputName;
-  const Result<std::string> bytes = requestedFileBytes(request, dismissals);
+  const Result<std::string> bytes = requestedFileBytes(request, dismissals, pdfPages);
   if (!bytes) {
     return Failure{"Cannot write " + (standardOutput ? "standard output" : file) + ": " +
                    bytes.error()};
@@ -242,7 +244,7 @@ int badInput(std::string_view message, std::ostream& err) {
 }  // namespace
 
 int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& err, PdfPages pdfPages) {
   Result<CommandLine> read = readCommandLine(argc, argv);
   if (!read) return badInput(read.error(), err);
   if (const HelpOrVersion* asked = std::get_if<HelpOrVersion>(&*read)) {
@@ -264,7 +266,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
   }
   completeTemple(request, err);
   if (!request.textFile.empty() || !request.documentFile.empty() || !request.pdfFile.empty()) {
-    if (const Done written = writeRequestedFile(request, list, out, err); !written) {
+    if (const Done written = writeRequestedFile(request, list, pdfPages, out, err); !written) {
       err << "corvane-cli: " << written.error() << '\n';
       return kCannotWrite;
     }
@@ -277,9 +279,10 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
   return 0;
 }
 
-int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+           PdfPages pdfPages) {
   std::istringstream nothing;
-  return runCli(argc, argv, nothing, out, err);
+  return runCli(argc, argv, nothing, out, err, pdfPages);
 }
 
 }  // namespace corvane
