@@ -143,6 +143,7 @@ Done checkTemple(const Arguments& arguments, const NamedRequest& named, Request&
   request.temple = std::move(*temple);
   request.templeNamed = {.calendar = named.calendar.has_value(),
                          .patron = named.patron || named.patronText};
+  request.templeOrigin = namedOrigin(request.templeNamed);
   request.useSavedTemple = !arguments.noSavedTemple;
   return {};
 }
