@@ -166,7 +166,8 @@ Result<std::string> requestedFileBytes(const Request& request,
   return wordDocumentBytes(dismissals, englishLongDate, request.paper);
 }
 
-// Writes the file asked for, or standard output for "-"; the warnings are
+// Writes the file asked for, or standard output for "-": of one date, of a
+// range as a booklet of its dates, or of a booklet's list; the warnings are
 // said first. A failure on standard output is said as the program ends.
 Done writeRequestedFile(const Request& request, const std::optional<BookletFile>& list,
                         PdfPages pdfPages, std::ostream& out, std::ostream& err) {
@@ -180,8 +181,11 @@ Done writeRequestedFile(const Request& request, const std::optional<BookletFile>
       appendWarningLine(warnings, dismissals[i], {list->name, list->entries[i].line});
     }
   } else {
-    dismissals.push_back(compose({request.from, request.service, request.evening}, request.temple));
-    appendWarningLine(warnings, dismissals.back(), {});
+    // Every date of the range, as a booklet of them would list it.
+    for (Date date = request.from; date <= request.to; date += days{1}) {
+      dismissals.push_back(compose({date, request.service, request.evening}, request.temple));
+      appendWarningLine(warnings, dismissals.back(), {});
+    }
   }
   err << warnings;
   const std::string& file = !request.textFile.empty()  ? request.textFile
