@@ -1,8 +1,11 @@
 #include "cli/cli.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <thread>
 
 #include "cli/command_line.h"
 #include "cli/saved_temple_choice.h"
@@ -50,7 +53,7 @@ void appendJsonLine(std::string& out, const Dismissal& dismissal, bool explain,
 void appendText(std::string& out, const Dismissal& dismissal, bool first, bool explain,
                 std::string_view templeLine) {
   if (!first) out += '\n';
-  appendTextLayout(out, dismissal, englishLongDate, "\n");
+  appendTextLayout(out, dismissal, appendEnglishLongDate, "\n");
   out += '\n';
   if (explain) {
     out += '\n';
@@ -86,50 +89,113 @@ void appendWarningLine(std::string& out, const Dismissal& dismissal, const ListL
   out += '\n';
 }
 
+// How each dismissal is printed: as text or as a JSON line, with or without
+// its explanation.
+struct PrintedForm {
+  explicit PrintedForm(const Request& request)
+      : json(request.json),
+        explain(request.explain),
+        templeLine(templeExplanationLine(request.temple, request.templeOrigin)),
+        templeObject(templeJson(request.temple, request.templeOrigin).dump()) {}
+  bool json;
+  bool explain;
+  std::string templeLine;
+  std::string templeObject;  // the "temple" object of --explain --json
+};
+
+// Printed dismissals, for standard output, and their warnings, for standard
+// error (in JSON the lines hold them).
+struct Printed {
+  std::string out;
+  std::string warnings;
+
+  void add(const Dismissal& dismissal, const ListLine& listed, const PrintedForm& form,
+           bool first) {
+    if (form.json) {
+      appendJsonLine(out, dismissal, form.explain, form.templeObject);
+    } else {
+      appendText(out, dismissal, first, form.explain, form.templeLine);
+      appendWarningLine(warnings, dismissal, listed);
+    }
+  }
+  // Written to the standard streams, and emptied.
+  void writeTo(std::ostream& stream, std::ostream& err) {
+    stream.write(out.data(), static_cast<std::streamsize>(out.size()));
+    out.clear();
+    err.write(warnings.data(), static_cast<std::streamsize>(warnings.size()));
+    warnings.clear();
+  }
+};
+
 // Writes the dismissals to the standard streams as they are composed, a block
-// of output at a time; the warnings go to standard error, except in JSON,
-// whose lines hold them.
+// of output at a time.
 class StreamWriter {
  public:
-  StreamWriter(std::ostream& stream, std::ostream& err, const Request& request)
-      : stream_(stream),
-        err_(err),
-        request_(request),
-        templeLine_(templeExplanationLine(request.temple, request.templeOrigin)),
-        templeJson_(templeJson(request.temple, request.templeOrigin).dump()) {
-    buffer_.reserve(kFlushAt + (1 << 16));
+  StreamWriter(std::ostream& stream, std::ostream& err, const PrintedForm& form)
+      : stream_(stream), err_(err), form_(form) {
+    printed_.out.reserve(kFlushAt + (1 << 16));
   }
-  ~StreamWriter() { flush(); }
+  ~StreamWriter() { printed_.writeTo(stream_, err_); }
   StreamWriter(const StreamWriter&) = delete;
   StreamWriter& operator=(const StreamWriter&) = delete;
 
   void write(const Dismissal& dismissal, const ListLine& listed) {
-    if (request_.json) {
-      appendJsonLine(buffer_, dismissal, request_.explain, templeJson_);
-    } else {
-      appendText(buffer_, dismissal, first_, request_.explain, templeLine_);
-      appendWarningLine(warnings_, dismissal, listed);
-    }
+    printed_.add(dismissal, listed, form_, first_);
     first_ = false;
-    if (buffer_.size() + warnings_.size() >= kFlushAt) flush();
-  }
-  void flush() {
-    stream_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    buffer_.clear();
-    err_.write(warnings_.data(), static_cast<std::streamsize>(warnings_.size()));
-    warnings_.clear();
+    if (printed_.out.size() + printed_.warnings.size() >= kFlushAt) {
+      printed_.writeTo(stream_, err_);
+    }
   }
 
  private:
   std::ostream& stream_;
   std::ostream& err_;
-  const Request& request_;
-  const std::string templeLine_;
-  const std::string templeJson_;  // the "temple" object of --explain --json
-  std::string buffer_;
-  std::string warnings_;
+  const PrintedForm& form_;
+  Printed printed_;
   bool first_ = true;
 };
+
+// A range is composed and printed a block of dates at a time, a block's
+// output gathered in a buffer that holds it whole; a range of more than one
+// block on two threads, which take turns at the blocks.
+constexpr int kBlockDays = 1024;
+constexpr std::size_t kBlockBuffer = 2 << 20;
+
+// The dates of the range in its block number `index`.
+void printBlock(const Request& request, const PrintedForm& form, std::int64_t index,
+                Printed& printed) {
+  const Date first = request.from + days{index * kBlockDays};
+  const Date last = std::min(first + days{kBlockDays - 1}, request.to);
+  const ComposeWith with{.explanation = request.explain};
+  thread_local Dismissal dismissal;  // its storage serves every block of the thread
+  for (Date date = first; date <= last; date += days{1}) {
+    compose({date, request.service, request.evening}, request.temple, dismissal, with);
+    printed.add(dismissal, {}, form, date == request.from);
+  }
+}
+
+// Every date of the range, in order, until standard output fails.
+void printRange(const Request& request, const PrintedForm& form, std::ostream& out,
+                std::ostream& err) {
+  const std::int64_t blocks = (request.to - request.from).count() / kBlockDays + 1;
+  Printed mine;
+  Printed theirs;
+  mine.out.reserve(kBlockBuffer);
+  if (blocks > 1) theirs.out.reserve(kBlockBuffer);
+  for (std::int64_t index = 0; index < blocks; index += 2) {
+    std::thread other;
+    if (index + 1 < blocks) {
+      other = std::thread{[&, index] { printBlock(request, form, index + 1, theirs); }};
+    }
+    printBlock(request, form, index, mine);
+    mine.writeTo(out, err);
+    if (other.joinable()) {
+      other.join();
+      theirs.writeTo(out, err);
+    }
+    if (!out) return;  // standard output failed, or its reader has gone
+  }
+}
 
 // The booklet's list, read whole before anything is composed.
 struct BookletFile {
@@ -206,21 +272,13 @@ Done writeRequestedFile(const Request& request, const std::optional<BookletFile>
 // composed, until standard output fails.
 void printRequested(const Request& request, const std::optional<BookletFile>& list,
                     std::ostream& out, std::ostream& err) {
-  StreamWriter writer{out, err, request};
-  const ComposeWith with{.explanation = request.explain};
+  const PrintedForm form{request};
+  if (!list) return printRange(request, form, out, err);
+  StreamWriter writer{out, err, form};
   Dismissal dismissal;
-  if (list) {
-    for (const ListedEntry& listed : list->entries) {
-      const ServiceRequest& entry = listed.entry;
-      compose(entry, request.temple, dismissal, with);
-      writer.write(dismissal, {list->name, listed.line});
-      if (!out) return;  // standard output failed, or its reader has gone
-    }
-    return;
-  }
-  for (Date date = request.from; date <= request.to; date += days{1}) {
-    compose({date, request.service, request.evening}, request.temple, dismissal, with);
-    writer.write(dismissal, {});
+  for (const ListedEntry& listed : list->entries) {
+    compose(listed.entry, request.temple, dismissal);
+    writer.write(dismissal, {list->name, listed.line});
     if (!out) return;
   }
 }

@@ -5,6 +5,16 @@
 namespace corvane {
 
 void appendWithLineBreaks(std::string& out, std::string_view text, std::string_view lineBreak) {
+  if (lineBreak == "\n") {
+    // A line feed stays as it is: only a carriage return before one goes.
+    for (std::size_t stop; (stop = text.find("\r\n")) != std::string_view::npos;) {
+      out.append(text.substr(0, stop));
+      out.push_back('\n');
+      text.remove_prefix(stop + 2);
+    }
+    out.append(text);
+    return;
+  }
   while (!text.empty()) {
     // Two searches for one character each: far quicker than a search for either.
     const std::size_t stop = std::min(text.find('\n'), text.find('\r'));
