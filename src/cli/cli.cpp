@@ -5,9 +5,9 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
-#include <thread>
 
 #include "cli/command_line.h"
+#include "cli/in_order_blocks.h"
 #include "cli/saved_temple_choice.h"
 #include "cli/temple_explanation.h"
 #include "composer/compose.h"
@@ -155,15 +155,16 @@ class StreamWriter {
   bool first_ = true;
 };
 
-// A range is composed and printed a block of dates at a time, a block's
-// output gathered in a buffer that holds it whole; a range of more than one
-// block on two threads, which take turns at the blocks.
+// A range is composed and printed a block of dates at a time, on two
+// threads (cli/in_order_blocks.h), each block gathered in a buffer that holds
+// it whole.
 constexpr int kBlockDays = 1024;
 constexpr std::size_t kBlockBuffer = 2 << 20;
 
 // The dates of the range in its block number `index`.
 void printBlock(const Request& request, const PrintedForm& form, std::int64_t index,
                 Printed& printed) {
+  if (printed.out.capacity() < kBlockBuffer) printed.out.reserve(kBlockBuffer);
   const Date first = request.from + days{index * kBlockDays};
   const Date last = std::min(first + days{kBlockDays - 1}, request.to);
   const ComposeWith with{.explanation = request.explain};
@@ -178,23 +179,13 @@ void printBlock(const Request& request, const PrintedForm& form, std::int64_t in
 void printRange(const Request& request, const PrintedForm& form, std::ostream& out,
                 std::ostream& err) {
   const std::int64_t blocks = (request.to - request.from).count() / kBlockDays + 1;
-  Printed mine;
-  Printed theirs;
-  mine.out.reserve(kBlockBuffer);
-  if (blocks > 1) theirs.out.reserve(kBlockBuffer);
-  for (std::int64_t index = 0; index < blocks; index += 2) {
-    std::thread other;
-    if (index + 1 < blocks) {
-      other = std::thread{[&, index] { printBlock(request, form, index + 1, theirs); }};
-    }
-    printBlock(request, form, index, mine);
-    mine.writeTo(out, err);
-    if (other.joinable()) {
-      other.join();
-      theirs.writeTo(out, err);
-    }
-    if (!out) return;  // standard output failed, or its reader has gone
-  }
+  produceInOrder<Printed>(
+      blocks,
+      [&](std::int64_t index, Printed& printed) { printBlock(request, form, index, printed); },
+      [&](Printed& printed) {
+        printed.writeTo(out, err);
+        return static_cast<bool>(out);  // false: standard output failed, or its reader has gone
+      });
 }
 
 // The booklet's list, read whole before anything is composed.
