@@ -160,13 +160,15 @@ class StreamWriter {
 // it whole.
 constexpr int kBlockDays = 1024;
 constexpr std::size_t kBlockBuffer = 2 << 20;
+constexpr std::size_t kBytesADismissal = kBlockBuffer / kBlockDays;  // more than most need
 
 // The dates of the range in its block number `index`.
 void printBlock(const Request& request, const PrintedForm& form, std::int64_t index,
                 Printed& printed) {
-  if (printed.out.capacity() < kBlockBuffer) printed.out.reserve(kBlockBuffer);
   const Date first = request.from + days{index * kBlockDays};
   const Date last = std::min(first + days{kBlockDays - 1}, request.to);
+  const auto dates = static_cast<std::size_t>((last - first).count()) + 1;
+  printed.out.reserve(std::min(kBlockBuffer, dates * kBytesADismissal));
   const ComposeWith with{.explanation = request.explain};
   thread_local Dismissal dismissal;  // its storage serves every block of the thread
   for (Date date = first; date <= last; date += days{1}) {

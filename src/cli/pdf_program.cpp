@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "cli/command_line.h"
 #include "platform/data_folder.h"
@@ -19,6 +20,11 @@ std::vector<fs::path> pdfProgramPlaces(const fs::path& programFolder) {
 }
 
 std::optional<int> runPdfProgramIfAsked(int argc, const char* const* argv, std::ostream& err) {
+  // Most calls name no --pdf, and are not read twice.
+  const bool namesPdf = std::any_of(argv + 1, argv + argc, [](std::string_view argument) {
+    return argument == "--pdf" || argument.starts_with("--pdf=");
+  });
+  if (!namesPdf) return std::nullopt;
   const Result<CommandLine> read = readCommandLine(argc, argv);
   if (!read) return std::nullopt;  // bad input, which runCli says
   const Request* request = std::get_if<Request>(&*read);
