@@ -184,14 +184,21 @@ constexpr FeastRule kPentecostRules[] = {
 }  // namespace
 
 void applyFeastsOfTheLord(DismissalState& state) {
-  applyFeastRules(kNativityRules, state);
-  applyFeastRules(kCircumcisionRules, state);
-  applyFeastRules(kTheophanyRules, state);
-  applyFeastRules(kMeetingRules, state);
-  applyFeastRules(kHolyWeekRules, state);
-  applyFeastRules(kPaschalSeasonRules, state);
-  applyFeastRules(kAscensionRules, state);
-  applyFeastRules(kPentecostRules, state);
+  // Each table is read in its season alone, the days on which any of its
+  // rules may apply (a rule added to a table must fall within it): most days
+  // of a long run of dates so pass over most tables.
+  const int month = state.churchDate.month;
+  if (month == 12) applyFeastRules(kNativityRules, state);
+  if (month == 1) {
+    applyFeastRules(kCircumcisionRules, state);
+    applyFeastRules(kTheophanyRules, state);
+  }
+  if (month == 2) applyFeastRules(kMeetingRules, state);  // the feast, moved or not, and its days
+  const int fromPascha = daysFrom(state.movable.pascha, state);
+  if (fromPascha >= -8 && fromPascha <= -1) applyFeastRules(kHolyWeekRules, state);
+  if (fromPascha >= -1 && fromPascha <= 38) applyFeastRules(kPaschalSeasonRules, state);
+  if (fromPascha >= 38 && fromPascha <= 47) applyFeastRules(kAscensionRules, state);
+  if (fromPascha >= 49 && fromPascha <= 56) applyFeastRules(kPentecostRules, state);
 }
 
 }  // namespace corvane

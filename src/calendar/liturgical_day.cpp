@@ -1,4 +1,5 @@
 #include <chrono>
+#include <optional>
 
 #include "calendar/calendar_phases.h"
 #include "calendar/clause_texts.h"
@@ -31,7 +32,18 @@ void openLiturgicalDay(DismissalState& state) {
 }
 
 void reckonMovableDates(DismissalState& state) {
-  state.movable = movableDatesOf(state.churchDate.year, state.calendar);
+  // A run of dates stays in one year for hundreds of compositions.
+  struct Reckoned {
+    int year;
+    TempleCalendar calendar;
+    MovableDates dates;
+  };
+  thread_local std::optional<Reckoned> last;
+  if (!last || last->year != state.churchDate.year || last->calendar != state.calendar) {
+    last = Reckoned{state.churchDate.year, state.calendar,
+                    movableDatesOf(state.churchDate.year, state.calendar)};
+  }
+  state.movable = last->dates;
 }
 
 }  // namespace corvane

@@ -1,22 +1,24 @@
 #include "cli/cli.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
 #include "cli/command_line.h"
+#include "cli/in_order_blocks.h"
 #include "cli/saved_temple_choice.h"
 #include "cli/temple_explanation.h"
 #include "composer/compose.h"
 #include "interchange/dismissal_json.h"
 #include "interchange/explanation.h"
 #include "interchange/json_text.h"
-#include "output_files/text_file.h"
 #include "output/text_layout.h"
+#include "output_files/text_file.h"
 #include "output_files/word_document.h"
 #include "platform/atomic_file.h"
 #include "platform/data_folder.h"
-#include "print/pdf_file.h"
 #include "saved_temple/saved_commemorations.h"
 #include "state/english_date.h"
 #include "state/picked_date.h"
@@ -52,7 +54,7 @@ void appendJsonLine(std::string& out, const Dismissal& dismissal, bool explain,
 void appendText(std::string& out, const Dismissal& dismissal, bool first, bool explain,
                 std::string_view templeLine) {
   if (!first) out += '\n';
-  appendTextLayout(out, dismissal, englishLongDate, "\n");
+  appendTextLayout(out, dismissal, appendEnglishLongDate, "\n");
   out += '\n';
   if (explain) {
     out += '\n';
@@ -88,50 +90,106 @@ void appendWarningLine(std::string& out, const Dismissal& dismissal, const ListL
   out += '\n';
 }
 
+// How each dismissal is printed: as text or as a JSON line, with or without
+// its explanation.
+struct PrintedForm {
+  explicit PrintedForm(const Request& request)
+      : json(request.json),
+        explain(request.explain),
+        templeLine(templeExplanationLine(request.temple, request.templeOrigin)),
+        templeObject(templeJson(request.temple, request.templeOrigin).dump()) {}
+  bool json;
+  bool explain;
+  std::string templeLine;
+  std::string templeObject;  // the "temple" object of --explain --json
+};
+
+// Printed dismissals, for standard output, and their warnings, for standard
+// error (in JSON the lines hold them).
+struct Printed {
+  std::string out;
+  std::string warnings;
+
+  void add(const Dismissal& dismissal, const ListLine& listed, const PrintedForm& form,
+           bool first) {
+    if (form.json) {
+      appendJsonLine(out, dismissal, form.explain, form.templeObject);
+    } else {
+      appendText(out, dismissal, first, form.explain, form.templeLine);
+      appendWarningLine(warnings, dismissal, listed);
+    }
+  }
+  // Written to the standard streams, and emptied.
+  void writeTo(std::ostream& stream, std::ostream& err) {
+    stream.write(out.data(), static_cast<std::streamsize>(out.size()));
+    out.clear();
+    err.write(warnings.data(), static_cast<std::streamsize>(warnings.size()));
+    warnings.clear();
+  }
+};
+
 // Writes the dismissals to the standard streams as they are composed, a block
-// of output at a time; the warnings go to standard error, except in JSON,
-// whose lines hold them.
+// of output at a time.
 class StreamWriter {
  public:
-  StreamWriter(std::ostream& stream, std::ostream& err, const Request& request)
-      : stream_(stream),
-        err_(err),
-        request_(request),
-        templeLine_(templeExplanationLine(request.temple, request.templeOrigin)),
-        templeJson_(templeJson(request.temple, request.templeOrigin).dump()) {
-    buffer_.reserve(kFlushAt + (1 << 16));
+  StreamWriter(std::ostream& stream, std::ostream& err, const PrintedForm& form)
+      : stream_(stream), err_(err), form_(form) {
+    printed_.out.reserve(kFlushAt + (1 << 16));
   }
-  ~StreamWriter() { flush(); }
+  ~StreamWriter() { printed_.writeTo(stream_, err_); }
   StreamWriter(const StreamWriter&) = delete;
   StreamWriter& operator=(const StreamWriter&) = delete;
 
   void write(const Dismissal& dismissal, const ListLine& listed) {
-    if (request_.json) {
-      appendJsonLine(buffer_, dismissal, request_.explain, templeJson_);
-    } else {
-      appendText(buffer_, dismissal, first_, request_.explain, templeLine_);
-      appendWarningLine(warnings_, dismissal, listed);
-    }
+    printed_.add(dismissal, listed, form_, first_);
     first_ = false;
-    if (buffer_.size() + warnings_.size() >= kFlushAt) flush();
-  }
-  void flush() {
-    stream_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    buffer_.clear();
-    err_.write(warnings_.data(), static_cast<std::streamsize>(warnings_.size()));
-    warnings_.clear();
+    if (printed_.out.size() + printed_.warnings.size() >= kFlushAt) {
+      printed_.writeTo(stream_, err_);
+    }
   }
 
  private:
   std::ostream& stream_;
   std::ostream& err_;
-  const Request& request_;
-  const std::string templeLine_;
-  const std::string templeJson_;  // the "temple" object of --explain --json
-  std::string buffer_;
-  std::string warnings_;
+  const PrintedForm& form_;
+  Printed printed_;
   bool first_ = true;
 };
+
+// A range is composed and printed a block of dates at a time, on two
+// threads (cli/in_order_blocks.h), each block gathered in a buffer that holds
+// it whole.
+constexpr int kBlockDays = 1024;
+constexpr std::size_t kBlockBuffer = 2 << 20;
+constexpr std::size_t kBytesADismissal = kBlockBuffer / kBlockDays;  // more than most need
+
+// The dates of the range in its block number `index`.
+void printBlock(const Request& request, const PrintedForm& form, std::int64_t index,
+                Printed& printed) {
+  const Date first = request.from + days{index * kBlockDays};
+  const Date last = std::min(first + days{kBlockDays - 1}, request.to);
+  const auto dates = static_cast<std::size_t>((last - first).count()) + 1;
+  printed.out.reserve(std::min(kBlockBuffer, dates * kBytesADismissal));
+  const ComposeWith with{.explanation = request.explain};
+  thread_local Dismissal dismissal;  // its storage serves every block of the thread
+  for (Date date = first; date <= last; date += days{1}) {
+    compose({date, request.service, request.evening}, request.temple, dismissal, with);
+    printed.add(dismissal, {}, form, date == request.from);
+  }
+}
+
+// Every date of the range, in order, until standard output fails.
+void printRange(const Request& request, const PrintedForm& form, std::ostream& out,
+                std::ostream& err) {
+  const std::int64_t blocks = (request.to - request.from).count() / kBlockDays + 1;
+  produceInOrder<Printed>(
+      blocks,
+      [&](std::int64_t index, Printed& printed) { printBlock(request, form, index, printed); },
+      [&](Printed& printed) {
+        printed.writeTo(out, err);
+        return static_cast<bool>(out);  // false: standard output failed, or its reader has gone
+      });
+}
 
 // The booklet's list, read whole before anything is composed.
 struct BookletFile {
@@ -157,18 +215,22 @@ Result<BookletFile> readBooklet(const std::string& file, std::istream& in) {
 
 // The bytes of the file asked for: the text file, the document or its pages
 // as a PDF, exactly as the windows write them, with the English long date.
-// Only the PDF starts Qt.
 Result<std::string> requestedFileBytes(const Request& request,
-                                       const std::vector<Dismissal>& dismissals) {
+                                       const std::vector<Dismissal>& dismissals,
+                                       PdfPages pdfPages) {
   if (!request.textFile.empty()) return textFileBytes(dismissals, englishLongDate);
-  if (!request.pdfFile.empty()) return pdfFileBytes(dismissals, englishLongDate, request.paper);
+  if (!request.pdfFile.empty()) {
+    if (pdfPages == nullptr) return Failure{"this program draws no PDF pages"};
+    return pdfPages(dismissals, englishLongDate, request.paper);
+  }
   return wordDocumentBytes(dismissals, englishLongDate, request.paper);
 }
 
-// Writes the file asked for, or standard output for "-"; the warnings are
+// Writes the file asked for, or standard output for "-": of one date, of a
+// range as a booklet of its dates, or of a booklet's list; the warnings are
 // said first. A failure on standard output is said as the program ends.
 Done writeRequestedFile(const Request& request, const std::optional<BookletFile>& list,
-                        std::ostream& out, std::ostream& err) {
+                        PdfPages pdfPages, std::ostream& out, std::ostream& err) {
   std::vector<Dismissal> dismissals;
   std::string warnings;
   if (list) {
@@ -179,15 +241,18 @@ Done writeRequestedFile(const Request& request, const std::optional<BookletFile>
       appendWarningLine(warnings, dismissals[i], {list->name, list->entries[i].line});
     }
   } else {
-    dismissals.push_back(compose({request.from, request.service, request.evening}, request.temple));
-    appendWarningLine(warnings, dismissals.back(), {});
+    // Every date of the range, as a booklet of them would list it.
+    for (Date date = request.from; date <= request.to; date += days{1}) {
+      dismissals.push_back(compose({date, request.service, request.evening}, request.temple));
+      appendWarningLine(warnings, dismissals.back(), {});
+    }
   }
   err << warnings;
   const std::string& file = !request.textFile.empty()  ? request.textFile
                             : !request.pdfFile.empty() ? request.pdfFile
                                                        : request.documentFile;
   const bool standardOutput = file == kStandardOutputName;
-  const Result<std::string> bytes = requestedFileBytes(request, dismissals);
+  const Result<std::string> bytes = requestedFileBytes(request, dismissals, pdfPages);
   if (!bytes) {
     return Failure{"Cannot write " + (standardOutput ? "standard output" : file) + ": " +
                    bytes.error()};
@@ -201,21 +266,13 @@ Done writeRequestedFile(const Request& request, const std::optional<BookletFile>
 // composed, until standard output fails.
 void printRequested(const Request& request, const std::optional<BookletFile>& list,
                     std::ostream& out, std::ostream& err) {
-  StreamWriter writer{out, err, request};
-  const ComposeWith with{.explanation = request.explain};
+  const PrintedForm form{request};
+  if (!list) return printRange(request, form, out, err);
+  StreamWriter writer{out, err, form};
   Dismissal dismissal;
-  if (list) {
-    for (const ListedEntry& listed : list->entries) {
-      const ServiceRequest& entry = listed.entry;
-      compose(entry, request.temple, dismissal, with);
-      writer.write(dismissal, {list->name, listed.line});
-      if (!out) return;  // standard output failed, or its reader has gone
-    }
-    return;
-  }
-  for (Date date = request.from; date <= request.to; date += days{1}) {
-    compose({date, request.service, request.evening}, request.temple, dismissal, with);
-    writer.write(dismissal, {});
+  for (const ListedEntry& listed : list->entries) {
+    compose(listed.entry, request.temple, dismissal);
+    writer.write(dismissal, {list->name, listed.line});
     if (!out) return;
   }
 }
@@ -253,7 +310,7 @@ int badInput(std::string_view message, std::ostream& err) {
 }  // namespace
 
 int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& err, PdfPages pdfPages) {
   Result<CommandLine> read = readCommandLine(argc, argv);
   if (!read) return badInput(read.error(), err);
   if (const HelpOrVersion* asked = std::get_if<HelpOrVersion>(&*read)) {
@@ -277,7 +334,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     return badInput(completed.error(), err);
   }
   if (!request.textFile.empty() || !request.documentFile.empty() || !request.pdfFile.empty()) {
-    if (const Done written = writeRequestedFile(request, list, out, err); !written) {
+    if (const Done written = writeRequestedFile(request, list, pdfPages, out, err); !written) {
       err << "corvane-cli: " << written.error() << '\n';
       return kCannotWrite;
     }
@@ -290,9 +347,10 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
   return 0;
 }
 
-int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+           PdfPages pdfPages) {
   std::istringstream nothing;
-  return runCli(argc, argv, nothing, out, err);
+  return runCli(argc, argv, nothing, out, err, pdfPages);
 }
 
 }  // namespace corvane

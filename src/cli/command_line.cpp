@@ -16,7 +16,9 @@ const char* const kHelpText =
     "  --service SERVICE    the service, one of the SERVICES below\n"
     "  --date YYYY-MM-DD    the date on which the service is served; an evening\n"
     "                       service belongs to the next liturgical day\n"
-    "  --to YYYY-MM-DD      compose every date from --date to this one\n"
+    "  --to YYYY-MM-DD      compose every date from --date to this one; --txt,\n"
+    "                       --docx and --pdf write them as a booklet, one a page\n"
+    "                       (5000 at most)\n"
     "  --evening            an Evening Divine Liturgy (chrysostom or basil)\n"
     "  --booklet FILE       compose every service of the list in FILE (- reads\n"
     "                       standard input), instead of --service, --date, --to,\n"
@@ -154,6 +156,7 @@ Done checkTemple(const Arguments& arguments, const NamedRequest& named, Request&
   request.temple = std::move(*temple);
   request.templeNamed = {.calendar = named.calendar.has_value(),
                          .patron = named.patron || named.patronText};
+  request.templeOrigin = namedOrigin(request.templeNamed);
   request.useSavedTemple = !arguments.noSavedTemple;
   return {};
 }
@@ -180,12 +183,19 @@ Done checkOutput(const Arguments& arguments, const CLI::App& app, Request& reque
   for (const auto& [option, file] : files) {
     if (app.count(option) == 0) continue;
     if (file->empty()) return Failure{std::string{option} + ": give a FILE to write"};
-    if (range) return Failure{std::string{option} + ": writes a single date; leave out --to"};
     if (request.json) return Failure{std::string{option} + ": writes a file; leave out --json"};
     if (fileOption != nullptr) {
       return Failure{std::string{fileOption} + " and " + option + ": give one of them, not both"};
     }
     fileOption = option;
+  }
+  // A range is written as a booklet of its dates, one a page.
+  const auto dates = static_cast<std::size_t>((request.to - request.from).count()) + 1;
+  if (fileOption != nullptr && dates > kMostBookletEntries) {
+    return Failure{std::string{fileOption} + ": a file holds at most " +
+                   std::to_string(kMostBookletEntries) + " dismissals, and --date " +
+                   arguments.from + " --to " + arguments.to + " gives " + std::to_string(dates) +
+                   "; give a shorter range"};
   }
   request.textFile = arguments.textFile;
   request.documentFile = arguments.documentFile;

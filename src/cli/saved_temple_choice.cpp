@@ -5,9 +5,19 @@
 
 namespace corvane {
 
+TempleOrigin namedOrigin(const TempleNamed& named) {
+  const auto source = [](bool given) {
+    return given ? TempleSource::commandLine : TempleSource::defaults;
+  };
+  TempleOrigin origin;
+  origin.calendar = source(named.calendar);
+  origin.patron = source(named.patron);
+  return origin;
+}
+
 SavedTempleUse completeWithSavedTemple(TempleSettings& temple, const TempleNamed& named,
                                        const SavedTemple& saved) {
-  SavedTempleUse use;
+  SavedTempleUse use{.origin = namedOrigin(named), .problems = {}};
   if (named.calendar && named.patron) return use;
   const Result<std::optional<TempleChoices>> choices = saved.readChoices();
   if (!choices) {
@@ -22,17 +32,20 @@ SavedTempleUse completeWithSavedTemple(TempleSettings& temple, const TempleNamed
     use.origin.calendar = TempleSource::window;
   }
   if (named.patron) return use;
-  use.origin.patron = TempleSource::window;
   if (chosen.patron != Patron::typed) {
     choosePatron(temple, chosen.patron);
+    use.origin.patron = TempleSource::window;
     return use;
   }
   // "NONE OF THE ABOVE" without a phrase names no patron, as the window's
-  // empty box does.
+  // empty box does; a phrase that cannot be read leaves the default.
   const Result<std::optional<std::string>> phrase = saved.readPhrase();
   if (!phrase) {
     use.problems.push_back(phrase.error());
-  } else if (phrase->has_value()) {
+    return use;
+  }
+  use.origin.patron = TempleSource::window;
+  if (phrase->has_value()) {
     std::string cleaned = cleanTypedPhrase(**phrase);
     if (!cleaned.empty()) choosePatron(temple, Patron::typed, std::move(cleaned));
   }

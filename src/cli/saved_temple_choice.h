@@ -11,24 +11,28 @@
 
 namespace corvane {
 
-// Where a part of the temple of a run came from: the command line, with its
-// defaults, or the temple the window saved.
-enum class TempleSource { commandLine, window };
-
-struct TempleOrigin {
-  TempleSource calendar = TempleSource::commandLine;
-  TempleSource patron = TempleSource::commandLine;
-  // The file of the parish's own commemorations, as the command line named
-  // it or the window saved it; empty when none was used.
-  std::string commemorationsFile;
-  TempleSource commemorations = TempleSource::commandLine;
-};
+// Where a part of the temple of a run came from: the command line, the
+// temple the window saved, or neither (no patron, the new calendar).
+enum class TempleSource { defaults, commandLine, window };
 
 // The parts of the temple that the command line named itself.
 struct TempleNamed {
   bool calendar = false;  // --calendar
   bool patron = false;    // --patron or --patron-text
 };
+
+struct TempleOrigin {
+  TempleSource calendar = TempleSource::defaults;
+  TempleSource patron = TempleSource::defaults;
+  // The file of the parish's own commemorations, as the command line named
+  // it or the window saved it; empty when none was used.
+  std::string commemorationsFile;
+  TempleSource commemorations = TempleSource::defaults;
+};
+
+// The origin before any saved temple is read: what the command line named,
+// and the defaults.
+TempleOrigin namedOrigin(const TempleNamed& named);
 
 // What the saved temple gave, and the files that could not be read, each
 // said in the window's words ("Cannot read the temple's settings in …").
@@ -41,7 +45,8 @@ struct SavedTempleUse {
 // window reads it at its next start: the saved calendar, and the saved
 // patron (a typed one with its phrase, cleaned as the window cleans it). A
 // file that cannot be read leaves the defaults in place, is named among the
-// problems, and is never written. Nothing is read that is not needed.
+// problems, and is never written; the origin says what the file gave.
+// Nothing is read that is not needed.
 [[nodiscard]] SavedTempleUse completeWithSavedTemple(TempleSettings& temple,
                                                      const TempleNamed& named,
                                                      const SavedTemple& saved);

@@ -1,5 +1,6 @@
 #include "cli/temple_explanation.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -28,13 +29,27 @@ constexpr std::array<std::pair<Patron, std::string_view>, 14> kPatronTitles = {{
     {Patron::nicholas, "St. Nicholas"},
 }};
 
-std::string_view sourceWords(TempleSource source) {
-  return source == TempleSource::window ? "(saved by the window)" : "(from the command line)";
+// How the line and the JSON name each source, in the order in which the
+// JSON joins two ("window and command line").
+struct SourceNames {
+  TempleSource source;
+  std::string_view words;
+  std::string_view json;
+};
+constexpr std::array<SourceNames, 3> kSourceNames = {{
+    {TempleSource::window, "(saved by the window)", "window"},
+    {TempleSource::commandLine, "(from the command line)", "command line"},
+    {TempleSource::defaults, "(the defaults)", "defaults"},
+}};
+
+const SourceNames& namesOf(TempleSource source) {
+  return *std::find_if(kSourceNames.begin(), kSourceNames.end(),
+                       [source](const SourceNames& names) { return names.source == source; });
 }
 
 // A typed phrase in quotes; it is one line, as every typed phrase is kept.
-std::string patronWords(const TempleSettings& temple) {
-  if (!temple.patron) return "no patron named";
+std::string patronWords(const TempleSettings& temple, TempleSource source) {
+  if (!temple.patron) return source == TempleSource::defaults ? "no patron" : "no patron named";
   if (*temple.patron != Patron::typed) return std::string{nameIn(kPatronTitles, *temple.patron)};
   std::string quoted = "\"";
   quoted += temple.patronText;
@@ -45,20 +60,20 @@ std::string patronWords(const TempleSettings& temple) {
 }  // namespace
 
 std::string templeExplanationLine(const TempleSettings& temple, const TempleOrigin& origin) {
-  std::string line = "Temple: " + patronWords(temple);
+  std::string line = "Temple: " + patronWords(temple, origin.patron);
   if (origin.patron != origin.calendar) {
     line += ' ';
-    line += sourceWords(origin.patron);
+    line += namesOf(origin.patron).words;
   }
   line += ", ";
   line += calendarName(temple.calendar);
   line += " calendar ";
-  line += sourceWords(origin.calendar);
+  line += namesOf(origin.calendar).words;
   if (temple.bishopPresent) line += "; a bishop present";
   line += "\n";
   if (!origin.commemorationsFile.empty()) {
     line += "Commemorations: " + origin.commemorationsFile + " ";
-    line += sourceWords(origin.commemorations);
+    line += namesOf(origin.commemorations).words;
     line += "\n";
   }
   return line;
@@ -75,16 +90,16 @@ nlohmann::ordered_json templeJson(const TempleSettings& temple, const TempleOrig
     json["patron"] = nullptr;
   }
   json["bishop"] = temple.bishopPresent;
-  const bool window = origin.calendar == TempleSource::window;
-  if (window == (origin.patron == TempleSource::window)) {
-    json["source"] = window ? "window" : "command line";
-  } else {
-    json["source"] = "window and command line";
+  std::string source;
+  for (const SourceNames& names : kSourceNames) {
+    if (names.source != origin.calendar && names.source != origin.patron) continue;
+    if (!source.empty()) source += " and ";
+    source += names.json;
   }
+  json["source"] = source;
   if (!origin.commemorationsFile.empty()) {
-    json["commemorations"] = {
-        {"file", origin.commemorationsFile},
-        {"source", origin.commemorations == TempleSource::window ? "window" : "command line"}};
+    json["commemorations"] = {{"file", origin.commemorationsFile},
+                              {"source", namesOf(origin.commemorations).json}};
   }
   return json;
 }

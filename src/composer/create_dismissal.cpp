@@ -1,6 +1,9 @@
 #include "composer/create_dismissal.h"
 
+#include <array>
 #include <chrono>
+#include <cstring>
+#include <string_view>
 
 #include "calendar/calendar_phases.h"
 #include "calendar/feast_rule.h"
@@ -35,13 +38,16 @@ void suppressSaints(DismissalState& state) {
 }
 
 void assemble(const DismissalState& state, std::string& sentence) {
-  sentence.clear();
   if (state.useWholeText) {
     sentence = state.text(Slot::wholeText);
     return;
   }
-  const auto append = [&sentence](std::initializer_list<std::string_view> pieces) {
-    for (std::string_view piece : pieces) sentence.append(piece);
+  // The pieces are gathered first and copied at once into a sentence of
+  // their joined size: it is assembled for every date of a long range.
+  std::array<std::string_view, 22> pieces;
+  std::size_t count = 0;
+  const auto append = [&](std::initializer_list<std::string_view> more) {
+    for (std::string_view piece : more) pieces[count++] = piece;
   };
   append({kMay, state.text(Slot::feastClause), state.text(Slot::risenClause), kChristOurTrueGod,
           state.text(Slot::theotokosClause), kSemicolon});
@@ -55,6 +61,15 @@ void assemble(const DismissalState& state, std::string& sentence) {
   }
   append({kAncestors, state.text(Slot::ancestorsClause), kSemicolon, state.text(Slot::saintsClause),
           kAllTheSaints});
+  std::size_t size = 0;
+  for (std::size_t i = 0; i < count; ++i) size += pieces[i].size();
+  sentence.resize(size);
+  char* at = sentence.data();
+  for (std::size_t i = 0; i < count; ++i) {
+    if (pieces[i].empty()) continue;
+    std::memcpy(at, pieces[i].data(), pieces[i].size());
+    at += pieces[i].size();
+  }
 }
 
 // From Pascha to the Wednesday before the Ascension, both included.

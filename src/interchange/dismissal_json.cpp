@@ -7,7 +7,7 @@ namespace corvane {
 
 void appendDismissalFields(std::string& out, const Dismissal& dismissal) {
   out += "\"date\":\"";
-  out += isoDate(dismissal.request.served);
+  appendIsoDateText(out, dismissal.request.served);
   out += "\",\"dayTitle\":";
   appendJsonString(out, dismissal.dayTitle);
   out += ",\"serviceHeading\":";

@@ -6,12 +6,28 @@ namespace corvane {
 
 namespace {
 
-void appendDateLine(std::string& out, const Dismissal& dismissal, const LongDateFormat& longDate) {
-  out.append(longDate(dismissal.request.served));
+void appendDayTitle(std::string& out, const Dismissal& dismissal) {
   if (!dismissal.dayTitle.empty()) {
     out.append(" - ");
     out.append(dismissal.dayTitle);
   }
+}
+
+void appendDateLine(std::string& out, const Dismissal& dismissal, const LongDateFormat& longDate) {
+  out.append(longDate(dismissal.request.served));
+  appendDayTitle(out, dismissal);
+}
+
+// The lines after the date line.
+void appendBelowDateLine(std::string& out, const Dismissal& dismissal, std::string_view lineBreak) {
+  out.append(lineBreak);
+  out.append(dismissal.serviceHeading);
+  out.append(lineBreak);
+  out.append(lineBreak);
+  appendWithLineBreaks(out, dismissal.dismissalText, lineBreak);
+  out.append(lineBreak);
+  out.append(lineBreak);
+  appendWithLineBreaks(out, dismissal.endingText, lineBreak);
 }
 
 }  // namespace
@@ -48,14 +64,14 @@ std::string textLayout(const Dismissal& dismissal, const LongDateFormat& longDat
 void appendTextLayout(std::string& out, const Dismissal& dismissal, const LongDateFormat& longDate,
                       std::string_view lineBreak) {
   appendDateLine(out, dismissal, longDate);
-  out.append(lineBreak);
-  out.append(dismissal.serviceHeading);
-  out.append(lineBreak);
-  out.append(lineBreak);
-  appendWithLineBreaks(out, dismissal.dismissalText, lineBreak);
-  out.append(lineBreak);
-  out.append(lineBreak);
-  appendWithLineBreaks(out, dismissal.endingText, lineBreak);
+  appendBelowDateLine(out, dismissal, lineBreak);
+}
+
+void appendTextLayout(std::string& out, const Dismissal& dismissal, AppendLongDate appendLongDate,
+                      std::string_view lineBreak) {
+  appendLongDate(out, dismissal.request.served);
+  appendDayTitle(out, dismissal);
+  appendBelowDateLine(out, dismissal, lineBreak);
 }
 
 }  // namespace corvane

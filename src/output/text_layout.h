@@ -29,5 +29,10 @@ std::string textLayout(const Dismissal& dismissal, const LongDateFormat& longDat
 // The same, appended to `out`, for writing many dismissals into one buffer.
 void appendTextLayout(std::string& out, const Dismissal& dismissal, const LongDateFormat& longDate,
                       std::string_view lineBreak);
+// The same again, the long date appended in place by `appendLongDate`
+// (state/english_date.h's appendEnglishLongDate): for long runs of dates.
+using AppendLongDate = void (*)(std::string& out, Date date);
+void appendTextLayout(std::string& out, const Dismissal& dismissal, AppendLongDate appendLongDate,
+                      std::string_view lineBreak);
 
 }  // namespace corvane

@@ -35,6 +35,11 @@ std::optional<std::string> startProgram(const std::vector<std::string>& argument
   return std::nullopt;
 }
 
+std::string runInstead(const std::filesystem::path& program, const char* const* argv) {
+  ::execv(program.c_str(), const_cast<char* const*>(argv));
+  return std::strerror(errno);
+}
+
 std::optional<std::string> findOnPath(const std::string& program) {
   const char* path = std::getenv("PATH");
   if (path == nullptr) return std::nullopt;

@@ -1,6 +1,8 @@
 #include "state/english_date.h"
 
 #include <array>
+#include <charconv>
+#include <iterator>
 #include <string_view>
 
 namespace corvane {
@@ -33,13 +35,18 @@ std::string englishLongDate(Date date) {
 
 void appendEnglishLongDate(std::string& out, Date date) {
   const year_month_day ymd{date};
+  // The figures written in place: this is written for every date of a long range.
+  char figures[24];
+  char* end = figures;
+  *end++ = ' ';
+  end = std::to_chars(end, std::end(figures), static_cast<unsigned>(ymd.day())).ptr;
+  *end++ = ',';
+  *end++ = ' ';
+  end = std::to_chars(end, std::end(figures), static_cast<int>(ymd.year())).ptr;
   out += kWeekdayNames[weekday{date}.c_encoding()];
   out += ", ";
   out += kMonthNames[static_cast<unsigned>(ymd.month()) - 1];
-  out += ' ';
-  out += std::to_string(static_cast<unsigned>(ymd.day()));
-  out += ", ";
-  out += std::to_string(static_cast<int>(ymd.year()));
+  out.append(figures, end);
 }
 
 std::string englishDayMonthYear(const ChurchDate& date) {

@@ -33,24 +33,43 @@ Result<Date> readPickedDate(std::string_view text) {
   return Date{date};
 }
 
-std::string isoDate(Date date) {
+namespace {
+
+// "YYYY-MM-DD" written by hand into ten bytes: it is written for every line of a long range.
+void writeIsoDate(char* text, const ChurchDate& date) {
+  int year = date.year;
+  for (int i = 3; i >= 0; --i, year /= 10) text[i] = static_cast<char>('0' + year % 10);
+  text[4] = '-';
+  text[5] = static_cast<char>('0' + date.month / 10);
+  text[6] = static_cast<char>('0' + date.month % 10);
+  text[7] = '-';
+  text[8] = static_cast<char>('0' + date.day / 10);
+  text[9] = static_cast<char>('0' + date.day % 10);
+}
+
+ChurchDate civilDateOf(Date date) {
   const year_month_day ymd{date};
-  return isoDate(ChurchDate{static_cast<int>(ymd.year()),
-                            static_cast<int>(static_cast<unsigned>(ymd.month())),
-                            static_cast<int>(static_cast<unsigned>(ymd.day()))});
+  return ChurchDate{static_cast<int>(ymd.year()),
+                    static_cast<int>(static_cast<unsigned>(ymd.month())),
+                    static_cast<int>(static_cast<unsigned>(ymd.day()))};
+}
+
+}  // namespace
+
+std::string isoDate(Date date) {
+  return isoDate(civilDateOf(date));
 }
 
 std::string isoDate(const ChurchDate& date) {
-  // By hand: it is written for every line of a long range.
-  std::string text = "0000-00-00";
-  int year = date.year;
-  for (int i = 3; i >= 0; --i, year /= 10)
-    text[static_cast<std::size_t>(i)] = static_cast<char>('0' + year % 10);
-  text[5] = static_cast<char>('0' + date.month / 10);
-  text[6] = static_cast<char>('0' + date.month % 10);
-  text[8] = static_cast<char>('0' + date.day / 10);
-  text[9] = static_cast<char>('0' + date.day % 10);
+  std::string text(10, '0');
+  writeIsoDate(text.data(), date);
   return text;
+}
+
+void appendIsoDateText(std::string& out, Date date) {
+  char text[10];
+  writeIsoDate(text, civilDateOf(date));
+  out.append(text, sizeof text);
 }
 
 }  // namespace corvane

@@ -17,5 +17,7 @@ namespace corvane {
 // "2022-10-08": a civil date, or a date of the temple's calendar.
 std::string isoDate(Date date);
 std::string isoDate(const ChurchDate& date);
+// The same, appended to `out`, for writing long ranges.
+void appendIsoDateText(std::string& out, Date date);
 
 }  // namespace corvane

@@ -1,5 +1,6 @@
 // corvane-cli --booklet: a list of services in one text, JSON or PDF (the
-// document: cli_test; a bad list: messages_test).
+// document: cli_test; a bad list: messages_test); --pdf in a process of its
+// own, drawn by corvane-pdf.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -57,29 +58,77 @@ TEST(CliBooklet, EveryBadLineIsSaid) {
   EXPECT_FALSE(std::filesystem::exists(docx));
 }
 
-// --pdf run as its own process with no display: the pages hold what the same
-// command prints, on the paper asked for.
+// --pdf run as its own process with no display, to a file and to standard
+// output: the pages hold what the same command prints, on the paper asked
+// for, and standard error stays empty (no note of Qt's about the unset
+// XDG_RUNTIME_DIR or the fonts).
 TEST(CliPdf, ABookletWithoutADisplay) {
   if (!testing::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
   testing::TemporaryFolder folder;
   const std::string list = (folder.path() / "week.txt").string();
   std::ofstream{list} << "2026-12-12 great-vespers\n2026-12-13 chrysostom\n";
   const std::string pdf = (folder.path() / "week.pdf").string();
-  // No display, and no platform chosen: corvane-cli chooses one itself.
-  const auto run = testing::commandOutput(
-      "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " CORVANE_CLI " --booklet " +
-      testing::shellQuoted(list) + " --pdf " + testing::shellQuoted(pdf) +
-      " --paper a4 && echo written");
-  ASSERT_EQ(run, "written\n");
-
-  const std::string pages = testing::pdfText(pdf);
+  const std::string errors = (folder.path() / "errors.txt").string();
   const std::string printed = testing::runWith({"--booklet", list}).out;
-  // The printed text has an empty line between two dismissals where the PDF
-  // starts a page; the headings come back in the capitals of their small caps.
-  EXPECT_EQ(testing::upper(testing::words(pages)), testing::upper(testing::words(printed)));
-  EXPECT_EQ(std::count(pages.begin(), pages.end(), '\f'), 2);
-  const std::string info = testing::pdfInfo(pdf);
-  EXPECT_EQ(testing::pdfInfoField(info, "Page size"), "842 x 595 pts (A4)") << info;
+  for (const std::string& written :
+       {testing::shellQuoted(pdf), "- > " + testing::shellQuoted(pdf)}) {
+    SCOPED_TRACE(written);
+    std::filesystem::remove(pdf);
+    // No display, and no platform chosen: corvane-cli chooses one itself.
+    const auto run = testing::commandOutput(
+        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR " CORVANE_CLI
+        " --booklet " +
+        testing::shellQuoted(list) + " --paper a4 --pdf " + written + " 2> " +
+        testing::shellQuoted(errors) + " && echo written");
+    ASSERT_EQ(run, "written\n");
+    EXPECT_EQ(readWholeFile(errors).value_or("<not read>"), "");
+
+    const std::string pages = testing::pdfText(pdf);
+    // The printed text has an empty line between two dismissals where the PDF
+    // starts a page; the headings come back in the capitals of their small caps.
+    EXPECT_EQ(testing::upper(testing::words(pages)), testing::upper(testing::words(printed)));
+    EXPECT_EQ(std::count(pages.begin(), pages.end(), '\f'), 2);
+    const std::string info = testing::pdfInfo(pdf);
+    EXPECT_EQ(testing::pdfInfoField(info, "Page size"), "842 x 595 pts (A4)") << info;
+  }
+}
+
+// Only --pdf loads Qt: corvane-cli links none of its libraries and hands
+// --pdf to corvane-pdf, found beside it or in the libexec folder of its
+// installation; without it, --pdf says so, with status 1, and writes nothing.
+TEST(CliPdf, OnlyCorvanePdfLoadsQt) {
+  const std::optional<std::string> libraries = testing::commandOutput("ldd " CORVANE_CLI);
+  ASSERT_TRUE(libraries);
+  EXPECT_NE(libraries->find("libstdc++"), std::string::npos) << *libraries;
+  EXPECT_EQ(libraries->find("libQt"), std::string::npos) << *libraries;
+
+  namespace fs = std::filesystem;
+  testing::TemporaryFolder folder;
+  const fs::path bin = folder.path() / "bin";
+  const fs::path libexec = (bin / CORVANE_LIBEXEC_FROM_BIN).lexically_normal();
+  fs::create_directories(bin);
+  fs::copy_file(CORVANE_CLI, bin / "corvane-cli");
+  const fs::path pdf = folder.path() / "pages.pdf";
+  const fs::path errors = folder.path() / "errors.txt";
+  const auto run = [&] {
+    return testing::commandOutput(testing::shellQuoted((bin / "corvane-cli").string()) +
+                                  " --service orthros --date 2026-04-12 --pdf " +
+                                  testing::shellQuoted(pdf.string()) + " 2> " +
+                                  testing::shellQuoted(errors.string()) + "; echo $?");
+  };
+  EXPECT_EQ(run(), "1\n");
+  EXPECT_EQ(readWholeFile(errors).value_or("<not read>"),
+            "corvane-cli: Cannot write " + pdf.string() +
+                ": corvane-pdf, which draws the pages of a PDF, is missing (looked for " +
+                (bin / "corvane-pdf").string() + " and " + (libexec / "corvane-pdf").string() +
+                "); install corvane again\n");
+  EXPECT_FALSE(fs::exists(pdf));
+
+  fs::create_directories(libexec);
+  fs::copy_file(CORVANE_PDF, libexec / "corvane-pdf");
+  EXPECT_EQ(run(), "0\n");
+  EXPECT_EQ(readWholeFile(errors).value_or("<not read>"), "");
+  EXPECT_TRUE(readWholeFile(pdf).value_or("").starts_with("%PDF-"));
 }
 
 }  // namespace

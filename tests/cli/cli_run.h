@@ -1,12 +1,14 @@
 #pragma once
 
-// Runs corvane-cli in the test's own process; what its tests share.
+// Runs corvane-cli in the test's own process, its --pdf drawn in the process
+// too (as corvane-pdf draws it); what its tests share.
 
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/cli.h"
+#include "print/pdf_file.h"
 
 namespace corvane::testing {
 
@@ -24,7 +26,7 @@ inline CliRun runWith(Args args, const std::string& input = {}) {
   for (const std::string& arg : args) argv.push_back(arg.c_str());
   std::istringstream in{input};
   std::ostringstream out, err;
-  const int status = runCli(static_cast<int>(argv.size()), argv.data(), in, out, err);
+  const int status = runCli(static_cast<int>(argv.size()), argv.data(), in, out, err, pdfFileBytes);
   return {status, out.str(), err.str()};
 }
 

@@ -90,6 +90,62 @@ TEST(Cli, TheFilesAreTheOutputLayersBytes) {
   EXPECT_FALSE(std::filesystem::exists("-"));
 }
 
+// The Presanctified Liturgy on a Sunday of Lent.
+const std::string kSundayOfLent =
+    "The Liturgy of the Presanctified Gifts is served on weekdays of Great Lent and in the first "
+    "three days of Holy Week; on Sunday, March 1, 2026, the Divine Liturgy of St. Basil the Great "
+    "is appointed.";
+
+// What reaches the drawer of the PDF's pages, as bytes to compare: the
+// pages' dismissals in order, and the paper.
+Result<std::string> recordedPages(std::span<const Dismissal> dismissals,
+                                  const LongDateFormat& longDate, Paper paper) {
+  return textFileBytes(dismissals, longDate) + (paper == Paper::a4 ? "(A4)" : "(Letter)");
+}
+
+// --to with a file writes the range as a booklet of its dates, one a page:
+// the bytes of a booklet list of those dates, the warnings said as for a
+// range. 5000 dates are the most (messages_test).
+TEST(Cli, ARangeIsWrittenAsTheBookletOfItsDates) {
+  testing::TemporaryFolder folder;
+  const std::string list = (folder.path() / "list.txt").string();
+  std::ofstream{list} << "2026-03-01 presanctified\n2026-03-02 presanctified\n"
+                         "2026-03-03 presanctified\n2026-03-04 presanctified\n";
+  const Args range = {"--service", "presanctified", "--date", "2026-03-01", "--to", "2026-03-04"};
+  const Args booklet = {"--booklet", list};
+  const auto run = [](const Args& request, const Args& file) {
+    Args args = with(with(request, {"--bishop"}), file);
+    args.insert(args.begin(), "corvane-cli");
+    std::vector<const char*> argv;
+    for (const std::string& arg : args) argv.push_back(arg.c_str());
+    std::ostringstream out, err;
+    const int status = runCli(static_cast<int>(argv.size()), argv.data(), out, err, recordedPages);
+    return CliRun{status, out.str(), err.str()};
+  };
+  for (const Args& file : {Args{"--txt", "-"}, Args{"--docx", "-", "--paper", "a4"},
+                           Args{"--pdf", "-", "--paper", "a4"}}) {
+    SCOPED_TRACE(file[0]);
+    const CliRun ranged = run(range, file);
+    ASSERT_EQ(ranged.status, 0) << ranged.err;
+    const CliRun listed = run(booklet, file);
+    ASSERT_EQ(listed.status, 0) << listed.err;
+    EXPECT_EQ(ranged.out, listed.out);
+    // Sunday, Monday and Tuesday are warned of; Wednesday is the Liturgy's own day.
+    EXPECT_TRUE(
+        ranged.err.starts_with("corvane-cli: warning: 2026-03-01 presanctified: " + kSundayOfLent +
+                               "\ncorvane-cli: warning: 2026-03-02 "
+                               "presanctified: On Monday, March 2, 2026"))
+        << ranged.err;
+    EXPECT_EQ(std::count(ranged.err.begin(), ranged.err.end(), '\n'), 3) << ranged.err;
+  }
+
+  const CliRun most = runWith({"--service", "orthros", "--date", "2026-12-06", "--to", "2040-08-13",
+                               "--no-saved-temple", "--txt", "-"});
+  ASSERT_EQ(most.status, 0) << most.err;
+  EXPECT_NE(most.out.find("Sunday, December 6, 2026"), std::string::npos);
+  EXPECT_NE(most.out.find("Monday, August 13, 2040"), std::string::npos);
+}
+
 // A file that cannot be written: status 1, the path said, nothing printed.
 TEST(Cli, AFileThatCannotBeWrittenIsSaid) {
   const std::string file = "/nonexistent-folder/dismissal";
@@ -178,11 +234,6 @@ TEST(Cli, ExplainInPlainNames) {
 // A service its day does not appoint: composed all the same, with a line on
 // standard error and status 0 (the JSON line's last key is pinned by
 // tests/data/cli). Which days warn, and the sentences, are the calendar's tests.
-// The Presanctified Liturgy on a Sunday of Lent.
-const std::string kSundayOfLent =
-    "The Liturgy of the Presanctified Gifts is served on weekdays of Great Lent and in the first "
-    "three days of Holy Week; on Sunday, March 1, 2026, the Divine Liturgy of St. Basil the Great "
-    "is appointed.";
 
 // One line on standard error a warned date, in every form; the files are
 // for the page read aloud and hold no warning.

@@ -71,8 +71,7 @@ TEST_F(CommemorationsCli, TheSavedFileOrTheOneNamed) {
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(named(run), row.herman) << run.out;
     const CliRun explained = runWith(with(with(kOrthros, row.given), {"--explain"}));
-    const std::string templeLine =
-        "\nTemple: no patron named, new calendar (from the command line)\n";
+    const std::string templeLine = "\nTemple: no patron, new calendar (the defaults)\n";
     const std::size_t temple = explained.out.find(templeLine);
     ASSERT_NE(temple, std::string::npos) << explained.out;
     const std::string next = explained.out.substr(temple + templeLine.size());

@@ -54,8 +54,10 @@ TEST(Messages, BadInputSaysWhatToType) {
       {with({"--docx", "a.docx", "--pdf", "a.pdf"}),
        "--docx and --pdf: give one of them, not both"},
       {with({"--pdf", "a.pdf", "--json"}), "--pdf: writes a file; leave out --json"},
-      {with({"--pdf", "a.pdf", "--to", "2026-12-07"}),
-       "--pdf: writes a single date; leave out --to"},
+      // A range is written as a booklet, which holds 5000 dismissals at most.
+      {with({"--pdf", "a.pdf", "--to", "2040-08-14"}),
+       "--pdf: a file holds at most 5000 dismissals, and --date 2026-12-06 --to 2040-08-14 "
+       "gives 5001; give a shorter range"},
       {with({"--explain", "--to", "2026-12-07"}),
        "--explain: explains a single date; leave out --to"},
       {with({"--evening"}),

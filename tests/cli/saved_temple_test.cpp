@@ -68,7 +68,12 @@ TEST_F(SavedTempleCli, UsedUnlessTheCommandLineSaysOtherwise) {
        "  of St. Herman\r\nof Alaska\x01\r\n"},
       // "NONE OF THE ABOVE" with no phrase kept names no patron, as the window's empty box.
       {kOldTyped, {}, "Temple: no patron named, old calendar (saved by the window)"},
-      {"", {}, "Temple: no patron named, new calendar (from the command line)"},
+      // Neither the command line nor a saved temple: the defaults, said as such.
+      {"", {}, "Temple: no patron, new calendar (the defaults)"},
+      {kOldNicholas, {"--no-saved-temple"}, "Temple: no patron, new calendar (the defaults)"},
+      {"",
+       {"--calendar", "old", "--bishop"},
+       "Temple: no patron (the defaults), old calendar (from the command line); a bishop present"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.templeLine);
@@ -84,7 +89,8 @@ TEST_F(SavedTempleCli, UsedUnlessTheCommandLineSaysOtherwise) {
             spelledOut({"--patron", "nicholas"}));
 }
 
-// --explain --json gains the temple; --json alone is as it was.
+// --explain --json gains the temple, its source joined from the parts'
+// sources when they differ; --json alone is as it was.
 TEST_F(SavedTempleCli, TheTempleInJson) {
   save(kOldTyped, "of St. Herman\r\n");
   const std::pair<Args, std::string> rows[] = {
@@ -92,7 +98,11 @@ TEST_F(SavedTempleCli, TheTempleInJson) {
       {{"--patron", "nicholas", "--bishop"},
        R"({"calendar":"old","patron":"nicholas","bishop":true,"source":"window and command line"})"},
       {{"--no-saved-temple"},
-       R"({"calendar":"new","patron":null,"bishop":false,"source":"command line"})"},
+       R"({"calendar":"new","patron":null,"bishop":false,"source":"defaults"})"},
+      {{"--no-saved-temple", "--calendar", "old"},
+       R"({"calendar":"old","patron":null,"bishop":false,"source":"command line and defaults"})"},
+      {{"--no-saved-temple", "--calendar", "new", "--patron", "lord"},
+       R"({"calendar":"new","patron":"lord","bishop":false,"source":"command line"})"},
   };
   for (const auto& [given, temple] : rows) {
     const CliRun run = runWith(with(kLiturgy, with(given, {"--json", "--explain"})));
@@ -129,6 +139,14 @@ TEST_F(SavedTempleCli, AnUnreadableFileIsSaidAndTheDefaultsStand) {
   EXPECT_EQ(run.out, spelledOut({"--calendar", "old"}));
   EXPECT_EQ(run.err, "corvane-cli: Cannot read " + (dataFolder() / "inpat.txt").string() +
                          ": Is a directory. corvane-cli goes on with the defaults.\n");
+  // The explanation says so: the patron is the default one, not the window's.
+  const CliRun explained = runWith(with(kLiturgy, {"--explain"}));
+  EXPECT_NE(explained.out.find("\nTemple: no patron (the defaults), old calendar (saved by the "
+                               "window)\n"),
+            std::string::npos)
+      << explained.out;
+  const CliRun json = runWith(with(kLiturgy, {"--explain", "--json"}));
+  EXPECT_EQ(nlohmann::json::parse(json.out)["explain"]["temple"]["source"], "window and defaults");
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ std::string escaped(std::string_view text) {
 // The escaper writes what the JSON library writes, on hostile text: quotes,
 // backslashes, every control character, DEL, letters of other scripts,
 // characters beyond the Basic Multilingual Plane, and runs longer than the
-// eight bytes read at a time.
+// sixty-four bytes read at a time.
 TEST(JsonText, AsTheJsonLibraryWritesIt) {
   std::vector<std::string> pieces = {"\"",        "\\",        "/",
                                      "\x7F",      "a",         "plain text of the feast ",
@@ -25,9 +25,9 @@ TEST(JsonText, AsTheJsonLibraryWritesIt) {
                                      "€",         "'",         " "};
   for (int control = 0; control < 0x20; ++control)
     pieces.push_back(std::string(1, static_cast<char>(control)));
-  // Each piece alone, at every offset within a word of eight.
+  // Each piece alone, at every offset within a block of sixty-four and past it.
   for (const std::string& piece : pieces) {
-    for (int offset = 0; offset < 9; ++offset) {
+    for (int offset = 0; offset < 81; ++offset) {
       const std::string text =
           std::string(static_cast<std::size_t>(offset), 'x') + piece + "yyyyyyyy";
       EXPECT_EQ(escaped(text), nlohmann::json(text).dump()) << ::testing::PrintToString(text);

@@ -34,6 +34,7 @@ case $what in
 ./etc/fonts/conf.d/$alias
 ./usr/bin/corvane
 ./usr/bin/corvane-cli
+./usr/libexec/corvane/corvane-pdf
 ./usr/share/applications/$id.desktop
 ./usr/share/bash-completion/completions/corvane-cli
 ./usr/share/doc/corvane/changelog.gz
@@ -65,6 +66,11 @@ LIST
     # The packaged (stripped) programs run.
     expect "packaged corvane-cli" "$("$root/usr/bin/corvane-cli" --version)" "corvane-cli $version"
     expect "packaged corvane" "$(env -u DISPLAY "$root/usr/bin/corvane" --version)" "corvane $version"
+    # The packaged corvane-cli finds the packaged corvane-pdf for --pdf, and loads no Qt itself.
+    pdf_start=$(env -u DISPLAY "$root/usr/bin/corvane-cli" --service orthros --date 2026-04-12 \
+      --no-saved-temple --pdf - | head -c 5)
+    expect "packaged corvane-cli --pdf -" "$pdf_start" "%PDF-"
+    ! ldd "$root/usr/bin/corvane-cli" | grep -q libQt || fail "the packaged corvane-cli links Qt"
     ;;
 
   lintian)
